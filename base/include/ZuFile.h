@@ -1,0 +1,65 @@
+#ifndef ZUFILE_H
+#define ZUFILE_H
+
+#include <cstdio>
+
+class CZuString;
+class CZuInStream;
+class CZuOutStream;
+
+// Origins of CZuFile::Seek; any other value counts from the start.
+enum TZuSeek
+{
+    EZuSeekBegin = 0,
+    EZuSeekCurrent = 1,
+    EZuSeekEnd = 2
+};
+
+// A thin file over a C library stream. Paths are UTF-8. Closed until Create or Open succeeds.
+class CZuFile
+{
+public:
+    CZuFile();
+    // Closes the file if it is still open.
+    virtual ~CZuFile();
+
+    // Creates or truncates the file for reading and writing. The mode is not used.
+    bool Create(const CZuString& path, int mode = 0);
+    bool Replace(const CZuString& path, int mode = 0);
+    // Opens an existing file for reading and writing. The mode is not used.
+    bool Open(const CZuString& path, int mode = 0);
+    void Close();
+    bool IsOpen() const { return iHandle != nullptr; }
+
+    // Returns the number of bytes read.
+    int Read(void* data, int size);
+    // Returns the number of bytes written.
+    int Write(const void* data, int size);
+    // Reads one Block (4-byte big-endian length, then the payload) into in and returns its length. A Block
+    // that is cut short or claims more than the file still holds is not read: in is emptied, the position
+    // goes to the end of the file and the result is 0.
+    int Read(CZuInStream& in);
+    // Writes out as one Block; returns the payload size, or -1 when the write failed.
+    int Write(CZuOutStream& out);
+
+    int Position() const;
+    int Length() const;
+    bool Seek(TZuSeek origin, int offset);
+    // Truncates or extends the file.
+    bool SetLength(int length);
+    // Hands buffered writes to the system.
+    bool Flush();
+
+    // True when the file can be opened for reading and writing.
+    static bool FileExist(const CZuString& path);
+    static bool FileCreate(const CZuString& path);
+    static void FileDelete(const CZuString& path);
+
+private:
+    CZuFile(const CZuFile&) = delete;
+    CZuFile& operator=(const CZuFile&) = delete;
+
+    FILE* iHandle;
+};
+
+#endif // ZUFILE_H

@@ -1,0 +1,16 @@
+#ifndef ZURANDOM_H
+#define ZURANDOM_H
+
+// The C library's process-wide generator.
+class CZuRandom
+{
+public:
+    virtual ~CZuRandom() {}
+
+    // Seeds with the current time in seconds.
+    static void Init();
+    // Two 15-bit draws combined: 1 to 1073741823, never 0.
+    static int Rand();
+};
+
+#endif // ZURANDOM_H
