@@ -49,6 +49,8 @@ public:
     bool SetLength(int length);
     // Hands buffered writes to the system.
     bool Flush();
+    // Flushes and waits until the system has stored the data.
+    bool Sync();
 
     // True when the file can be opened for reading and writing.
     static bool FileExist(const CZuString& path);
