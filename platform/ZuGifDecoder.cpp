@@ -1,0 +1,7 @@
+// GIF decoding.
+#include "ZuImageDecoder.h"
+
+bool CZuImageDecoder::DecodeGif(const unsigned char*, size_t)
+{
+    return Fail("Not a GIF");
+}
