@@ -39,8 +39,8 @@ void RunScript(const uint8_t* script, size_t scriptSize, const CZuString& path, 
     CZuReadFileStream in;
     Check(in.Open(path));
     unsigned char sink[1024];
-    // Enough turns to run past the end of any file whose Blocks the script could consume.
-    int turns = fileSize + 64;
+    // Enough turns to run past the end of small files; large ones are also read whole by ReadAllBlocks.
+    int turns = (fileSize < 4096 ? fileSize : 4096) + 64;
     for (int turn = 0; turn < turns; ++turn)
     {
         uint8_t op = script[turn % scriptSize];
