@@ -1,0 +1,5 @@
+#include "ZuMessageProcessorImpl.h"
+
+CZuMessageProcessorImpl::CZuMessageProcessorImpl(CZuTimerManager* timers) : CZuMessageProcessor(timers) {}
+
+CZuMessageProcessorImpl::~CZuMessageProcessorImpl() {}

@@ -1,0 +1,299 @@
+#include "UiManagerStandIn.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+const unsigned KClick = 19;
+const unsigned KCommand = 24845;
+
+// A message that counts its deletions.
+class CCountedMessage : public CZuMessage
+{
+public:
+    CCountedMessage(unsigned type, int* deletions) : CZuMessage(nullptr, type, 0, 0), iDeletions(deletions) {}
+    ~CCountedMessage() override { ++*iDeletions; }
+
+private:
+    int* iDeletions;
+};
+
+// The queue on a test clock, with the stand-in UI manager routing its messages.
+class MessageProcessorTest : public ::testing::Test
+{
+protected:
+    MessageProcessorTest() : iUi(&iLog), iView("view", &iLog), iProcessor(&iTimers)
+    {
+        iProcessor.SetRouter(&iUi);
+    }
+
+    void Post(MZuMessageWnd* receiver, unsigned type, unsigned param1 = 0)
+    {
+        iProcessor.PostMessageW(new CZuMessage(receiver, type, param1, 0));
+    }
+    void Tick() { iClock.Advance(CZuMessageProcessor::KTickMs); }
+    bool PumpRunning() const { return iTimers.IsRunning(CZuMessageProcessor::KTimerId); }
+
+    std::vector<TReceived> iLog;
+    CZuManualClock iClock;
+    CZuTimerManager iTimers;
+    CUiManagerStandIn iUi;
+    CRecordingReceiver iView;
+    CZuMessageProcessorImpl iProcessor;
+};
+
+TEST_F(MessageProcessorTest, FiveDrawRequestsAndAClickTakeTwoTicks)
+{
+    for (int i = 0; i < 5; ++i)
+        Post(nullptr, EZuMsgDraw);
+    Post(&iView, KClick, KCommand);
+
+    Tick();
+    ASSERT_EQ(1u, iLog.size());
+    EXPECT_EQ("ui", iLog[0].iWho);
+    EXPECT_EQ(unsigned(EZuMsgDraw), iLog[0].iType);
+    EXPECT_EQ(1, iProcessor.GetQueueCount());
+
+    Tick();
+    ASSERT_EQ(2u, iLog.size());
+    EXPECT_EQ("view", iLog[1].iWho);
+    EXPECT_EQ(KClick, iLog[1].iType);
+    EXPECT_EQ(KCommand, iLog[1].iParam1);
+    EXPECT_EQ(0, iProcessor.GetQueueCount());
+}
+
+TEST_F(MessageProcessorTest, DrawClickDrawTakeThreeTicksAndBothDrawsAreHandled)
+{
+    Post(nullptr, EZuMsgDraw);
+    Post(&iView, KClick);
+    Post(nullptr, EZuMsgDraw);
+
+    Tick();
+    Tick();
+    EXPECT_EQ(2u, iLog.size());
+    Tick();
+    ASSERT_EQ(3u, iLog.size());
+    EXPECT_EQ(unsigned(EZuMsgDraw), iLog[0].iType);
+    EXPECT_EQ(KClick, iLog[1].iType);
+    EXPECT_EQ(unsigned(EZuMsgDraw), iLog[2].iType);
+}
+
+TEST_F(MessageProcessorTest, NothingIsHandledBeforeTheFirstTick)
+{
+    Post(&iView, KClick);
+    iClock.Advance(CZuMessageProcessor::KTickMs - 1);
+    EXPECT_TRUE(iLog.empty());
+    iClock.Advance(1);
+    EXPECT_EQ(1u, iLog.size());
+}
+
+TEST_F(MessageProcessorTest, ToolkitTypesGoToTheUiManagerEvenWithAReceiver)
+{
+    iUi.Push(CUiManagerStandIn::EDialog, &iView);
+    Post(&iView, 0);
+    Post(&iView, EZuMsgSetCursor);
+    Tick();
+    Tick();
+    ASSERT_EQ(2u, iLog.size());
+    EXPECT_EQ("ui", iLog[0].iWho);
+    EXPECT_EQ("ui", iLog[1].iWho);
+}
+
+TEST_F(MessageProcessorTest, ANamedReceiverGetsTheMessageEvenWhenItDoesNotHandleIt)
+{
+    CRecordingReceiver refuses("refuses", &iLog, false);
+    Post(&refuses, 16);
+    Tick();
+    ASSERT_EQ(1u, iLog.size());
+    EXPECT_EQ("refuses", iLog[0].iWho);
+}
+
+TEST_F(MessageProcessorTest, WithoutReceiverTheDialogOnTopComesFirst)
+{
+    CRecordingReceiver dialog("dialog", &iLog, true);
+    iUi.Push(CUiManagerStandIn::EViewContainer, nullptr, &iView);
+    iUi.Push(CUiManagerStandIn::EDialog, &dialog);
+    Post(nullptr, KClick);
+    Tick();
+    ASSERT_EQ(1u, iLog.size());
+    EXPECT_EQ("dialog", iLog[0].iWho);
+}
+
+TEST_F(MessageProcessorTest, WhatTheMenuBarOnTopDoesNotHandleGoesToTheUiManager)
+{
+    CRecordingReceiver menu("menu", &iLog, false);
+    iUi.Push(CUiManagerStandIn::EMenuBar, &menu);
+    Post(nullptr, KClick);
+    Tick();
+    ASSERT_EQ(2u, iLog.size());
+    EXPECT_EQ("menu", iLog[0].iWho);
+    EXPECT_EQ("ui", iLog[1].iWho);
+}
+
+TEST_F(MessageProcessorTest, AViewContainerOnTopHandsTheMessageToItsView)
+{
+    CRecordingReceiver container("container", &iLog, true);
+    iUi.Push(CUiManagerStandIn::EViewContainer, &container, &iView);
+    Post(nullptr, KClick);
+    Tick();
+    ASSERT_EQ(1u, iLog.size());
+    EXPECT_EQ("view", iLog[0].iWho);
+}
+
+TEST_F(MessageProcessorTest, OtherControlsOnTopAndAnEmptyStackLeaveItToTheUiManager)
+{
+    CRecordingReceiver label("label", &iLog, true);
+    Post(nullptr, KClick);
+    Tick();
+    iUi.Push(1, &label);
+    Post(nullptr, KClick);
+    Tick();
+    ASSERT_EQ(2u, iLog.size());
+    EXPECT_EQ("ui", iLog[0].iWho);
+    EXPECT_EQ("ui", iLog[1].iWho);
+}
+
+TEST_F(MessageProcessorTest, WithoutRouterMessagesForNobodyAreDropped)
+{
+    iProcessor.SetRouter(nullptr);
+    Post(nullptr, EZuMsgDraw);
+    Post(nullptr, KClick);
+    Post(&iView, KClick);
+    Tick();
+    Tick();
+    Tick();
+    ASSERT_EQ(1u, iLog.size());
+    EXPECT_EQ("view", iLog[0].iWho);
+}
+
+TEST_F(MessageProcessorTest, SendDeliversAtOnceAndLeavesTheMessageToTheCaller)
+{
+    Post(nullptr, EZuMsgDraw);
+    CZuMessage message(&iView, KClick, 7, 0);
+    iProcessor.SendMessageW(&message);
+    ASSERT_EQ(1u, iLog.size());
+    EXPECT_EQ("view", iLog[0].iWho);
+    EXPECT_EQ(7u, iLog[0].iParam1);
+    EXPECT_EQ(1, iProcessor.GetQueueCount());
+}
+
+TEST_F(MessageProcessorTest, TheTimerStopsWhenTheQueueRunsEmptyAndAPostStartsIt)
+{
+    EXPECT_FALSE(PumpRunning());
+    EXPECT_EQ(0, iClock.TimerCount());
+    Post(&iView, KClick);
+    EXPECT_TRUE(PumpRunning());
+    Tick();
+    EXPECT_FALSE(PumpRunning());
+    // Idle: no timer left to wake the program.
+    EXPECT_EQ(0, iClock.TimerCount());
+    iClock.Advance(10000);
+    EXPECT_EQ(1u, iLog.size());
+
+    Post(&iView, KClick);
+    EXPECT_TRUE(PumpRunning());
+    Tick();
+    EXPECT_EQ(2u, iLog.size());
+    EXPECT_FALSE(PumpRunning());
+}
+
+// Posts one more message while handling the first.
+class CPostingReceiver : public MZuMessageWnd
+{
+public:
+    CPostingReceiver(CZuMessageProcessor* processor, MZuMessageWnd* next) : iProcessor(processor), iNext(next)
+    {
+    }
+    bool HandleMessage(CZuMessage*) override
+    {
+        iProcessor->PostMessageW(new CZuMessage(iNext, KClick, 2, 0));
+        return true;
+    }
+
+private:
+    CZuMessageProcessor* iProcessor;
+    MZuMessageWnd* iNext;
+};
+
+TEST_F(MessageProcessorTest, AMessagePostedWhileHandlingTheLastOneIsNotLost)
+{
+    CPostingReceiver poster(&iProcessor, &iView);
+    Post(&poster, KClick);
+    Tick();
+    EXPECT_TRUE(PumpRunning());
+    EXPECT_TRUE(iLog.empty());
+    Tick();
+    ASSERT_EQ(1u, iLog.size());
+    EXPECT_EQ(2u, iLog[0].iParam1);
+}
+
+TEST_F(MessageProcessorTest, OnlyTimerOneDrivesTheQueue)
+{
+    Post(&iView, KClick);
+    iProcessor.OnTimer(2);
+    EXPECT_TRUE(iLog.empty());
+    // A wake-up handles one message at once, as a tick does.
+    iProcessor.OnTimer(CZuMessageProcessor::KTimerId);
+    EXPECT_EQ(1u, iLog.size());
+    EXPECT_FALSE(PumpRunning());
+}
+
+TEST_F(MessageProcessorTest, ALongQueueKeepsItsOrder)
+{
+    const int count = 1000;
+    for (int i = 0; i < count; ++i)
+        iProcessor.PostMessageW(new CZuMessage(&iView, KClick, static_cast<unsigned>(i), 0));
+    for (int i = 0; i < count / 2; ++i)
+        Tick();
+    // Posting in the middle of draining goes behind what is queued.
+    iProcessor.PostMessageW(new CZuMessage(&iView, KClick, count, 0));
+    for (int i = 0; i <= count / 2; ++i)
+        Tick();
+    ASSERT_EQ(static_cast<size_t>(count + 1), iLog.size());
+    for (int i = 0; i <= count; ++i)
+        ASSERT_EQ(static_cast<unsigned>(i), iLog[i].iParam1);
+    EXPECT_FALSE(PumpRunning());
+}
+
+TEST(MessageProcessor, DestructionDeletesQueuedMessagesAndStopsTheTimer)
+{
+    CZuManualClock clock;
+    CZuTimerManager timers;
+    int deletions = 0;
+    {
+        CZuMessageProcessorImpl processor(&timers);
+        processor.PostMessageW(new CCountedMessage(KClick, &deletions));
+        processor.PostMessageW(new CCountedMessage(EZuMsgDraw, &deletions));
+        EXPECT_TRUE(timers.IsRunning(CZuMessageProcessor::KTimerId));
+    }
+    EXPECT_EQ(2, deletions);
+    EXPECT_FALSE(timers.IsRunning(CZuMessageProcessor::KTimerId));
+    clock.Advance(100);
+}
+
+TEST(MessageProcessor, CollapsedDrawRequestsAreDeleted)
+{
+    CZuManualClock clock;
+    CZuTimerManager timers;
+    CZuMessageProcessorImpl processor(&timers);
+    int deletions = 0;
+    for (int i = 0; i < 3; ++i)
+        processor.PostMessageW(new CCountedMessage(EZuMsgDraw, &deletions));
+    clock.Advance(CZuMessageProcessor::KTickMs);
+    EXPECT_EQ(3, deletions);
+    EXPECT_EQ(0, processor.GetQueueCount());
+}
+
+TEST(MessageProcessor, TheTimerManagerMayGoFirst)
+{
+    CZuManualClock clock;
+    auto* timers = new CZuTimerManager();
+    CZuMessageProcessorImpl processor(timers);
+    processor.PostMessageW(new CZuMessage(nullptr, KClick, 0, 0));
+    // The environment deletes the timer manager before the message processor.
+    delete timers;
+    EXPECT_EQ(0, clock.TimerCount());
+}
+
+} // namespace
