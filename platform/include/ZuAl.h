@@ -4,7 +4,12 @@
 // Everything of the platform layer.
 #include "ZuBase.h"
 
+#include "ZuAlign.h"
+#include "ZuBitmapGc.h"
+#include "ZuFont.h"
+#include "ZuGc.h"
 #include "ZuImage.h"
+#include "ZuWindowGc.h"
 
 #include "ZuEventLoop.h"
 #include "ZuKeyCode.h"

@@ -1,0 +1,205 @@
+#include "ZuGcFont.h"
+
+#include "ZuPathUtil.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <cstdio>
+
+namespace
+{
+// Characters every interface face must have: common Simplified Chinese ones and a few Latin letters.
+const FcChar32 KInterfaceChars[] = {0x4E2D, 0x6587, 0x6C49, 0x5B57, 0x5B66, 0x4E60, 0x8BCD, 'A', 'z', '0'};
+// The phonetic field shows the IPA: stress and length marks, schwa, esh, eng, ash, eth, theta and friends.
+const FcChar32 KPhoneticChars[] = {0x0259, 0x0283, 0x014B, 0x02C8, 0x02CC, 0x02D0, 0x00E6,
+                                   0x00F0, 0x03B8, 0x028A, 0x026A, 0x0254, 0x028C, 0x0292};
+
+const int KDefaultPixelHeight = 20;
+
+template <int N> bool CoversAll(FcPattern* font, const FcChar32 (&chars)[N])
+{
+    FcCharSet* charset = nullptr;
+    if (FcPatternGetCharSet(font, FC_CHARSET, 0, &charset) != FcResultMatch || !charset)
+    {
+        return false;
+    }
+    for (FcChar32 ch : chars)
+    {
+        if (!FcCharSetHasChar(charset, ch))
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The best scalable face of the system that has every one of chars, preferring family and language.
+template <int N>
+bool FindSystemFace(const char* family, const char* language, const FcChar32 (&chars)[N], CZuString& file,
+                    int& index)
+{
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (!config)
+    {
+        return false;
+    }
+    FcPattern* pattern = FcPatternCreate();
+    FcCharSet* wanted = FcCharSetCreate();
+    for (FcChar32 ch : chars)
+    {
+        FcCharSetAddChar(wanted, ch);
+    }
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+    if (language)
+    {
+        FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>(language));
+    }
+    FcPatternAddCharSet(pattern, FC_CHARSET, wanted);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+
+    bool found = false;
+    FcResult result = FcResultNoMatch;
+    FcFontSet* fonts = FcFontSort(config, pattern, FcFalse, nullptr, &result);
+    for (int i = 0; fonts && i < fonts->nfont && !found; ++i)
+    {
+        FcPattern* font = fonts->fonts[i];
+        FcChar8* path = nullptr;
+        FcBool scalable = FcFalse;
+        if (FcPatternGetString(font, FC_FILE, 0, &path) != FcResultMatch || !path)
+        {
+            continue;
+        }
+        if (FcPatternGetBool(font, FC_SCALABLE, 0, &scalable) == FcResultMatch && !scalable)
+        {
+            continue;
+        }
+        if (!CoversAll(font, chars))
+        {
+            continue;
+        }
+        int faceIndex = 0;
+        FcPatternGetInteger(font, FC_INDEX, 0, &faceIndex);
+        file = reinterpret_cast<const char*>(path);
+        index = faceIndex;
+        found = true;
+    }
+    if (fonts)
+    {
+        FcFontSetDestroy(fonts);
+    }
+    FcCharSetDestroy(wanted);
+    FcPatternDestroy(pattern);
+    FcConfigDestroy(config);
+    return found;
+}
+
+bool FileExists(const CZuString& path)
+{
+    FILE* file = std::fopen(Str(path), "rb");
+    if (!file)
+    {
+        return false;
+    }
+    std::fclose(file);
+    return true;
+}
+} // namespace
+
+CZuGcFont& CZuGcFont::ForName(TZuFontName name)
+{
+    static CZuGcFont engines[] = {CZuGcFont(EFontTitle), CZuGcFont(EFontList), CZuGcFont(EFontUi),
+                                  CZuGcFont(EFontPhonetic)};
+    int index = static_cast<int>(name);
+    if (index < 0 || index > EFontPhonetic)
+    {
+        index = EFontUi;
+    }
+    return engines[index];
+}
+
+CZuGcFont::CZuGcFont(TZuFontName name)
+    : iName(name), iLoaded(false), iHasFace(false), iFileGiven(false), iFaceIndex(0), iEngine(32),
+      iCacheManager(nullptr)
+{
+}
+
+CZuGcFont::CZuGcFont(TZuFontName name, const CZuString& fontFile)
+    : iName(name), iLoaded(false), iHasFace(false), iFileGiven(true), iFontFile(fontFile), iFaceIndex(0),
+      iEngine(32), iCacheManager(nullptr)
+{
+}
+
+CZuGcFont::~CZuGcFont()
+{
+    delete iCacheManager;
+}
+
+void CZuGcFont::LocateFontFile()
+{
+    if (iName == EFontPhonetic)
+    {
+        CZuString own = CZuPathUtil::GetDataPath() + "res/L_10646.ttf";
+        if (FileExists(own))
+        {
+            iFontFile = own;
+            iFaceIndex = 0;
+            return;
+        }
+        FindSystemFace("DejaVu Sans", nullptr, KPhoneticChars, iFontFile, iFaceIndex);
+        return;
+    }
+    FindSystemFace("sans-serif", "zh-cn", KInterfaceChars, iFontFile, iFaceIndex);
+}
+
+void CZuGcFont::EnsureLoaded()
+{
+    if (iLoaded)
+    {
+        return;
+    }
+    iLoaded = true;
+    iCacheManager = new TCacheManager(iEngine, KMaxCaches);
+    if (!iFileGiven)
+    {
+        LocateFontFile();
+    }
+    if (iFontFile.IsEmpty())
+    {
+        return;
+    }
+    // Outlines for scalable faces; the engine falls back to grey bitmaps for faces that are not.
+    if (!iEngine.load_font(Str(iFontFile), iFaceIndex, agg::glyph_ren_outline))
+    {
+        return;
+    }
+    iHasFace = true;
+    iEngine.hinting(true);
+    iEngine.height(KDefaultPixelHeight);
+    iEngine.width(KDefaultPixelHeight);
+    iEngine.flip_y(true);
+}
+
+void CZuGcFont::SetPixelHeight(int height)
+{
+    iEngine.height(height);
+    // Small sizes are set one pixel wider per em than high.
+    iEngine.width(height <= 18 ? height + 1 : height);
+    iEngine.flip_y(true);
+}
+
+const agg::glyph_cache* CZuGcFont::Glyph(unsigned code)
+{
+    if (!iHasFace)
+    {
+        return nullptr;
+    }
+    const agg::glyph_cache* glyph = iCacheManager->glyph(code);
+    // A code the character map does not know maps to the face's placeholder glyph: that is no glyph.
+    if (!glyph || glyph->glyph_index == 0)
+    {
+        return nullptr;
+    }
+    return glyph;
+}
