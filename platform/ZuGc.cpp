@@ -630,7 +630,6 @@ void CZuGc::DrawUtf16(const TZuWChar* units, int count, const CZuPoint& baseline
     {
         return;
     }
-    CZuGcFont::TCacheManager& cache = engine.CacheManager();
     TRenSolid solid(iState->iRenBase);
     solid.color(AggColor(iState->iColor));
     double x = baseline.iX;
@@ -642,15 +641,15 @@ void CZuGc::DrawUtf16(const TZuWChar* units, int count, const CZuPoint& baseline
         {
             continue;
         }
-        cache.init_embedded_adaptors(glyph, x, y);
+        engine.InitAdaptors(glyph, x, y);
         if (glyph->data_type == agg::glyph_data_outline)
         {
-            agg::conv_curve<CZuGcFont::TCacheManager::path_adaptor_type> curves(cache.path_adaptor());
+            agg::conv_curve<CZuGcFont::TPathAdaptor> curves(engine.PathAdaptor());
             FillPath(*iState, curves);
         }
         else if (glyph->data_type == agg::glyph_data_gray8)
         {
-            agg::render_scanlines(cache.gray8_adaptor(), cache.gray8_scanline(), solid);
+            agg::render_scanlines(engine.Gray8Adaptor(), engine.Gray8Scanline(), solid);
         }
         x += glyph->advance_x;
         y += glyph->advance_y;

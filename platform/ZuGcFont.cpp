@@ -5,6 +5,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace
 {
@@ -120,20 +121,23 @@ CZuGcFont& CZuGcFont::ForName(TZuFontName name)
 }
 
 CZuGcFont::CZuGcFont(TZuFontName name)
-    : iName(name), iLoaded(false), iHasFace(false), iFileGiven(false), iFaceIndex(0), iEngine(32),
-      iCacheManager(nullptr)
+    : iName(name), iLoaded(false), iHasFace(false), iFileGiven(false), iFaceIndex(0), iEngine(32), iCaches(),
+      iCacheCount(0), iCurrentCache(nullptr), iChangeStamp(-1)
 {
 }
 
 CZuGcFont::CZuGcFont(TZuFontName name, const CZuString& fontFile)
     : iName(name), iLoaded(false), iHasFace(false), iFileGiven(true), iFontFile(fontFile), iFaceIndex(0),
-      iEngine(32), iCacheManager(nullptr)
+      iEngine(32), iCaches(), iCacheCount(0), iCurrentCache(nullptr), iChangeStamp(-1)
 {
 }
 
 CZuGcFont::~CZuGcFont()
 {
-    delete iCacheManager;
+    for (int i = 0; i < iCacheCount; ++i)
+    {
+        delete iCaches[i];
+    }
 }
 
 void CZuGcFont::LocateFontFile()
@@ -160,7 +164,6 @@ void CZuGcFont::EnsureLoaded()
         return;
     }
     iLoaded = true;
-    iCacheManager = new TCacheManager(iEngine, KMaxCaches);
     if (!iFileGiven)
     {
         LocateFontFile();
@@ -189,17 +192,73 @@ void CZuGcFont::SetPixelHeight(int height)
     iEngine.flip_y(true);
 }
 
+void CZuGcFont::SelectCache()
+{
+    const char* signature = iEngine.font_signature();
+    iChangeStamp = iEngine.change_stamp();
+    for (int i = 0; i < iCacheCount; ++i)
+    {
+        if (iCaches[i]->font_is(signature))
+        {
+            iCurrentCache = iCaches[i];
+            return;
+        }
+    }
+    // All caches in use: the oldest one goes.
+    if (iCacheCount == KMaxCaches)
+    {
+        delete iCaches[0];
+        std::memmove(iCaches, iCaches + 1, (KMaxCaches - 1) * sizeof(iCaches[0]));
+        --iCacheCount;
+    }
+    iCurrentCache = new agg::font_cache();
+    iCurrentCache->signature(signature);
+    iCaches[iCacheCount++] = iCurrentCache;
+}
+
 const agg::glyph_cache* CZuGcFont::Glyph(unsigned code)
 {
     if (!iHasFace)
     {
         return nullptr;
     }
-    const agg::glyph_cache* glyph = iCacheManager->glyph(code);
+    if (!iCurrentCache || iChangeStamp != iEngine.change_stamp())
+    {
+        SelectCache();
+    }
+    const agg::glyph_cache* glyph = iCurrentCache->find_glyph(code);
+    if (!glyph)
+    {
+        if (!iEngine.prepare_glyph(code))
+        {
+            return nullptr;
+        }
+        agg::glyph_cache* added =
+            iCurrentCache->cache_glyph(code, iEngine.glyph_index(), iEngine.data_size(), iEngine.data_type(),
+                                       iEngine.bounds(), iEngine.advance_x(), iEngine.advance_y());
+        if (!added)
+        {
+            return nullptr;
+        }
+        iEngine.write_glyph_to(added->data);
+        glyph = added;
+    }
     // A code the character map does not know maps to the face's placeholder glyph: that is no glyph.
-    if (!glyph || glyph->glyph_index == 0)
+    if (glyph->glyph_index == 0)
     {
         return nullptr;
     }
     return glyph;
+}
+
+void CZuGcFont::InitAdaptors(const agg::glyph_cache* glyph, double x, double y)
+{
+    if (glyph->data_type == agg::glyph_data_outline)
+    {
+        iPathAdaptor.init(glyph->data, glyph->data_size, x, y);
+    }
+    else if (glyph->data_type == agg::glyph_data_gray8)
+    {
+        iGray8Adaptor.init(glyph->data, glyph->data_size, x, y);
+    }
 }

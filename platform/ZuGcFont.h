@@ -15,10 +15,12 @@ class CZuGcFont
 {
 public:
     typedef agg::font_engine_freetype_int16 TEngine;
-    typedef agg::font_cache_manager<TEngine> TCacheManager;
+    typedef TEngine::path_adaptor_type TPathAdaptor;
+    typedef TEngine::gray8_adaptor_type TGray8Adaptor;
+    typedef TGray8Adaptor::embedded_scanline TGray8Scanline;
 
     // At most this many glyph caches (signatures) are held; the oldest is dropped for a new one.
-    static const int KMaxCaches = 32;
+    static constexpr int KMaxCaches = 32;
 
     // The process-wide engine of a font name.
     static CZuGcFont& ForName(TZuFontName name);
@@ -40,14 +42,21 @@ public:
     // Empty until loaded, and when no font file was found.
     const CZuString& FontFile() const { return iFontFile; }
     TEngine& Engine() { return iEngine; }
-    // Valid once loaded.
-    TCacheManager& CacheManager() { return *iCacheManager; }
+    // Points the adaptor of the glyph's kind (outline or grey bitmap) at the glyph, placed at (x, y).
+    void InitAdaptors(const agg::glyph_cache* glyph, double x, double y);
+    TPathAdaptor& PathAdaptor() { return iPathAdaptor; }
+    TGray8Adaptor& Gray8Adaptor() { return iGray8Adaptor; }
+    TGray8Scanline& Gray8Scanline() { return iGray8Scanline; }
+    // The number of glyph caches held.
+    int CacheCount() const { return iCacheCount; }
 
 private:
     CZuGcFont(const CZuGcFont&) = delete;
     CZuGcFont& operator=(const CZuGcFont&) = delete;
 
     void LocateFontFile();
+    // Makes the cache of the engine's current signature the current one, creating it when needed.
+    void SelectCache();
 
     TZuFontName iName;
     bool iLoaded;
@@ -56,7 +65,14 @@ private:
     CZuString iFontFile;
     int iFaceIndex;
     TEngine iEngine;
-    TCacheManager* iCacheManager;
+    // The glyph caches, oldest first, and the one of the current signature.
+    agg::font_cache* iCaches[KMaxCaches];
+    int iCacheCount;
+    agg::font_cache* iCurrentCache;
+    int iChangeStamp;
+    TPathAdaptor iPathAdaptor;
+    TGray8Adaptor iGray8Adaptor;
+    TGray8Scanline iGray8Scanline;
 };
 
 #endif // ZUGCFONT_H

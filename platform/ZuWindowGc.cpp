@@ -9,6 +9,9 @@ CZuWindowGc::CZuWindowGc() : iWindow(nullptr), iBits(nullptr), iWidth(0), iHeigh
 CZuWindowGc::CZuWindowGc(SDL_Window* window, int width, int height)
     : iWindow(window), iBits(nullptr), iWidth(width > 0 ? width : 0), iHeight(height > 0 ? height : 0)
 {
+    // A plain memory surface is all a small software-drawn window needs; it also keeps GL drivers (and
+    // what they leak) out of the process. The environment can still ask for acceleration.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     if (iWidth == 0 || iHeight == 0)
     {
         iWidth = iHeight = 0;

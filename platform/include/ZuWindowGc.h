@@ -12,7 +12,9 @@ class CZuWindowGc : public CZuGc
 public:
     // No buffer and no window: nothing can be drawn (the base of CZuBitmapGc).
     CZuWindowGc();
-    // A width x height back buffer (all bytes 0) for the window; the window is not owned.
+    // A width x height back buffer (all bytes 0) for the window; the window is not owned. Asks SDL for a
+    // software window surface (unless the environment says otherwise), so create it before the window's
+    // surface is first used.
     CZuWindowGc(SDL_Window* window, int width, int height);
     ~CZuWindowGc() override;
 

@@ -1,0 +1,159 @@
+// Fonts: sizes, metrics, measured widths, missing characters and missing font files.
+#include "ZuAl.h"
+#include "ZuBase.h"
+#include "ZuGcFont.h"
+
+#include <gtest/gtest.h>
+
+TEST(FontTest, HeightFollowsTheSizeButNeverGoesBelowSixteen)
+{
+    EXPECT_EQ(CZuFont(EFontUi, 80, false).HeightInPixels(), 16);
+    EXPECT_EQ(CZuFont(EFontUi, 100, false).HeightInPixels(), 16);
+    EXPECT_EQ(CZuFont(EFontUi, 150, false).HeightInPixels(), 24);
+    EXPECT_EQ(CZuFont(EFontUi, 119, false).HeightInPixels(), 19);
+    CZuFont zero(EFontUi, 0, true);
+    EXPECT_EQ(zero.HeightInPixels(), 16);
+    EXPECT_EQ(zero.FontSize(), 100);
+    EXPECT_TRUE(zero.Flag());
+    EXPECT_EQ(CZuFont(EFontList, -20, false).FontSize(), 100);
+    EXPECT_EQ(CZuFont::GetNormalHeight(), 16);
+}
+
+TEST(FontTest, AscentAndDescentAreNinetyAndTenPercent)
+{
+    CZuFont large(EFontUi, 150, false);
+    EXPECT_EQ(large.AscentInPixels(), 21);
+    EXPECT_EQ(large.DescentInPixels(), 2);
+    CZuFont normal(EFontUi, 100, false);
+    EXPECT_EQ(normal.AscentInPixels(), 14);
+    EXPECT_EQ(normal.DescentInPixels(), 1);
+}
+
+TEST(FontTest, ReleaseDeletesAtTheLastReference)
+{
+    CZuFont* font = new CZuFont(EFontTitle, 100, false);
+    font->AddRef();
+    EXPECT_FALSE(font->Release());
+    EXPECT_TRUE(font->Release());
+}
+
+TEST(FontTest, InterfaceFontCoversChineseAndLatin)
+{
+    CZuFont font(EFontUi, 100, false);
+    EXPECT_GT(font.CharWidthInPixels(0x4E2D), 0);
+    EXPECT_GT(font.CharWidthInPixels('A'), 0);
+    EXPECT_FALSE(CZuGcFont::ForName(EFontUi).FontFile().IsEmpty());
+}
+
+TEST(FontTest, SmallFontsAreOnePixelWiderPerEm)
+{
+    CZuGcFont& engine = CZuGcFont::ForName(EFontUi);
+    engine.EnsureLoaded();
+    ASSERT_TRUE(engine.HasFace());
+    engine.SetPixelHeight(16);
+    EXPECT_EQ(engine.Engine().height(), 16.0);
+    EXPECT_EQ(engine.Engine().width(), 17.0);
+    engine.SetPixelHeight(18);
+    EXPECT_EQ(engine.Engine().width(), 19.0);
+    engine.SetPixelHeight(19);
+    EXPECT_EQ(engine.Engine().width(), 19.0);
+    EXPECT_TRUE(engine.Engine().flip_y());
+    EXPECT_TRUE(engine.Engine().hinting());
+
+    // A full-width ideograph advances by one em: 17 pixels at 16, 19 at 19, 24 at 24.
+    EXPECT_EQ(CZuFont(EFontUi, 100, false).CharWidthInPixels(0x4E2D), 17);
+    EXPECT_EQ(CZuFont(EFontUi, 119, false).CharWidthInPixels(0x4E2D), 19);
+    EXPECT_EQ(CZuFont(EFontUi, 150, false).CharWidthInPixels(0x4E2D), 24);
+}
+
+TEST(FontTest, TextWidthIsTheSumOfTheAdvances)
+{
+    CZuFont font(EFontUi, 100, false);
+    EXPECT_EQ(font.TextWidthInPixels(CZuString("")), 0);
+    EXPECT_EQ(font.TextWidthInPixels(CZuString()), 0);
+    int a = font.CharWidthInPixels('A');
+    int w = font.CharWidthInPixels('w');
+    EXPECT_EQ(font.TextWidthInPixels(CZuString("Aw")), a + w);
+    EXPECT_EQ(font.TextWidthInPixels(CZuString("中文")), 2 * font.CharWidthInPixels(0x4E2D));
+    // Larger fonts measure wider.
+    CZuFont large(EFontUi, 200, false);
+    EXPECT_GT(large.TextWidthInPixels(CZuString("Aw")), a + w);
+}
+
+TEST(FontTest, CharactersMissingFromTheFontMeasureNothing)
+{
+    CZuFont font(EFontUi, 100, false);
+    // U+0378 is unassigned, so no font has it.
+    EXPECT_EQ(font.CharWidthInPixels(0x0378), 0);
+    EXPECT_EQ(font.TextWidthInPixels(CZuString("A\xCD\xB8"
+                                               "B")),
+              font.TextWidthInPixels(CZuString("AB")));
+    EXPECT_EQ(font.TextWidthInPixels(CZuString("\xCD\xB8")), 0);
+}
+
+TEST(FontTest, PhoneticFontCoversTheIpa)
+{
+    CZuFont font(EFontPhonetic, 100, false);
+    for (int code : {0x0259, 0x0283, 0x014B, 0x02C8, 0x02D0, 0x00E6, 0x03B8, 0x028A})
+    {
+        EXPECT_GT(font.CharWidthInPixels(code), 0) << std::hex << code;
+    }
+    EXPECT_GT(font.TextWidthInPixels(CZuString("/vəˈkæbjʊləri/")), 50);
+}
+
+TEST(FontTest, AMissingFontFileGivesNoGlyphs)
+{
+    CZuGcFont engine(EFontUi, CZuString("/nonexistent/font.ttf"));
+    engine.EnsureLoaded();
+    EXPECT_FALSE(engine.HasFace());
+    engine.SetPixelHeight(16);
+    EXPECT_EQ(engine.Glyph('A'), nullptr);
+    // The load is not retried.
+    engine.EnsureLoaded();
+    EXPECT_FALSE(engine.HasFace());
+
+    CZuGcFont broken(EFontUi, CZuString(ZU_TEST_SOURCE_DIR "/examples/data/sample_key.gif"));
+    broken.EnsureLoaded();
+    EXPECT_FALSE(broken.HasFace());
+    EXPECT_EQ(broken.Glyph(0x4E2D), nullptr);
+}
+
+TEST(FontTest, GlyphsAreKeptPerSizeAndReused)
+{
+    CZuGcFont& engine = CZuGcFont::ForName(EFontList);
+    engine.EnsureLoaded();
+    ASSERT_TRUE(engine.HasFace());
+    engine.SetPixelHeight(16);
+    const agg::glyph_cache* small = engine.Glyph('g');
+    ASSERT_NE(small, nullptr);
+    engine.SetPixelHeight(30);
+    const agg::glyph_cache* large = engine.Glyph('g');
+    ASSERT_NE(large, nullptr);
+    EXPECT_NE(small, large);
+    EXPECT_GT(large->advance_x, small->advance_x);
+    // Switching back finds the first cache again instead of rebuilding the glyph.
+    engine.SetPixelHeight(16);
+    EXPECT_EQ(engine.Glyph('g'), small);
+    EXPECT_EQ(small->data_type, agg::glyph_data_outline);
+}
+
+TEST(FontTest, ManySizesStayUsable)
+{
+    // More sizes than there are caches: the oldest caches are dropped and rebuilt when needed.
+    CZuFont reference(EFontUi, 100, false);
+    int width = reference.TextWidthInPixels(CZuString("Hello 你好"));
+    for (int size = 100; size < 100 + 40 * 7; size += 7)
+    {
+        CZuFont font(EFontUi, size, false);
+        EXPECT_GT(font.TextWidthInPixels(CZuString("Hello 你好")), 0);
+    }
+    EXPECT_EQ(reference.TextWidthInPixels(CZuString("Hello 你好")), width);
+    EXPECT_EQ(CZuGcFont::ForName(EFontUi).CacheCount(), CZuGcFont::KMaxCaches);
+}
+
+TEST(FontTest, AdditionalPathIsKept)
+{
+    CZuFont::SetFontAdditionalPath(CZuString("/usr/share/fonts/"));
+    EXPECT_TRUE(CZuFont::FontAdditionalPath() == "/usr/share/fonts/");
+    CZuFont::SetFontAdditionalPath(CZuString(""));
+}
