@@ -1,0 +1,5 @@
+#include "ZuUiStyleLabel.h"
+
+CZuUiStyleLabel::CZuUiStyleLabel() {}
+
+CZuUiStyleLabel::~CZuUiStyleLabel() {}

@@ -1,0 +1,5 @@
+#include "ZuUiStylePromptBar.h"
+
+CZuUiStylePromptBar::CZuUiStylePromptBar() {}
+
+CZuUiStylePromptBar::~CZuUiStylePromptBar() {}

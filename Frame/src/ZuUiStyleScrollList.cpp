@@ -1,0 +1,5 @@
+#include "ZuUiStyleScrollList.h"
+
+CZuUiStyleScrollList::CZuUiStyleScrollList() {}
+
+CZuUiStyleScrollList::~CZuUiStyleScrollList() {}
