@@ -3,7 +3,7 @@
 
 // Where a thing is placed inside a larger area: the low values for the horizontal placement, the high
 // ones for the vertical placement.
-enum TZuAlign
+enum TZuAlign : int
 {
     EAlignLeft = 0,
     EAlignCenter = 1,

@@ -7,7 +7,7 @@ class CZuString;
 
 // The fonts the toolkit knows. Title, list and interface text share one face (a font that covers
 // Simplified Chinese); they differ only as keys of the font manager. Phonetic transcriptions have their own.
-enum TZuFontName
+enum TZuFontName : int
 {
     EFontTitle = 0,
     EFontList = 1,

@@ -21,7 +21,7 @@ class IZuGc
 {
 public:
     // How shapes are drawn.
-    enum TDrawType
+    enum TDrawType : int
     {
         // Aliased one-pixel outline for rectangles, ellipses and lines; anti-aliased stroke of the pen size
         // for round rectangles and polygons.
@@ -32,7 +32,7 @@ public:
     };
 
     // How the two gradient colours run across a shape's box.
-    enum TGradualType
+    enum TGradualType : int
     {
         // First colour at the top edge, second at the bottom edge.
         EGradualVertical = 0,

@@ -14,4 +14,18 @@
 #include "ZuPointerEvent.h"
 #include "ZuTimerManager.h"
 
+#include "ZuUiStyle.h"
+#include "ZuUiStyleButton.h"
+#include "ZuUiStyleButtonGroup.h"
+#include "ZuUiStyleCbaBar.h"
+#include "ZuUiStyleCommon.h"
+#include "ZuUiStyleDialog.h"
+#include "ZuUiStyleLabel.h"
+#include "ZuUiStyleList.h"
+#include "ZuUiStyleMenuBar.h"
+#include "ZuUiStylePromptBar.h"
+#include "ZuUiStyleScrollList.h"
+#include "ZuUiStyleTabGroup.h"
+#include "ZuUiStyleTitleBar.h"
+
 #endif // ZUUI_H

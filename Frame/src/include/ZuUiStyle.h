@@ -19,12 +19,12 @@
 class CZuUiStyle
 {
 public:
-    enum TUiStyle
+    enum TUiStyle : int
     {
         EUiStyleDefault = 0
     };
 
-    enum TUiColorScheme
+    enum TUiColorScheme : int
     {
         EUiColorSchemeFirst = 0,
         EUiColorSchemeSecond = 1
