@@ -20,6 +20,7 @@
 #include <agg_renderer_scanline.h>
 #include <agg_rendering_buffer.h>
 #include <agg_rounded_rect.h>
+#include <agg_scanline_storage_aa.h>
 #include <agg_scanline_u.h>
 #include <agg_span_allocator.h>
 #include <agg_span_gradient.h>
@@ -72,6 +73,7 @@ typedef agg::pixfmt_alpha_blend_rgba<TZuBlender, agg::rendering_buffer> TPixFmt;
 typedef agg::renderer_base<TPixFmt> TRenBase;
 typedef agg::renderer_primitives<TRenBase> TRenPrimitives;
 typedef agg::renderer_scanline_aa_solid<TRenBase> TRenSolid;
+typedef agg::serialized_scanlines_adaptor_aa<agg::int8u> TCoverageAdaptor;
 
 const int KGradientSize = 256;
 
@@ -167,7 +169,7 @@ struct TZuGcState
         iRasterizer.clip_box(iRenBase.xmin(), iRenBase.ymin(), iRenBase.xmax() + 1, iRenBase.ymax() + 1);
     }
 
-    void FillSolid() { agg::render_scanlines_aa_solid(iRasterizer, iScanline, iRenBase, AggColor(iColor)); }
+    void FillSolid();
 };
 
 namespace
@@ -186,6 +188,119 @@ template <class Path> void StrokePath(TZuGcState& state, Path& path)
     FillPath(state, stroke);
 }
 
+// Renders scanlines in one colour per row (Rows gives it): runs of full coverage are written in bulk,
+// everything else is blended pixel by pixel as the base renderer does.
+template <class Rows> class TZuRowRenderer
+{
+public:
+    TZuRowRenderer(TRenBase& ren, const Rows& rows) : iRen(ren), iRows(rows) {}
+
+    void prepare() {}
+
+    template <class Scanline> void render(const Scanline& sl)
+    {
+        int y = sl.y();
+        if (y < iRen.ymin() || y > iRen.ymax())
+        {
+            return;
+        }
+        const agg::rgba8& color = iRows(y);
+        typename Scanline::const_iterator span = sl.begin();
+        for (unsigned n = sl.num_spans(); n > 0; --n, ++span)
+        {
+            if (span->len < 0)
+            {
+                RenderRun(span->x, y, -span->len, color, *span->covers);
+                continue;
+            }
+            const agg::int8u* covers = span->covers;
+            int x = span->x;
+            int end = span->x + span->len;
+            while (x < end)
+            {
+                int run = 1;
+                while (x + run < end && covers[run] == covers[0])
+                {
+                    ++run;
+                }
+                RenderRun(x, y, run, color, covers[0]);
+                x += run;
+                covers += run;
+            }
+        }
+    }
+
+private:
+    void RenderRun(int x, int y, int length, const agg::rgba8& color, agg::int8u cover)
+    {
+        if (cover != agg::cover_full)
+        {
+            iRen.blend_hline(x, y, x + length - 1, color, cover);
+            return;
+        }
+        int left = std::max(x, iRen.xmin());
+        int right = std::min(x + length - 1, iRen.xmax());
+        if (left > right)
+        {
+            return;
+        }
+        const unsigned char pixel[4] = {color.b, color.g, color.r, 255};
+        unsigned char* p = iRen.ren().pix_ptr(left, y);
+        for (int i = 0; i <= right - left; ++i)
+        {
+            std::memcpy(p + i * 4, pixel, 4);
+        }
+    }
+
+    TRenBase& iRen;
+    const Rows& iRows;
+};
+
+// One colour for every row.
+struct TZuSolidRows
+{
+    agg::rgba8 iColor;
+    const agg::rgba8& operator()(int) const { return iColor; }
+};
+
+// The colour of a vertical gradient depends on the row alone: looked up once per row, exactly as the span
+// generator would for every pixel of the row.
+class TZuGradientRows
+{
+public:
+    TZuGradientRows(const TZuGradientTable& table, double originY, int extent)
+        : iTable(table), iOriginY(originY),
+          iExtent(agg::iround((extent < 1 ? 1 : extent) * double(agg::gradient_subpixel_scale)))
+    {
+    }
+
+    // Pixel centre in 1/256 pixel, brought to the gradient's 1/16 pixel, as a table position.
+    const agg::rgba8& operator()(int y) const
+    {
+        int centre = agg::iround(((y + 0.5) - iOriginY) * 256.0);
+        int d = centre >> (8 - agg::gradient_subpixel_shift);
+        int index = d * static_cast<int>(iTable.size()) / iExtent;
+        index = std::min(std::max(index, 0), static_cast<int>(iTable.size()) - 1);
+        return iTable[static_cast<unsigned>(index)];
+    }
+
+private:
+    const TZuGradientTable& iTable;
+    double iOriginY;
+    int iExtent;
+};
+
+} // namespace
+
+void TZuGcState::FillSolid()
+{
+    TZuSolidRows rows = {AggColor(iColor)};
+    TZuRowRenderer<TZuSolidRows> renderer(iRenBase, rows);
+    agg::render_scanlines(iRasterizer, iScanline, renderer);
+}
+
+namespace
+{
 template <class Gradient>
 void RenderGradient(TZuGcState& state, Gradient gradient, TZuGradientTable& table, double originX,
                     double originY, int extent)
@@ -216,8 +331,12 @@ template <class Path> void GradientPath(TZuGcState& state, const IZuGc& gc, Path
     {
     case IZuGc::EGradualVertical:
     case IZuGc::EGradualVerticalMirror:
-        RenderGradient(state, agg::gradient_y(), table, box.iTl.iX, box.iTl.iY, box.Height());
+    {
+        TZuGradientRows rows(table, box.iTl.iY, box.Height());
+        TZuRowRenderer<TZuGradientRows> renderer(state.iRenBase, rows);
+        agg::render_scanlines(state.iRasterizer, state.iScanline, renderer);
         break;
+    }
     case IZuGc::EGradualHorizontal:
     case IZuGc::EGradualHorizontalMirror:
         RenderGradient(state, agg::gradient_x(), table, box.iTl.iX, box.iTl.iY, box.Width());
@@ -338,7 +457,21 @@ void CZuGc::Clear()
     {
         return;
     }
-    iState->iRenBase.clear(AggColor(iState->iColor));
+    // One row is filled pixel by pixel, the others are copies of it.
+    const CZuRgb& color = iState->iColor;
+    const unsigned char pixel[4] = {static_cast<unsigned char>(color.Blue()),
+                                    static_cast<unsigned char>(color.Green()),
+                                    static_cast<unsigned char>(color.Red()), 255};
+    agg::rendering_buffer& buffer = iState->iBuffer;
+    unsigned char* first = buffer.row_ptr(0);
+    for (unsigned x = 0; x < buffer.width(); ++x)
+    {
+        std::memcpy(first + x * 4, pixel, 4);
+    }
+    for (unsigned y = 1; y < buffer.height(); ++y)
+    {
+        std::memcpy(buffer.row_ptr(static_cast<int>(y)), first, buffer.width() * 4);
+    }
 }
 
 void CZuGc::ReservedA(int, int) {}
@@ -639,6 +772,21 @@ void CZuGc::DrawUtf16(const TZuWChar* units, int count, const CZuPoint& baseline
         const agg::glyph_cache* glyph = engine.Glyph(units[i]);
         if (!glyph)
         {
+            continue;
+        }
+        bool wholePixel = x == std::floor(x) && y == std::floor(y);
+        if (glyph->data_type == agg::glyph_data_outline && wholePixel)
+        {
+            // At whole pixels the glyph's coverage, rasterised once, gives the same pixels as its outline.
+            const std::vector<agg::int8u>& coverage = engine.Coverage(units[i], glyph);
+            if (!coverage.empty())
+            {
+                TCoverageAdaptor adaptor(coverage.data(), static_cast<unsigned>(coverage.size()), x, y);
+                TCoverageAdaptor::embedded_scanline scanline;
+                agg::render_scanlines(adaptor, scanline, solid);
+            }
+            x += glyph->advance_x;
+            y += glyph->advance_y;
             continue;
         }
         engine.InitAdaptors(glyph, x, y);

@@ -2,6 +2,11 @@
 
 #include "ZuPathUtil.h"
 
+#include <agg_conv_curve.h>
+#include <agg_rasterizer_scanline_aa.h>
+#include <agg_renderer_scanline.h>
+#include <agg_scanline_storage_aa.h>
+#include <agg_scanline_u.h>
 #include <fontconfig/fontconfig.h>
 
 #include <cstdio>
@@ -122,13 +127,14 @@ CZuGcFont& CZuGcFont::ForName(TZuFontName name)
 
 CZuGcFont::CZuGcFont(TZuFontName name)
     : iName(name), iLoaded(false), iHasFace(false), iFileGiven(false), iFaceIndex(0), iEngine(32), iCaches(),
-      iCacheCount(0), iCurrentCache(nullptr), iChangeStamp(-1)
+      iCoverages(), iCacheCount(0), iCurrentCache(nullptr), iCurrentCoverages(nullptr), iChangeStamp(-1)
 {
 }
 
 CZuGcFont::CZuGcFont(TZuFontName name, const CZuString& fontFile)
     : iName(name), iLoaded(false), iHasFace(false), iFileGiven(true), iFontFile(fontFile), iFaceIndex(0),
-      iEngine(32), iCaches(), iCacheCount(0), iCurrentCache(nullptr), iChangeStamp(-1)
+      iEngine(32), iCaches(), iCoverages(), iCacheCount(0), iCurrentCache(nullptr),
+      iCurrentCoverages(nullptr), iChangeStamp(-1)
 {
 }
 
@@ -137,6 +143,7 @@ CZuGcFont::~CZuGcFont()
     for (int i = 0; i < iCacheCount; ++i)
     {
         delete iCaches[i];
+        delete iCoverages[i];
     }
 }
 
@@ -201,6 +208,7 @@ void CZuGcFont::SelectCache()
         if (iCaches[i]->font_is(signature))
         {
             iCurrentCache = iCaches[i];
+            iCurrentCoverages = iCoverages[i];
             return;
         }
     }
@@ -208,12 +216,17 @@ void CZuGcFont::SelectCache()
     if (iCacheCount == KMaxCaches)
     {
         delete iCaches[0];
+        delete iCoverages[0];
         std::memmove(iCaches, iCaches + 1, (KMaxCaches - 1) * sizeof(iCaches[0]));
+        std::memmove(iCoverages, iCoverages + 1, (KMaxCaches - 1) * sizeof(iCoverages[0]));
         --iCacheCount;
     }
     iCurrentCache = new agg::font_cache();
     iCurrentCache->signature(signature);
-    iCaches[iCacheCount++] = iCurrentCache;
+    iCurrentCoverages = new TCoverages();
+    iCaches[iCacheCount] = iCurrentCache;
+    iCoverages[iCacheCount] = iCurrentCoverages;
+    ++iCacheCount;
 }
 
 const agg::glyph_cache* CZuGcFont::Glyph(unsigned code)
@@ -249,6 +262,33 @@ const agg::glyph_cache* CZuGcFont::Glyph(unsigned code)
         return nullptr;
     }
     return glyph;
+}
+
+const std::vector<agg::int8u>& CZuGcFont::Coverage(unsigned code, const agg::glyph_cache* glyph)
+{
+    auto found = iCurrentCoverages->find(code);
+    if (found != iCurrentCoverages->end())
+    {
+        return found->second;
+    }
+    std::vector<agg::int8u>& coverage = (*iCurrentCoverages)[code];
+    if (glyph->data_type != agg::glyph_data_outline)
+    {
+        return coverage;
+    }
+    agg::rasterizer_scanline_aa<> rasterizer;
+    agg::scanline_u8 scanline;
+    agg::scanline_storage_aa8 storage;
+    iPathAdaptor.init(glyph->data, glyph->data_size, 0, 0);
+    agg::conv_curve<TPathAdaptor> curves(iPathAdaptor);
+    rasterizer.add_path(curves);
+    agg::render_scanlines(rasterizer, scanline, storage);
+    if (storage.rewind_scanlines())
+    {
+        coverage.resize(storage.byte_size());
+        storage.serialize(coverage.data());
+    }
+    return coverage;
 }
 
 void CZuGcFont::InitAdaptors(const agg::glyph_cache* glyph, double x, double y)

@@ -7,6 +7,9 @@
 #include <agg_font_cache_manager.h>
 #include <agg_font_freetype.h>
 
+#include <unordered_map>
+#include <vector>
+
 // The glyph engine behind one font name: a FreeType face opened on first use, outlines produced at the
 // requested pixel height and kept in glyph caches keyed by the engine's signature (face, sizes, hinting,
 // flip). One engine per font name lives for the whole process; fonts and the drawing context share them,
@@ -42,6 +45,10 @@ public:
     // Empty until loaded, and when no font file was found.
     const CZuString& FontFile() const { return iFontFile; }
     TEngine& Engine() { return iEngine; }
+    // The anti-aliased coverage of an outline glyph set at (0,0), as serialised scanlines, made once per
+    // glyph and cache: drawing it at a whole-pixel position gives the pixels of filling the outline there
+    // (up to the rounding of curve flattening). Empty for a glyph without ink. Valid while the glyph is.
+    const std::vector<agg::int8u>& Coverage(unsigned code, const agg::glyph_cache* glyph);
     // Points the adaptor of the glyph's kind (outline or grey bitmap) at the glyph, placed at (x, y).
     void InitAdaptors(const agg::glyph_cache* glyph, double x, double y);
     TPathAdaptor& PathAdaptor() { return iPathAdaptor; }
@@ -65,10 +72,15 @@ private:
     CZuString iFontFile;
     int iFaceIndex;
     TEngine iEngine;
-    // The glyph caches, oldest first, and the one of the current signature.
+    typedef std::unordered_map<unsigned, std::vector<agg::int8u>> TCoverages;
+
+    // The glyph caches, oldest first, and the one of the current signature; beside each, the coverage
+    // of the glyphs drawn from it.
     agg::font_cache* iCaches[KMaxCaches];
+    TCoverages* iCoverages[KMaxCaches];
     int iCacheCount;
     agg::font_cache* iCurrentCache;
+    TCoverages* iCurrentCoverages;
     int iChangeStamp;
     TPathAdaptor iPathAdaptor;
     TGray8Adaptor iGray8Adaptor;

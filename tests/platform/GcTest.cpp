@@ -2,7 +2,9 @@
 // placement.
 #include "ZuAl.h"
 #include "ZuBase.h"
+#include "ZuGcFont.h"
 
+#include <agg_conv_curve.h>
 #include <agg_path_storage.h>
 #include <agg_rasterizer_scanline_aa.h>
 #include <agg_scanline_u.h>
@@ -223,6 +225,22 @@ TEST(GcTest, NestedClipRectanglesReplaceEachOther)
     EXPECT_EQ(b, 29);
 }
 
+TEST(GcTest, AntiAliasedFillsStayInsideTheClipBox)
+{
+    CCanvas solid(20, 20);
+    solid.Gc().SetDrawColor(CZuRgb(0, 0, 0));
+    solid.Gc().SetClippingRect(CZuRect(5, 6, 10, 12));
+    solid.Gc().Clear(CZuRect(0, 0, 20, 20));
+    EXPECT_EQ(solid.Touched(), Block(5, 6, 10, 12));
+
+    CCanvas gradient(20, 20);
+    gradient.Gc().SetClippingRect(CZuRect(5, 6, 10, 12));
+    gradient.Gc().SetDrawStyle(IZuGc::EDrawGradual);
+    gradient.Gc().SetDrawColor2(CZuRgb(0, 0, 0), CZuRgb(0, 0, 90), IZuGc::EGradualVertical);
+    gradient.Gc().DrawRoundRect(CZuRect(-5, -5, 25, 25), 3);
+    EXPECT_EQ(gradient.Touched(), Block(5, 6, 10, 12));
+}
+
 TEST(GcTest, ClipRectangleIsNormalisedAndCutToTheBuffer)
 {
     CCanvas canvas(20, 20);
@@ -256,11 +274,11 @@ TEST(GcTest, ClipOutsideTheBufferDrawsNothingUntilCancelled)
 }
 
 // Coverage of a shape as the anti-aliased rasteriser computes it, for checking the blend.
-std::vector<int> Coverage(const agg::path_storage& shape, int width, int height)
+template <class Path> std::vector<int> Coverage(Path& path, int width, int height)
 {
     std::vector<int> cover(static_cast<size_t>(width) * height, 0);
     agg::rasterizer_scanline_aa<> rasterizer;
-    agg::path_storage path = shape;
+    rasterizer.clip_box(0, 0, width, height);
     rasterizer.add_path(path);
     agg::scanline_u8 sl;
     if (!rasterizer.rewind_scanlines())
@@ -273,7 +291,8 @@ std::vector<int> Coverage(const agg::path_storage& shape, int width, int height)
         for (unsigned n = sl.num_spans(); n > 0; --n, ++span)
         {
             for (int i = 0; i < span->len; ++i)
-                cover[static_cast<size_t>(y) * width + span->x + i] = span->covers[i];
+                if (span->x + i < width && y < height)
+                    cover[static_cast<size_t>(y) * width + span->x + i] = span->covers[i];
         }
     }
     return cover;
@@ -289,6 +308,7 @@ TEST(GcTest, AntiAliasedEdgesBlendWithTheStatedFormula)
     shape.line_to(4, 15);
     shape.close_polygon();
     std::vector<int> cover = Coverage(shape, w, h);
+    shape.rewind(0);
 
     CCanvas canvas(w, h);
     // A background with varied colours and alpha, so that each channel and the alpha rule are exercised.
@@ -330,6 +350,90 @@ TEST(GcTest, AntiAliasedEdgesBlendWithTheStatedFormula)
         }
     }
     EXPECT_GT(partial, 20);
+}
+
+// Blends a colour with coverage into a white-initialised BGRA canvas copy, as the drawing context promises.
+void BlendReference(std::vector<unsigned char>& pixels, const std::vector<int>& cover, int cr, int cg, int cb)
+{
+    for (size_t i = 0; i < cover.size(); ++i)
+    {
+        if (cover[i] == 0)
+            continue;
+        unsigned char* d = &pixels[i * 4];
+        int alpha = (255 * (cover[i] + 1)) >> 8;
+        if (alpha == 255)
+        {
+            d[0] = cb, d[1] = cg, d[2] = cr, d[3] = 255;
+            continue;
+        }
+        int a = d[3];
+        d[0] = static_cast<unsigned char>((alpha * (cb - d[0]) + d[0] * 256) >> 8);
+        d[1] = static_cast<unsigned char>((alpha * (cg - d[1]) + d[1] * 256) >> 8);
+        d[2] = static_cast<unsigned char>((alpha * (cr - d[2]) + d[2] * 256) >> 8);
+        d[3] = static_cast<unsigned char>(alpha + a - ((a * alpha + 255) >> 8));
+    }
+}
+
+TEST(GcTest, TextIsEachGlyphOutlineFilledInTurn)
+{
+    const int w = 80, h = 30;
+    CZuFont font(EFontUi, 125, false);
+    CCanvas canvas(w, h);
+    canvas.Gc().UseFont(&font);
+    canvas.Gc().SetDrawColor(CZuRgb(20, 40, 160));
+    // Twice, so that the second time the glyphs come from the caches.
+    canvas.Gc().DrawTextW(CZuString("Ag中W"), CZuPoint(3, 22));
+    std::vector<unsigned char> once = canvas.iPixels;
+    std::memset(canvas.iPixels.data(), 255, canvas.iPixels.size());
+    canvas.Gc().DrawTextW(CZuString("Ag中W"), CZuPoint(3, 22));
+    EXPECT_EQ(canvas.iPixels, once);
+
+    // The reference: every glyph's outline, placed at the advancing pen position, filled and blended.
+    std::vector<unsigned char> expected(canvas.iPixels.size(), 255);
+    CZuGcFont& engine = CZuGcFont::ForName(EFontUi);
+    engine.SetPixelHeight(font.HeightInPixels());
+    double x = 3;
+    int drawn = 0;
+    for (unsigned code : {0x41u, 0x67u, 0x4E2Du, 0x57u})
+    {
+        const agg::glyph_cache* glyph = engine.Glyph(code);
+        ASSERT_NE(glyph, nullptr);
+        engine.InitAdaptors(glyph, x, 22);
+        agg::conv_curve<CZuGcFont::TPathAdaptor> curves(engine.PathAdaptor());
+        BlendReference(expected, Coverage(curves, w, h), 20, 40, 160);
+        x += glyph->advance_x;
+        ++drawn;
+    }
+    EXPECT_EQ(drawn, 4);
+    EXPECT_EQ(canvas.iPixels, expected);
+}
+
+TEST(GcTest, VerticalGradientMatchesTheTransposedHorizontalOne)
+{
+    // The horizontal gradient comes from the span generator pixel by pixel; the vertical one per row.
+    const CZuRgb first(250, 190, 70), second(2, 82, 150);
+    for (IZuGc::TGradualType type : {IZuGc::EGradualVertical, IZuGc::EGradualVerticalMirror})
+    {
+        IZuGc::TGradualType across =
+            type == IZuGc::EGradualVertical ? IZuGc::EGradualHorizontal : IZuGc::EGradualHorizontalMirror;
+        CCanvas vertical(40, 64);
+        vertical.Gc().SetDrawStyle(IZuGc::EDrawGradual);
+        vertical.Gc().SetDrawColor2(first, second, type);
+        vertical.Gc().DrawRect(CZuRect(3, 2, 30, 57));
+        CCanvas horizontal(64, 40);
+        horizontal.Gc().SetDrawStyle(IZuGc::EDrawGradual);
+        horizontal.Gc().SetDrawColor2(first, second, across);
+        horizontal.Gc().DrawRect(CZuRect(2, 3, 57, 30));
+        for (int y = 0; y < 64; ++y)
+        {
+            for (int x = 0; x < 40; ++x)
+            {
+                TPixel a = vertical.At(x, y), b = horizontal.At(y, x);
+                ASSERT_TRUE(a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a) << x << "," << y;
+            }
+        }
+        EXPECT_FALSE(vertical.IsWhite(15, 30));
+    }
 }
 
 TEST(GcTest, HalfCoveredPixelsOfAStrokeBlendByHalf)
