@@ -28,4 +28,14 @@
 #include "ZuUiStyleTabGroup.h"
 #include "ZuUiStyleTitleBar.h"
 
+#include "MfpFile.h"
+#include "ZuImageSource.h"
+#include "ZuLog.h"
+#include "ZuMfpExtract.h"
+#include "ZuStrUtil.h"
+#include "ZuStringManager.h"
+#include "ZuStringPool.h"
+#include "ZuStringRes.h"
+#include "ZuTextMeasure.h"
+
 #endif // ZUUI_H

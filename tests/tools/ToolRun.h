@@ -1,0 +1,38 @@
+#ifndef TOOLRUN_H
+#define TOOLRUN_H
+
+// Runs a command-line tool and keeps what it printed and how it ended.
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+struct TToolRun
+{
+    int iExitCode = -1;
+    std::string iOutput; // standard output and standard error together
+};
+
+inline std::string Quoted(const std::string& argument)
+{
+    std::string quoted = "'";
+    for (char ch : argument)
+        quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+    return quoted + "'";
+}
+
+inline TToolRun RunTool(const std::string& commandLine)
+{
+    TToolRun run;
+    std::FILE* pipe = popen((commandLine + " 2>&1").c_str(), "r");
+    if (pipe == nullptr)
+        return run;
+    char chunk[4096];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
+        run.iOutput.append(chunk, n);
+    int status = pclose(pipe);
+    run.iExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+#endif // TOOLRUN_H
