@@ -1,8 +1,11 @@
 #include "ZuStrUtil.h"
 
+#include "ZuFont.h"
 #include "ZuObjectList.h"
 #include "ZuString16.h"
 #include "ZuTextMeasure.h"
+
+#include <unordered_map>
 
 namespace
 {
@@ -142,7 +145,45 @@ private:
     int iWordWidth = 0;
 };
 
+// The widths the font draws with, each character measured once per layout: asking the font is far
+// dearer than the layout itself.
+class CFontWidths : public MZuTextMeasure
+{
+public:
+    explicit CFontWidths(const CZuFont& font) : iFont(font) {}
+    int CharWidth(TZuWChar ch) const override
+    {
+        auto known = iWidths.find(ch);
+        if (known != iWidths.end())
+            return known->second;
+        int width = iFont.CharWidthInPixels(ch);
+        iWidths.emplace(ch, width);
+        return width;
+    }
+
+private:
+    const CZuFont& iFont;
+    mutable std::unordered_map<TZuWChar, int> iWidths;
+};
+
 } // namespace
+
+CZuObjectList* CZuStrUtil::GetTextRowList(const CZuString16& text, int width, CZuFont* font)
+{
+    if (font == nullptr)
+        return nullptr;
+    return GetTextRowList(text, width, CFontWidths(*font));
+}
+
+int CZuStrUtil::GetTextRowCount(const CZuString16& text, int width, CZuFont* font)
+{
+    CZuObjectList* rows = GetTextRowList(text, width, font);
+    if (rows == nullptr)
+        return 0;
+    int count = rows->GetCount();
+    delete rows;
+    return count;
+}
 
 CZuObjectList* CZuStrUtil::GetTextRowList(const CZuString16& text, int width, const MZuTextMeasure& measure)
 {

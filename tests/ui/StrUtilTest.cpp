@@ -209,3 +209,29 @@ TEST(ZuStrUtil, RowsKeepTheTextAndTheWidthForRandomTexts)
         delete rows;
     }
 }
+
+// The interface font measures the rows as it draws them.
+TEST(ZuStrUtilFont, RowsFollowTheFontsCharacterWidths)
+{
+    CZuFont font(EFontUi, 100, false);
+    int ni = font.CharWidthInPixels(0x4F60);
+    ASSERT_GT(ni, 0);
+    CZuString16 cjk = Utf16("你你你你你");
+    EXPECT_EQ(CZuStrUtil::GetTextRowCount(cjk, 2 * ni, &font), 3);
+    EXPECT_EQ(CZuStrUtil::GetTextRowCount(cjk, 5 * ni, &font), 1);
+
+    int firstWordAndBlank =
+        font.CharWidthInPixels('a') + font.CharWidthInPixels('b') + font.CharWidthInPixels(' ');
+    CZuObjectList* rows = CZuStrUtil::GetTextRowList(Utf16("ab cd"), firstWordAndBlank, &font);
+    ASSERT_NE(rows, nullptr);
+    ASSERT_EQ(rows->GetCount(), 2);
+    EXPECT_TRUE(*static_cast<CZuString16*>(rows->GetAt(0)) == Utf16("ab "));
+    EXPECT_TRUE(*static_cast<CZuString16*>(rows->GetAt(1)) == Utf16("cd"));
+    delete rows;
+}
+
+TEST(ZuStrUtilFont, NoFontGivesNoList)
+{
+    EXPECT_EQ(CZuStrUtil::GetTextRowList(Utf16("abc"), 100, nullptr), nullptr);
+    EXPECT_EQ(CZuStrUtil::GetTextRowCount(Utf16("abc"), 100, nullptr), 0);
+}

@@ -1,6 +1,7 @@
 #ifndef ZUSTRUTIL_H
 #define ZUSTRUTIL_H
 
+class CZuFont;
 class CZuObjectList;
 class CZuString16;
 class MZuTextMeasure;
@@ -13,8 +14,13 @@ class MZuTextMeasure;
 class CZuStrUtil
 {
 public:
-    // A new owning list of CZuString16 rows (the caller deletes it): empty for an empty text or a width of
-    // 0 or less.
+    // A new owning list of CZuString16 rows (the caller deletes it), measured with the font's character
+    // widths: empty for an empty text or a width of 0 or less, null without a font.
+    static CZuObjectList* GetTextRowList(const CZuString16& text, int width, CZuFont* font);
+    // The number of those rows; 0 when there is no list.
+    static int GetTextRowCount(const CZuString16& text, int width, CZuFont* font);
+
+    // The same with any source of character widths (never null).
     static CZuObjectList* GetTextRowList(const CZuString16& text, int width, const MZuTextMeasure& measure);
     static int GetTextRowCount(const CZuString16& text, int width, const MZuTextMeasure& measure);
 };
