@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <vector>
 
 namespace
 {
@@ -20,13 +21,14 @@ bool FitsLimit(long long width, long long height)
            height <= CZuImage::KMaxBufferBytes / 4 / width;
 }
 
-unsigned char* AllocatePixels(int width, int height)
+// Width x height pixels, zeroed unless the caller writes every byte; null beyond the memory limit.
+unsigned char* AllocatePixels(int width, int height, bool zeroed = true)
 {
     if (!FitsLimit(width, height))
         return nullptr;
     size_t bytes = static_cast<size_t>(width) * height * 4;
     unsigned char* pixels = new (std::nothrow) unsigned char[bytes];
-    if (pixels)
+    if (pixels && zeroed)
         std::memset(pixels, 0, bytes);
     return pixels;
 }
@@ -60,45 +62,80 @@ unsigned char* ReadWholeFile(const char* path, long long& length)
     return bytes;
 }
 
-// Bilinear scaling with integer weights: output column x samples source column x*(srcW-1)/(W-1) and the
-// one to its right in the ratio of the remainder over W-1 (likewise for rows), rounded to nearest.
-void Scale(const unsigned char* src, int srcW, int srcH, unsigned char* dst, int dstW, int dstH)
+// Exact integer division n / d by one multiplication, for n and d below 2^32 and d above 1.
+class CDivider
+{
+public:
+    explicit CDivider(uint64_t d) : iMultiplier(UINT64_MAX / d + 1) {}
+    uint32_t Divide(uint64_t n) const
+    {
+        return static_cast<uint32_t>((static_cast<unsigned __int128>(iMultiplier) * n) >> 64);
+    }
+
+private:
+    uint64_t iMultiplier;
+};
+
+struct TSample
+{
+    int64_t iIndex;
+    int64_t iRemainder;
+};
+
+// Output position i of count samples source position i*(sourceCount-1)/(count-1) and the next one in the
+// ratio remainder / (count-1).
+TSample SampleAt(int i, int count, int sourceCount)
+{
+    if (count <= 1)
+        return TSample{0, 0};
+    const int64_t n = static_cast<int64_t>(i) * (sourceCount - 1);
+    return TSample{n / (count - 1), n % (count - 1)};
+}
+
+// Bilinear scaling with integer weights, rounded to nearest. A neighbour to the right or below is read
+// only when its weight is not zero, so the last row and column never reach past the source.
+void Scale(const unsigned char* src, size_t srcStride, int srcW, int srcH, unsigned char* dst, int dstW,
+           int dstH)
 {
     const int64_t cx = dstW > 1 ? dstW - 1 : 1;
     const int64_t cy = dstH > 1 ? dstH - 1 : 1;
-    const int64_t area = cx * cy;
-    const int64_t half = area / 2;
-    const size_t srcStride = static_cast<size_t>(srcW) * 4;
+    const uint64_t area = static_cast<uint64_t>(cx * cy);
+    const uint64_t half = area / 2;
+    const bool fastDivide = area > 1 && area * 255 + half <= UINT32_MAX;
+    const CDivider divider(area > 1 ? area : 2);
+
+    std::vector<TSample> columns(dstW);
+    for (int x = 0; x < dstW; ++x)
+        columns[x] = SampleAt(x, dstW, srcW);
 
     for (int y = 0; y < dstH; ++y)
     {
-        const int64_t ny = dstH > 1 ? static_cast<int64_t>(y) * (srcH - 1) : 0;
-        const int64_t sy = ny / cy;
-        const int64_t ey = ny % cy;
-        const unsigned char* top = src + sy * srcStride;
+        const TSample row = SampleAt(y, dstH, srcH);
+        const int64_t ey = row.iRemainder;
+        const unsigned char* top = src + row.iIndex * srcStride;
         const unsigned char* below = ey ? top + srcStride : top;
         unsigned char* out = dst + static_cast<size_t>(y) * dstW * 4;
         for (int x = 0; x < dstW; ++x, out += 4)
         {
-            const int64_t nx = dstW > 1 ? static_cast<int64_t>(x) * (srcW - 1) : 0;
-            const int64_t sx = nx / cx;
-            const int64_t ex = nx % cx;
-            const unsigned char* tl = top + sx * 4;
-            const unsigned char* bl = below + sx * 4;
+            const int64_t ex = columns[x].iRemainder;
+            const unsigned char* tl = top + columns[x].iIndex * 4;
             if (ex == 0 && ey == 0)
             {
                 std::memcpy(out, tl, 4);
                 continue;
             }
+            const unsigned char* bl = below + columns[x].iIndex * 4;
             const unsigned char* tr = ex ? tl + 4 : tl;
             const unsigned char* br = ex ? bl + 4 : bl;
-            const int64_t wTl = (cx - ex) * (cy - ey);
-            const int64_t wTr = ex * (cy - ey);
-            const int64_t wBl = (cx - ex) * ey;
-            const int64_t wBr = ex * ey;
+            const uint64_t wTl = (cx - ex) * (cy - ey);
+            const uint64_t wTr = ex * (cy - ey);
+            const uint64_t wBl = (cx - ex) * ey;
+            const uint64_t wBr = ex * ey;
             for (int c = 0; c < 4; ++c)
-                out[c] = static_cast<unsigned char>(
-                    (tl[c] * wTl + tr[c] * wTr + bl[c] * wBl + br[c] * wBr + half) / area);
+            {
+                const uint64_t sum = tl[c] * wTl + tr[c] * wTr + bl[c] * wBl + br[c] * wBr + half;
+                out[c] = static_cast<unsigned char>(fastDivide ? divider.Divide(sum) : sum / area);
+            }
         }
     }
 }
@@ -231,14 +268,31 @@ CZuImage* CZuImage::GetSubImage(const CZuRect& src, const CZuSize& size)
     CZuImage* image = new CZuImage();
     image->iColorType = EColorBgra32;
     image->iHaveAlpha = iHaveAlpha;
-    unsigned char* region = CopyRegion(iPixels, iSize, src);
-    unsigned char* scaled = region ? AllocatePixels(size.iWidth, size.iHeight) : nullptr;
-    if (scaled)
+    unsigned char* scaled = src.IsEmpty() ? nullptr : AllocatePixels(size.iWidth, size.iHeight, false);
+    if (!scaled)
+        return image;
+
+    const bool inside = iPixels && src.iTl.iX >= 0 && src.iTl.iY >= 0 && src.iBr.iX <= iSize.iWidth &&
+                        src.iBr.iY <= iSize.iHeight;
+    unsigned char* region = inside ? nullptr : CopyRegion(iPixels, iSize, src);
+    if (inside)
     {
-        Scale(region, src.Width(), src.Height(), scaled, size.iWidth, size.iHeight);
-        image->Adopt(scaled, size.iWidth, size.iHeight);
+        const size_t stride = static_cast<size_t>(iSize.iWidth) * 4;
+        Scale(iPixels + src.iTl.iY * stride + src.iTl.iX * 4, stride, src.Width(), src.Height(), scaled,
+              size.iWidth, size.iHeight);
+    }
+    else if (region)
+    {
+        Scale(region, static_cast<size_t>(src.Width()) * 4, src.Width(), src.Height(), scaled, size.iWidth,
+              size.iHeight);
+    }
+    else
+    {
+        delete[] scaled;
+        return image;
     }
     delete[] region;
+    image->Adopt(scaled, size.iWidth, size.iHeight);
     image->CreateMask();
     return image;
 }
@@ -252,10 +306,11 @@ void CZuImage::Resize(const CZuSize& size)
 {
     if (!iPixels || size == iSize)
         return;
-    unsigned char* scaled = AllocatePixels(size.iWidth, size.iHeight);
+    unsigned char* scaled = AllocatePixels(size.iWidth, size.iHeight, false);
     if (!scaled)
         return;
-    Scale(iPixels, iSize.iWidth, iSize.iHeight, scaled, size.iWidth, size.iHeight);
+    Scale(iPixels, static_cast<size_t>(iSize.iWidth) * 4, iSize.iWidth, iSize.iHeight, scaled, size.iWidth,
+          size.iHeight);
     Adopt(scaled, size.iWidth, size.iHeight);
 }
 

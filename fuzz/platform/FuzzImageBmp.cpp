@@ -1,0 +1,12 @@
+// libFuzzer target: the BMP decoder on arbitrary bytes.
+#include "ImageFuzzCheck.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    CZuImageDecoder decoder(KFuzzMaxBufferBytes);
+    CheckDecoded(decoder.DecodeBmp(data, size), decoder);
+    return 0;
+}
