@@ -279,10 +279,6 @@ void MakeOpaque(unsigned char* pixels, size_t count)
 void DecodeRle(CZuByteReader& in, bool fourBit, const unsigned char (&palette)[256][4],
                const CBmpCanvas& canvas)
 {
-    for (long long y = 0; y < canvas.Height(); ++y)
-        for (long long x = 0; x < canvas.Width(); ++x)
-            canvas.Put(x, y, palette[0]);
-
     long long x = 0;
     long long y = 0;
     while (y < canvas.Height() && in.Remaining() >= 2)
@@ -386,6 +382,7 @@ bool CZuImageDecoder::DecodeBmp(const unsigned char* data, size_t length)
     {
         CZuByteReader runs(data, length);
         runs.Seek(pixelStart);
+        FillPixels(palette[0]);
         DecodeRle(runs, info.iCompression == ERle4, palette, canvas);
     }
     else if (info.iBitCount <= 8)

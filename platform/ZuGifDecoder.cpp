@@ -308,8 +308,7 @@ bool CZuImageDecoder::DecodeGif(const unsigned char* data, size_t length)
         return Fail("can't allocate memory");
 
     // Pixels the data does not reach show colour 0.
-    for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i)
-        std::memcpy(iPixels + i * 4, palette[0], 4);
+    FillPixels(palette[0]);
     CGifOutput out(iPixels, width, height, (flags & 0x40) != 0, palette);
     CGifBitReader bits(in);
     DecodeLzw(bits, minCodeSize, *table, out);

@@ -54,6 +54,17 @@ bool CZuImageDecoder::CreatePixels(long long width, long long height)
     return true;
 }
 
+void CZuImageDecoder::FillPixels(const unsigned char* bgra)
+{
+    const size_t total = static_cast<size_t>(iWidth) * iHeight * 4;
+    if (!iPixels || total == 0)
+        return;
+    std::memcpy(iPixels, bgra, 4);
+    // Doubling copies: the filled part is copied onto the part after it.
+    for (size_t done = 4; done < total; done *= 2)
+        std::memcpy(iPixels + done, iPixels, done < total - done ? done : total - done);
+}
+
 bool CZuImageDecoder::Fail(const char* error)
 {
     Reset();

@@ -35,6 +35,8 @@ private:
 
     // Allocates width x height zeroed pixels after checking the size against the limit.
     bool CreatePixels(long long width, long long height);
+    // Sets every pixel to one BGRA value.
+    void FillPixels(const unsigned char* bgra);
     bool Fail(const char* error);
     void Reset();
 

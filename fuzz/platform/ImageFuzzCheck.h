@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 // Lower than the library's limit so that headers announcing huge pictures stay quick to run.
-const long long KFuzzMaxBufferBytes = 16LL * 1024 * 1024;
+const long long KFuzzMaxBufferBytes = 4LL * 1024 * 1024;
 
 inline void CheckDecoded(bool decoded, const CZuImageDecoder& decoder)
 {
