@@ -181,7 +181,7 @@ void ImageRow(CZuGc& gc, CZuFont& font, const std::string& dataDir, int top)
     CZuImage* shown[7] = {pngMasked, png, bmpMasked, bmp, gif, scaled, bmp};
     for (int i = 0; i < 7; ++i)
     {
-        CZuRect cell(8 + i * 90, top, 8 + i * 90 + 64, top + 64);
+        CZuRect cell(18 + i * 88, top, 18 + i * 88 + 64, top + 64);
         Checkerboard(gc, cell);
         if (i == 6)
         {
@@ -273,5 +273,5 @@ void DrawTestCard(CZuGc& gc, const std::string& dataDir)
     GradientRow(gc, small, 236);
     RoundAndClipRow(gc, small, 314);
     ImageRow(gc, small, dataDir, 402);
-    TextRows(gc, 492 - 2);
+    TextRows(gc, 498);
 }

@@ -10,7 +10,7 @@ class CZuGc;
 // with mixed radii, clipping, images with alpha and colour keys, and text in the interface and phonetic
 // fonts.
 const int KTestCardWidth = 640;
-const int KTestCardHeight = 620;
+const int KTestCardHeight = 628;
 
 // Draws the card into gc (at least KTestCardWidth x KTestCardHeight); the sample pictures are read from
 // dataDir (ending with "/").

@@ -125,8 +125,12 @@ public:
     // negative stride means the rows are stored bottom-up, the top row starting at buf - stride*(height-1).
     // The clip box becomes the whole buffer.
     void SetBuf(unsigned char* buf, unsigned width, unsigned height, int stride);
-    // The stroke width of anti-aliased outlines (round rectangles and polygons).
+    // The stroke width of anti-aliased outlines (round rectangles and polygons). It hides the interface's
+    // SetPenSize(int) on purpose: a pen size given to a CZuGc, as an int or not, sets the stroke width.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Woverloaded-virtual"
     void SetPenSize(unsigned size);
+#pragma GCC diagnostic pop
 
     void SetDrawStyle(TDrawType style) override;
     void SetDrawColor(const CZuRgb& color) override;

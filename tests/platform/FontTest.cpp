@@ -118,6 +118,27 @@ TEST(FontTest, AMissingFontFileGivesNoGlyphs)
     EXPECT_EQ(broken.Glyph(0x4E2D), nullptr);
 }
 
+TEST(FontTest, AFontOfOurOwnMeasuresAsItsMetricsSay)
+{
+    // A tiny font: 'A' and 'B' 600 units wide, the schwa 520, in a 1000-unit em; nothing else.
+    CZuGcFont engine(EFontPhonetic, CZuString(ZU_TEST_SOURCE_DIR "/fuzz/corpus/fuzz_font_file/tiny.ttf"));
+    engine.EnsureLoaded();
+    ASSERT_TRUE(engine.HasFace());
+    engine.SetPixelHeight(30);
+    const agg::glyph_cache* a = engine.Glyph('A');
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->advance_x, 18.0);
+    EXPECT_EQ(a->data_type, agg::glyph_data_outline);
+    EXPECT_FALSE(engine.Coverage('A', a).empty());
+    const agg::glyph_cache* schwa = engine.Glyph(0x0259);
+    ASSERT_NE(schwa, nullptr);
+    EXPECT_NEAR(schwa->advance_x, 15.6, 0.6);
+    EXPECT_EQ(engine.Glyph('C'), nullptr);
+    // At 16 pixels the em is 17 wide: 600 units are 10.2 pixels, rounded by the hinting.
+    engine.SetPixelHeight(16);
+    EXPECT_EQ(engine.Glyph('A')->advance_x, 10.0);
+}
+
 TEST(FontTest, GlyphsAreKeptPerSizeAndReused)
 {
     CZuGcFont& engine = CZuGcFont::ForName(EFontList);

@@ -585,7 +585,10 @@ TEST(GcTest, PolygonOutlineHasThePenWidth)
     thin.Gc().DrawPolygon(square, 4);
     CCanvas thick(26, 26);
     thick.Gc().SetDrawColor(CZuRgb(0, 0, 0));
-    thick.Gc().SetPenSize(4u);
+    // Given to the drawing context itself, an int pen size sets the stroke width too.
+    int penSize = 4;
+    thick.Gc().SetPenSize(penSize);
+    EXPECT_EQ(thick.Gc().StrokeWidth(), 4u);
     thick.Gc().DrawPolygon(square, 4);
     // Width 4 centred on x = 4 covers columns 2 to 5 fully; width 1 only half of 3 and 4.
     EXPECT_EQ(thick.At(2, 12).r, 0);
