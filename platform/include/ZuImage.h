@@ -67,7 +67,7 @@ class CZuImage : public IZuImage
 {
 public:
     // The largest pixel buffer a picture may need (256 MiB); larger pictures are refused.
-    static const long long KMaxBufferBytes = 256LL * 1024 * 1024;
+    static constexpr long long KMaxBufferBytes = 256LL * 1024 * 1024;
 
     CZuImage();
     ~CZuImage() override;

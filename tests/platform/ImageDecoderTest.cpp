@@ -62,15 +62,15 @@ std::vector<uint32_t> Pattern(int width, int height, int modulo)
     return out;
 }
 
-TBmpSpec IndexedBmp(int width, int height, int bitCount, const std::vector<uint32_t>& indices)
+TBmpPicture IndexedBmp(int width, int height, int bitCount, const std::vector<uint32_t>& indices)
 {
-    TBmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = bitCount;
-    spec.palette.assign(KPalette16.begin(), KPalette16.begin() + (bitCount == 1 ? 2 : 16));
-    spec.pixelData = PackBmpRows(indices, width, height, bitCount);
-    return spec;
+    TBmpPicture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.bitCount = bitCount;
+    picture.palette.assign(KPalette16.begin(), KPalette16.begin() + (bitCount == 1 ? 2 : 16));
+    picture.pixelData = PackBmpRows(indices, width, height, bitCount);
+    return picture;
 }
 
 } // namespace
@@ -79,24 +79,24 @@ TBmpSpec IndexedBmp(int width, int height, int bitCount, const std::vector<uint3
 
 TEST_F(DecoderTest, Bmp24BottomUpRowsComeOutTopDown)
 {
-    TBmpSpec spec;
-    spec.width = 3;
-    spec.height = 2;
+    TBmpPicture picture;
+    picture.width = 3;
+    picture.height = 2;
     std::vector<uint32_t> rgb = {0x112233, 0x445566, 0x778899, 0xAABBCC, 0xDDEEFF, 0x010203};
-    spec.pixelData = PackBmpRows(rgb, 3, 2, 24);
-    ASSERT_TRUE(Decode(MakeBmp(spec)));
+    picture.pixelData = PackBmpRows(rgb, 3, 2, 24);
+    ASSERT_TRUE(Decode(MakeBmp(picture)));
     ExpectOpaque(rgb, 3, 2);
     EXPECT_FALSE(iDecoder.HaveAlpha());
 }
 
 TEST_F(DecoderTest, Bmp24TopDown)
 {
-    TBmpSpec spec;
-    spec.width = 2;
-    spec.height = -3;
+    TBmpPicture picture;
+    picture.width = 2;
+    picture.height = -3;
     std::vector<uint32_t> rgb = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x123456, 0x654321};
-    spec.pixelData = PackBmpRows(rgb, 2, 3, 24, true);
-    ASSERT_TRUE(Decode(MakeBmp(spec)));
+    picture.pixelData = PackBmpRows(rgb, 2, 3, 24, true);
+    ASSERT_TRUE(Decode(MakeBmp(picture)));
     ExpectOpaque(rgb, 2, 3);
 }
 
@@ -117,18 +117,18 @@ TEST_F(DecoderTest, Bmp4Bit)
 TEST_F(DecoderTest, Bmp8BitIndexBeyondPaletteIsBlack)
 {
     std::vector<uint32_t> indices = {0, 5, 15, 16, 200, 255};
-    TBmpSpec spec = IndexedBmp(3, 2, 8, indices);
-    spec.colorsUsed = 16;
-    ASSERT_TRUE(Decode(MakeBmp(spec)));
+    TBmpPicture picture = IndexedBmp(3, 2, 8, indices);
+    picture.colorsUsed = 16;
+    ASSERT_TRUE(Decode(MakeBmp(picture)));
     ExpectOpaque(PaletteColours(indices, KPalette16), 3, 2);
 }
 
 TEST_F(DecoderTest, Bmp8BitCoreHeaderWithThreeBytePalette)
 {
     std::vector<uint32_t> indices = Pattern(5, 4, 16);
-    TBmpSpec spec = IndexedBmp(5, 4, 8, indices);
-    spec.headerSize = 12;
-    ASSERT_TRUE(Decode(MakeBmp(spec)));
+    TBmpPicture picture = IndexedBmp(5, 4, 8, indices);
+    picture.headerSize = 12;
+    ASSERT_TRUE(Decode(MakeBmp(picture)));
     ExpectOpaque(PaletteColours(indices, KPalette16), 5, 4);
 }
 
@@ -143,102 +143,102 @@ TEST_F(DecoderTest, BmpWithoutPixelOffsetReadsAfterPalette)
 
 TEST_F(DecoderTest, BmpRle8RunsAbsoluteRunsDeltaAndEndOfLine)
 {
-    TBmpSpec spec;
-    spec.width = 6;
-    spec.height = 3;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.palette = KPalette16;
+    TBmpPicture picture;
+    picture.width = 6;
+    picture.height = 3;
+    picture.bitCount = 8;
+    picture.compression = 1;
+    picture.palette = KPalette16;
     // Bottom row: a run of 2 x index 9, then an absolute run of 3 (padded), then end of line.
     // Middle row: a delta of (2, 0) then 9 x index 12 (cut at the row's end), end of line.
     // Top row: a run of 4 x index 10, then end of bitmap.
-    spec.pixelData = {2, 9, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 2, 0, 9, 12, 0, 0, 4, 10, 0, 1};
-    ASSERT_TRUE(Decode(MakeBmp(spec)));
+    picture.pixelData = {2, 9, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 2, 0, 9, 12, 0, 0, 4, 10, 0, 1};
+    ASSERT_TRUE(Decode(MakeBmp(picture)));
     std::vector<uint32_t> indices = {10, 10, 10, 10, 0, 0, 0, 0, 12, 12, 12, 12, 9, 9, 1, 2, 3, 0};
     ExpectOpaque(PaletteColours(indices, KPalette16), 6, 3);
 }
 
 TEST_F(DecoderTest, BmpRle4RunsAlternateNibbles)
 {
-    TBmpSpec spec;
-    spec.width = 8;
-    spec.height = 2;
-    spec.bitCount = 4;
-    spec.compression = 2;
-    spec.palette = KPalette16;
+    TBmpPicture picture;
+    picture.width = 8;
+    picture.height = 2;
+    picture.bitCount = 4;
+    picture.compression = 2;
+    picture.palette = KPalette16;
     // Bottom row: 5 pixels alternating 1 and 2, then an absolute run of 3 nibbles (3, 4, 5) in 2 bytes.
     // Top row: an absolute run of 5 nibbles in 3 bytes padded to a word, then end of bitmap.
-    spec.pixelData = {5, 0x12, 0, 3, 0x34, 0x50, 0, 0, 0, 5, 0x56, 0x78, 0x90, 0, 0, 1};
-    ASSERT_TRUE(Decode(MakeBmp(spec)));
+    picture.pixelData = {5, 0x12, 0, 3, 0x34, 0x50, 0, 0, 0, 5, 0x56, 0x78, 0x90, 0, 0, 1};
+    ASSERT_TRUE(Decode(MakeBmp(picture)));
     std::vector<uint32_t> indices = {5, 6, 7, 8, 9, 0, 0, 0, 1, 2, 1, 2, 1, 3, 4, 5};
     ExpectOpaque(PaletteColours(indices, KPalette16), 8, 2);
 }
 
 TEST_F(DecoderTest, BmpRleEndingEarlyLeavesPaletteEntryZero)
 {
-    TBmpSpec spec;
-    spec.width = 4;
-    spec.height = 2;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.palette = {0x336699, 0xFFFFFF};
-    spec.pixelData = {3, 1};
-    ASSERT_TRUE(Decode(MakeBmp(spec)));
+    TBmpPicture picture;
+    picture.width = 4;
+    picture.height = 2;
+    picture.bitCount = 8;
+    picture.compression = 1;
+    picture.palette = {0x336699, 0xFFFFFF};
+    picture.pixelData = {3, 1};
+    ASSERT_TRUE(Decode(MakeBmp(picture)));
     ExpectOpaque({0x336699, 0x336699, 0x336699, 0x336699, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0x336699}, 4, 2);
 }
 
 TEST_F(DecoderTest, Bmp16BitDefault555)
 {
-    TBmpSpec spec;
-    spec.width = 3;
-    spec.height = 1;
-    spec.bitCount = 16;
-    spec.pixelData = PackBmpRows({0x7C00, 0x03E0, 0x001F | (16 << 10)}, 3, 1, 16);
-    ASSERT_TRUE(Decode(MakeBmp(spec)));
+    TBmpPicture picture;
+    picture.width = 3;
+    picture.height = 1;
+    picture.bitCount = 16;
+    picture.pixelData = PackBmpRows({0x7C00, 0x03E0, 0x001F | (16 << 10)}, 3, 1, 16);
+    ASSERT_TRUE(Decode(MakeBmp(picture)));
     // Five-bit 16 scales to 132 (16 * 255 / 31, rounded).
     ExpectOpaque({0xFF0000, 0x00FF00, 0x8400FF}, 3, 1);
 }
 
 TEST_F(DecoderTest, Bmp16BitFields565)
 {
-    TBmpSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.bitCount = 16;
-    spec.compression = 3;
-    spec.masks[0] = 0xF800;
-    spec.masks[1] = 0x07E0;
-    spec.masks[2] = 0x001F;
-    spec.pixelData = PackBmpRows({0xF800, 0x07E0, 0x001F, 0xFFFF}, 2, 2, 16);
-    ASSERT_TRUE(Decode(MakeBmp(spec)));
+    TBmpPicture picture;
+    picture.width = 2;
+    picture.height = 2;
+    picture.bitCount = 16;
+    picture.compression = 3;
+    picture.masks[0] = 0xF800;
+    picture.masks[1] = 0x07E0;
+    picture.masks[2] = 0x001F;
+    picture.pixelData = PackBmpRows({0xF800, 0x07E0, 0x001F, 0xFFFF}, 2, 2, 16);
+    ASSERT_TRUE(Decode(MakeBmp(picture)));
     ExpectOpaque({0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}, 2, 2);
 }
 
 TEST_F(DecoderTest, Bmp16BitFieldsInV4Header)
 {
-    TBmpSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.bitCount = 16;
-    spec.compression = 3;
-    spec.headerSize = 108;
-    spec.masks[0] = 0x0F00;
-    spec.masks[1] = 0x00F0;
-    spec.masks[2] = 0x000F;
-    spec.pixelData = PackBmpRows({0x0F00 | 0x0005, 0x0080}, 2, 1, 16);
-    ASSERT_TRUE(Decode(MakeBmp(spec)));
+    TBmpPicture picture;
+    picture.width = 2;
+    picture.height = 1;
+    picture.bitCount = 16;
+    picture.compression = 3;
+    picture.headerSize = 108;
+    picture.masks[0] = 0x0F00;
+    picture.masks[1] = 0x00F0;
+    picture.masks[2] = 0x000F;
+    picture.pixelData = PackBmpRows({0x0F00 | 0x0005, 0x0080}, 2, 1, 16);
+    ASSERT_TRUE(Decode(MakeBmp(picture)));
     // Four-bit 5 scales to 85, 8 to 136.
     ExpectOpaque({0xFF0055, 0x008800}, 2, 1);
 }
 
 TEST_F(DecoderTest, Bmp32BitKeepsAlphaOfFourthByte)
 {
-    TBmpSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.bitCount = 32;
-    spec.pixelData = PackBmpRows({0x80112233, 0x00445566}, 2, 1, 32);
-    ASSERT_TRUE(Decode(MakeBmp(spec)));
+    TBmpPicture picture;
+    picture.width = 2;
+    picture.height = 1;
+    picture.bitCount = 32;
+    picture.pixelData = PackBmpRows({0x80112233, 0x00445566}, 2, 1, 32);
+    ASSERT_TRUE(Decode(MakeBmp(picture)));
     EXPECT_TRUE(iDecoder.HaveAlpha());
     EXPECT_EQ(0x80112233u, At(0, 0));
     EXPECT_EQ(0x00445566u, At(1, 0));
@@ -246,45 +246,45 @@ TEST_F(DecoderTest, Bmp32BitKeepsAlphaOfFourthByte)
 
 TEST_F(DecoderTest, Bmp32BitWithAllFourthBytesZeroIsOpaque)
 {
-    TBmpSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.bitCount = 32;
-    spec.pixelData = PackBmpRows({0x112233, 0x445566, 0x778899, 0xAABBCC}, 2, 2, 32);
-    ASSERT_TRUE(Decode(MakeBmp(spec)));
+    TBmpPicture picture;
+    picture.width = 2;
+    picture.height = 2;
+    picture.bitCount = 32;
+    picture.pixelData = PackBmpRows({0x112233, 0x445566, 0x778899, 0xAABBCC}, 2, 2, 32);
+    ASSERT_TRUE(Decode(MakeBmp(picture)));
     EXPECT_FALSE(iDecoder.HaveAlpha());
     ExpectOpaque({0x112233, 0x445566, 0x778899, 0xAABBCC}, 2, 2);
 }
 
 TEST_F(DecoderTest, Bmp32BitFieldsUsingTheTopByteHaveNoAlpha)
 {
-    TBmpSpec spec;
-    spec.width = 1;
-    spec.height = 1;
-    spec.bitCount = 32;
-    spec.compression = 3;
-    spec.masks[0] = 0xFF000000;
-    spec.masks[1] = 0x00FF0000;
-    spec.masks[2] = 0x0000FF00;
-    spec.pixelData = PackBmpRows({0x12345600}, 1, 1, 32);
-    ASSERT_TRUE(Decode(MakeBmp(spec)));
+    TBmpPicture picture;
+    picture.width = 1;
+    picture.height = 1;
+    picture.bitCount = 32;
+    picture.compression = 3;
+    picture.masks[0] = 0xFF000000;
+    picture.masks[1] = 0x00FF0000;
+    picture.masks[2] = 0x0000FF00;
+    picture.pixelData = PackBmpRows({0x12345600}, 1, 1, 32);
+    ASSERT_TRUE(Decode(MakeBmp(picture)));
     EXPECT_FALSE(iDecoder.HaveAlpha());
     ExpectOpaque({0x123456}, 1, 1);
 }
 
 TEST_F(DecoderTest, BmpUnsupportedCompressionsAreRefused)
 {
-    TBmpSpec spec;
-    spec.width = 1;
-    spec.height = 1;
-    spec.compression = 1;
-    spec.pixelData = {0, 0, 0, 0};
-    EXPECT_FALSE(Decode(MakeBmp(spec)));
+    TBmpPicture picture;
+    picture.width = 1;
+    picture.height = 1;
+    picture.compression = 1;
+    picture.pixelData = {0, 0, 0, 0};
+    EXPECT_FALSE(Decode(MakeBmp(picture)));
     EXPECT_EQ("Not a PNG", Error()) << "the PNG decoder's error is kept";
-    EXPECT_FALSE(iDecoder.DecodeBmp(MakeBmp(spec).data(), MakeBmp(spec).size()));
+    EXPECT_FALSE(iDecoder.DecodeBmp(MakeBmp(picture).data(), MakeBmp(picture).size()));
     EXPECT_EQ("unknown compression", Error());
 
-    TBmpSpec indexed = IndexedBmp(1, 1, 8, {0});
+    TBmpPicture indexed = IndexedBmp(1, 1, 8, {0});
     indexed.compression = 2;
     TBytes bytes = MakeBmp(indexed);
     EXPECT_FALSE(iDecoder.DecodeBmp(bytes.data(), bytes.size()));
@@ -293,8 +293,8 @@ TEST_F(DecoderTest, BmpUnsupportedCompressionsAreRefused)
 
 TEST_F(DecoderTest, BmpDamagedHeadersAndData)
 {
-    TBmpSpec spec = IndexedBmp(8, 8, 8, Pattern(8, 8, 16));
-    TBytes good = MakeBmp(spec);
+    TBmpPicture picture = IndexedBmp(8, 8, 8, Pattern(8, 8, 16));
+    TBytes good = MakeBmp(picture);
 
     TBytes wrongMagic = good;
     wrongMagic[1] = 'X';
@@ -309,33 +309,33 @@ TEST_F(DecoderTest, BmpDamagedHeadersAndData)
     EXPECT_FALSE(iDecoder.DecodeBmp(shortPixels.data(), shortPixels.size()));
     EXPECT_EQ(nullptr, iDecoder.Pixels());
 
-    spec.width = 0;
-    TBytes noWidth = MakeBmp(spec);
+    picture.width = 0;
+    TBytes noWidth = MakeBmp(picture);
     EXPECT_FALSE(iDecoder.DecodeBmp(noWidth.data(), noWidth.size()));
 }
 
 TEST_F(DecoderTest, OversizedPicturesAreRefusedBeforeAllocating)
 {
     // 10000 x 10000 run-length pixels need 400 MB of 32-bit pixels.
-    TBmpSpec spec;
-    spec.width = 10000;
-    spec.height = 10000;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.palette = {0};
-    spec.pixelData = {0, 1};
-    TBytes bytes = MakeBmp(spec);
+    TBmpPicture picture;
+    picture.width = 10000;
+    picture.height = 10000;
+    picture.bitCount = 8;
+    picture.compression = 1;
+    picture.palette = {0};
+    picture.pixelData = {0, 1};
+    TBytes bytes = MakeBmp(picture);
     EXPECT_FALSE(iDecoder.DecodeBmp(bytes.data(), bytes.size()));
     EXPECT_EQ("picture exceeds the memory limit", Error());
 
     // Limits are exact: 64 x 64 fits in 16384 bytes, 65 x 64 does not.
     CZuImageDecoder small(64 * 64 * 4);
-    spec.width = 64;
-    spec.height = 64;
-    bytes = MakeBmp(spec);
+    picture.width = 64;
+    picture.height = 64;
+    bytes = MakeBmp(picture);
     EXPECT_TRUE(small.DecodeBmp(bytes.data(), bytes.size()));
-    spec.width = 65;
-    bytes = MakeBmp(spec);
+    picture.width = 65;
+    bytes = MakeBmp(picture);
     EXPECT_FALSE(small.DecodeBmp(bytes.data(), bytes.size()));
 }
 
@@ -344,19 +344,19 @@ TEST_F(DecoderTest, OversizedPicturesAreRefusedBeforeAllocating)
 namespace
 {
 
-TGifSpec SimpleGif(int width, int height, const std::vector<uint8_t>& indices,
-                   const std::vector<uint32_t>& palette = KPalette16)
+TGifPicture SimpleGif(int width, int height, const std::vector<uint8_t>& indices,
+                      const std::vector<uint32_t>& palette = KPalette16)
 {
-    TGifSpec spec;
-    spec.screenWidth = width;
-    spec.screenHeight = height;
-    spec.globalPalette = palette;
+    TGifPicture picture;
+    picture.screenWidth = width;
+    picture.screenHeight = height;
+    picture.globalPalette = palette;
     TGifFrame frame;
     frame.width = width;
     frame.height = height;
     frame.indices = indices;
-    spec.frames.push_back(frame);
-    return spec;
+    picture.frames.push_back(frame);
+    return picture;
 }
 
 std::vector<uint8_t> Bytes(const std::vector<uint32_t>& values)
@@ -382,9 +382,9 @@ TEST_F(DecoderTest, GifWithGlobalTable)
 TEST_F(DecoderTest, GifLocalTableOverridesGlobal)
 {
     std::vector<uint8_t> indices = {0, 1, 1, 0};
-    TGifSpec spec = SimpleGif(2, 2, indices);
-    spec.frames[0].localPalette = {0xABCDEF, 0x102030};
-    ASSERT_TRUE(Decode(MakeGif(spec)));
+    TGifPicture picture = SimpleGif(2, 2, indices);
+    picture.frames[0].localPalette = {0xABCDEF, 0x102030};
+    ASSERT_TRUE(Decode(MakeGif(picture)));
     ExpectOpaque({0xABCDEF, 0x102030, 0x102030, 0xABCDEF}, 2, 2);
 }
 
@@ -396,9 +396,9 @@ TEST_F(DecoderTest, GifInterlacedRowsReturnToDisplayOrder)
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < 3; ++x)
                 indices.push_back(static_cast<uint8_t>(y % 16));
-        TGifSpec spec = SimpleGif(3, height, indices);
-        spec.frames[0].interlaced = true;
-        ASSERT_TRUE(Decode(MakeGif(spec))) << height;
+        TGifPicture picture = SimpleGif(3, height, indices);
+        picture.frames[0].interlaced = true;
+        ASSERT_TRUE(Decode(MakeGif(picture))) << height;
         ExpectOpaque(PaletteColours(Widen(indices), KPalette16), 3, height);
     }
 }
@@ -406,10 +406,10 @@ TEST_F(DecoderTest, GifInterlacedRowsReturnToDisplayOrder)
 TEST_F(DecoderTest, GifExtensionsAreSkippedAndTransparencyIgnored)
 {
     std::vector<uint8_t> indices = {0, 1, 2, 3};
-    TGifSpec spec = SimpleGif(4, 1, indices);
-    spec.comment = true;
-    spec.graphicControl = true;
-    ASSERT_TRUE(Decode(MakeGif(spec)));
+    TGifPicture picture = SimpleGif(4, 1, indices);
+    picture.comment = true;
+    picture.graphicControl = true;
+    ASSERT_TRUE(Decode(MakeGif(picture)));
     EXPECT_FALSE(iDecoder.HaveAlpha());
     ExpectOpaque(PaletteColours(Widen(indices), KPalette16), 4, 1);
 }
@@ -428,10 +428,10 @@ TEST_F(DecoderTest, GifLargeImageFillsTheCodeTable)
     }
     for (bool deferred : {false, true})
     {
-        TGifSpec spec = SimpleGif(120, 90, indices, palette);
-        spec.frames[0].deferredClear = deferred;
-        spec.frames[0].subBlockSize = deferred ? 7 : 255;
-        ASSERT_TRUE(Decode(MakeGif(spec))) << deferred;
+        TGifPicture picture = SimpleGif(120, 90, indices, palette);
+        picture.frames[0].deferredClear = deferred;
+        picture.frames[0].subBlockSize = deferred ? 7 : 255;
+        ASSERT_TRUE(Decode(MakeGif(picture))) << deferred;
         ExpectOpaque(PaletteColours(Widen(indices), palette), 120, 90);
     }
 }
@@ -441,30 +441,30 @@ TEST_F(DecoderTest, GifSmallCodeSizes)
     std::vector<uint8_t> indices = Bytes(Pattern(16, 16, 2));
     for (int minCodeSize : {2, 3, 8})
     {
-        TGifSpec spec = SimpleGif(16, 16, indices, {0x000000, 0xFFFFFF});
-        spec.frames[0].minCodeSize = minCodeSize;
-        ASSERT_TRUE(Decode(MakeGif(spec))) << minCodeSize;
+        TGifPicture picture = SimpleGif(16, 16, indices, {0x000000, 0xFFFFFF});
+        picture.frames[0].minCodeSize = minCodeSize;
+        ASSERT_TRUE(Decode(MakeGif(picture))) << minCodeSize;
         ExpectOpaque(PaletteColours(Widen(indices), {0x000000, 0xFFFFFF}), 16, 16);
     }
 }
 
 TEST_F(DecoderTest, GifOnlyTheFirstImageIsDecoded)
 {
-    TGifSpec spec = SimpleGif(2, 1, {1, 2});
+    TGifPicture picture = SimpleGif(2, 1, {1, 2});
     TGifFrame second;
     second.width = 3;
     second.height = 3;
     second.indices.assign(9, 5);
-    spec.frames.push_back(second);
-    ASSERT_TRUE(Decode(MakeGif(spec)));
+    picture.frames.push_back(second);
+    ASSERT_TRUE(Decode(MakeGif(picture)));
     ExpectOpaque({KPalette16[1], KPalette16[2]}, 2, 1);
 }
 
 TEST_F(DecoderTest, GifWithoutColourTableShowsGrey)
 {
-    TGifSpec spec = SimpleGif(4, 1, {0, 1, 2, 3}, {});
-    spec.frames[0].minCodeSize = 2;
-    ASSERT_TRUE(Decode(MakeGif(spec)));
+    TGifPicture picture = SimpleGif(4, 1, {0, 1, 2, 3}, {});
+    picture.frames[0].minCodeSize = 2;
+    ASSERT_TRUE(Decode(MakeGif(picture)));
     ExpectOpaque({0x000000, 0x555555, 0xAAAAAA, 0xFFFFFF}, 4, 1);
 }
 
@@ -525,15 +525,15 @@ TEST_F(DecoderTest, GifDamagedHeaders)
 namespace
 {
 
-TPngSpec Png(int width, int height, int colorType, int bitDepth, const std::vector<uint8_t>& samples)
+TPngPicture Png(int width, int height, int colorType, int bitDepth, const std::vector<uint8_t>& samples)
 {
-    TPngSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.colorType = colorType;
-    spec.bitDepth = bitDepth;
-    spec.samples = samples;
-    return spec;
+    TPngPicture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.colorType = colorType;
+    picture.bitDepth = bitDepth;
+    picture.samples = samples;
+    return picture;
 }
 
 } // namespace
@@ -570,10 +570,10 @@ TEST_F(DecoderTest, PngPaletteWithTransparencyLoadsOpaque)
 {
     for (int depth : {1, 2, 4, 8})
     {
-        TPngSpec spec = Png(3, 1, PNG_COLOR_TYPE_PALETTE, depth, {0, 1, 1});
-        spec.palette = {0x102030, 0x405060};
-        spec.paletteAlpha = {0, 128};
-        ASSERT_TRUE(Decode(MakePng(spec))) << depth;
+        TPngPicture picture = Png(3, 1, PNG_COLOR_TYPE_PALETTE, depth, {0, 1, 1});
+        picture.palette = {0x102030, 0x405060};
+        picture.paletteAlpha = {0, 128};
+        ASSERT_TRUE(Decode(MakePng(picture))) << depth;
         EXPECT_FALSE(iDecoder.HaveAlpha());
         ExpectOpaque({0x102030, 0x405060, 0x405060}, 3, 1);
     }
@@ -581,9 +581,9 @@ TEST_F(DecoderTest, PngPaletteWithTransparencyLoadsOpaque)
 
 TEST_F(DecoderTest, PngGreyColourKeyLoadsOpaque)
 {
-    TPngSpec spec = Png(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0, 200});
-    spec.greyKey = true;
-    ASSERT_TRUE(Decode(MakePng(spec)));
+    TPngPicture picture = Png(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0, 200});
+    picture.greyKey = true;
+    ASSERT_TRUE(Decode(MakePng(picture)));
     EXPECT_FALSE(iDecoder.HaveAlpha());
     ExpectOpaque({0x000000, 0xC8C8C8}, 2, 1);
 }
@@ -598,9 +598,9 @@ TEST_F(DecoderTest, PngInterlaced)
             samples.insert(samples.end(), {static_cast<uint8_t>(x * 20), static_cast<uint8_t>(y * 25), 7});
             expected.push_back(static_cast<uint32_t>((x * 20) << 16 | (y * 25) << 8 | 7));
         }
-    TPngSpec spec = Png(10, 9, PNG_COLOR_TYPE_RGB, 8, samples);
-    spec.interlaced = true;
-    ASSERT_TRUE(Decode(MakePng(spec)));
+    TPngPicture picture = Png(10, 9, PNG_COLOR_TYPE_RGB, 8, samples);
+    picture.interlaced = true;
+    ASSERT_TRUE(Decode(MakePng(picture)));
     ExpectOpaque(expected, 10, 9);
 }
 
@@ -638,7 +638,7 @@ TEST_F(DecoderTest, EveryTruncationIsHandled)
     std::vector<TBytes> files;
     files.push_back(MakePng(Png(5, 5, PNG_COLOR_TYPE_RGB_ALPHA, 8, std::vector<uint8_t>(100, 77))));
     files.push_back(MakeBmp(IndexedBmp(5, 5, 4, Pattern(5, 5, 16))));
-    TBmpSpec rle;
+    TBmpPicture rle;
     rle.width = 6;
     rle.height = 3;
     rle.bitCount = 8;
@@ -646,7 +646,7 @@ TEST_F(DecoderTest, EveryTruncationIsHandled)
     rle.palette = KPalette16;
     rle.pixelData = {2, 9, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 2, 0, 9, 12, 0, 0, 4, 10, 0, 1};
     files.push_back(MakeBmp(rle));
-    TGifSpec gif = SimpleGif(9, 7, Bytes(Pattern(9, 7, 16)));
+    TGifPicture gif = SimpleGif(9, 7, Bytes(Pattern(9, 7, 16)));
     gif.comment = true;
     gif.frames[0].interlaced = true;
     files.push_back(MakeGif(gif));

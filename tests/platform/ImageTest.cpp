@@ -42,16 +42,16 @@ bool WriteFile(const std::string& path, const TBytes& bytes)
 // A width x height RGBA picture whose pixel (x, y) has red x*16, green y*16, blue 100 and alpha a.
 CZuImage* GradientImage(int width, int height, uint8_t alpha = 255)
 {
-    TPngSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
+    TPngPicture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            spec.samples.insert(spec.samples.end(),
-                                {static_cast<uint8_t>(x * 16), static_cast<uint8_t>(y * 16), 100, alpha});
+            picture.samples.insert(picture.samples.end(),
+                                   {static_cast<uint8_t>(x * 16), static_cast<uint8_t>(y * 16), 100, alpha});
     CZuImage* image = new CZuImage();
-    TBytes bytes = MakePng(spec);
+    TBytes bytes = MakePng(picture);
     image->Load(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
     return image;
 }
@@ -71,13 +71,13 @@ TEST(ImageTest, NewImageIsEmpty)
 
 TEST(ImageTest, RgbaPngKeepsPixelOrderAndAlpha)
 {
-    TPngSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
-    spec.samples = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120, 130, 140, 150, 160};
+    TPngPicture picture;
+    picture.width = 2;
+    picture.height = 2;
+    picture.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
+    picture.samples = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120, 130, 140, 150, 160};
     CZuImage image;
-    LoadBytes(image, MakePng(spec));
+    LoadBytes(image, MakePng(picture));
     ASSERT_EQ(CZuSize(2, 2), image.Size());
     EXPECT_EQ(EColorBgra32, image.GetColorType());
     EXPECT_TRUE(image.HaveAlpha());
@@ -90,13 +90,13 @@ TEST(ImageTest, RgbaPngKeepsPixelOrderAndAlpha)
 
 TEST(ImageTest, RgbPngIsOpaque)
 {
-    TPngSpec spec;
-    spec.width = 3;
-    spec.height = 1;
-    spec.colorType = PNG_COLOR_TYPE_RGB;
-    spec.samples = {255, 0, 0, 0, 255, 0, 0, 0, 255};
+    TPngPicture picture;
+    picture.width = 3;
+    picture.height = 1;
+    picture.colorType = PNG_COLOR_TYPE_RGB;
+    picture.samples = {255, 0, 0, 0, 255, 0, 0, 0, 255};
     CZuImage image;
-    LoadBytes(image, MakePng(spec));
+    LoadBytes(image, MakePng(picture));
     ASSERT_EQ(CZuSize(3, 1), image.Size());
     EXPECT_FALSE(image.HaveAlpha());
     EXPECT_EQ(0xFFFF0000u, Pixel(image, 0, 0));
@@ -106,12 +106,12 @@ TEST(ImageTest, RgbPngIsOpaque)
 
 TEST(ImageTest, LoadFromFileMatchesLoadFromMemory)
 {
-    TPngSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.colorType = PNG_COLOR_TYPE_RGB;
-    spec.samples = {1, 2, 3, 4, 5, 6};
-    TBytes bytes = MakePng(spec);
+    TPngPicture picture;
+    picture.width = 2;
+    picture.height = 1;
+    picture.colorType = PNG_COLOR_TYPE_RGB;
+    picture.samples = {1, 2, 3, 4, 5, 6};
+    TBytes bytes = MakePng(picture);
     std::string path = TempPath("image_test_file.png");
     ASSERT_TRUE(WriteFile(path, bytes));
     CZuImage image;
@@ -167,12 +167,12 @@ TEST(ImageTest, SubImageScaledUpKeepsCornersAndInterpolates)
 
 TEST(ImageTest, SubImageOfBitmapKeepsAlphaFlagOff)
 {
-    TBmpSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.pixelData = PackBmpRows({0x010203, 0x040506, 0x070809, 0x0A0B0C}, 2, 2, 24);
+    TBmpPicture picture;
+    picture.width = 2;
+    picture.height = 2;
+    picture.pixelData = PackBmpRows({0x010203, 0x040506, 0x070809, 0x0A0B0C}, 2, 2, 24);
     CZuImage image;
-    LoadBytes(image, MakeBmp(spec));
+    LoadBytes(image, MakeBmp(picture));
     ASSERT_EQ(CZuSize(2, 2), image.Size());
     // The top-left pixel of the file's top row comes first.
     EXPECT_EQ(0xFF010203u, Pixel(image, 0, 0));
@@ -257,13 +257,13 @@ TEST(ImageTest, SubImageOfOnePixelSideAndOfNothing)
 TEST(ImageTest, ScalingDownAveragesNeighbours)
 {
     // Two columns, black and white, to three: the middle one is halfway (rounded).
-    TPngSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.colorType = PNG_COLOR_TYPE_GRAY;
-    spec.samples = {0, 255, 0, 255};
+    TPngPicture picture;
+    picture.width = 2;
+    picture.height = 2;
+    picture.colorType = PNG_COLOR_TYPE_GRAY;
+    picture.samples = {0, 255, 0, 255};
     CZuImage image;
-    LoadBytes(image, MakePng(spec));
+    LoadBytes(image, MakePng(picture));
     CZuImage* sub = image.GetSubImage(CZuRect(0, 0, 2, 2), CZuSize(3, 2));
     EXPECT_EQ(0xFF000000u, Pixel(*sub, 0, 0));
     EXPECT_EQ(0xFF808080u, Pixel(*sub, 1, 1));
@@ -362,12 +362,12 @@ TEST(ImageTest, SecondLoadReplacesPixelsButKeepsTheMask)
     CZuImage* image = GradientImage(3, 3, 77);
     image->CreateMask();
     unsigned mask = image->MaskColor();
-    TPngSpec spec;
-    spec.width = 5;
-    spec.height = 1;
-    spec.colorType = PNG_COLOR_TYPE_RGB;
-    spec.samples.assign(15, 9);
-    LoadBytes(*image, MakePng(spec));
+    TPngPicture picture;
+    picture.width = 5;
+    picture.height = 1;
+    picture.colorType = PNG_COLOR_TYPE_RGB;
+    picture.samples.assign(15, 9);
+    LoadBytes(*image, MakePng(picture));
     EXPECT_EQ(CZuSize(5, 1), image->Size());
     EXPECT_FALSE(image->HaveAlpha());
     EXPECT_TRUE(image->HaveMask());
@@ -414,7 +414,7 @@ TEST(ImageTest, NameIsKept)
 
 TEST(ImageTest, LoadsBmpAndGifFiles)
 {
-    TBmpSpec bmp;
+    TBmpPicture bmp;
     bmp.width = 1;
     bmp.height = 1;
     bmp.pixelData = PackBmpRows({0x0F1E2D}, 1, 1, 24);
@@ -426,7 +426,7 @@ TEST(ImageTest, LoadsBmpAndGifFiles)
     EXPECT_EQ(0xFF0F1E2Du, Pixel(image, 0, 0));
     std::remove(path.c_str());
 
-    TGifSpec gif;
+    TGifPicture gif;
     gif.screenWidth = 2;
     gif.screenHeight = 1;
     gif.globalPalette = {0x123456, 0x654321};

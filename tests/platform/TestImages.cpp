@@ -46,7 +46,7 @@ int SamplesPerPixel(int colorType)
 
 } // namespace
 
-TBytes MakePng(const TPngSpec& spec)
+TBytes MakePng(const TPngPicture& picture)
 {
     TBytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -57,31 +57,32 @@ TBytes MakePng(const TPngSpec& spec)
         return TBytes();
     }
     png_set_write_fn(png, &out, WriteToVector, FlushNothing);
-    png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colorType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(png, info, picture.width, picture.height, picture.bitDepth, picture.colorType,
+                 picture.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
     std::vector<png_color> palette;
-    for (uint32_t c : spec.palette)
+    for (uint32_t c : picture.palette)
         palette.push_back(png_color{static_cast<png_byte>(c >> 16), static_cast<png_byte>(c >> 8),
                                     static_cast<png_byte>(c)});
     if (!palette.empty())
         png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
     png_color_16 key = {};
-    if (!spec.paletteAlpha.empty())
-        png_set_tRNS(png, info, spec.paletteAlpha.data(), static_cast<int>(spec.paletteAlpha.size()),
+    if (!picture.paletteAlpha.empty())
+        png_set_tRNS(png, info, picture.paletteAlpha.data(), static_cast<int>(picture.paletteAlpha.size()),
                      nullptr);
-    else if (spec.greyKey)
+    else if (picture.greyKey)
         png_set_tRNS(png, info, nullptr, 0, &key);
     png_write_info(png, info);
-    if (spec.bitDepth < 8)
+    if (picture.bitDepth < 8)
         png_set_packing(png);
 
-    int bytesPerSample = spec.bitDepth == 16 ? 2 : 1;
-    size_t rowBytes = static_cast<size_t>(spec.width) * SamplesPerPixel(spec.colorType) * bytesPerSample;
+    int bytesPerSample = picture.bitDepth == 16 ? 2 : 1;
+    size_t rowBytes =
+        static_cast<size_t>(picture.width) * SamplesPerPixel(picture.colorType) * bytesPerSample;
     std::vector<png_bytep> rows;
-    TBytes samples = spec.samples;
-    samples.resize(rowBytes * spec.height);
-    for (int y = 0; y < spec.height; ++y)
+    TBytes samples = picture.samples;
+    samples.resize(rowBytes * picture.height);
+    for (int y = 0; y < picture.height; ++y)
         rows.push_back(samples.data() + y * rowBytes);
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
@@ -89,58 +90,58 @@ TBytes MakePng(const TPngSpec& spec)
     return out;
 }
 
-TBytes MakeBmp(const TBmpSpec& spec)
+TBytes MakeBmp(const TBmpPicture& picture)
 {
     TBytes header;
-    if (spec.headerSize == 12)
+    if (picture.headerSize == 12)
     {
         Put32(header, 12);
-        Put16(header, spec.width);
-        Put16(header, spec.height);
+        Put16(header, picture.width);
+        Put16(header, picture.height);
         Put16(header, 1);
-        Put16(header, spec.bitCount);
+        Put16(header, picture.bitCount);
     }
     else
     {
-        Put32(header, spec.headerSize);
-        Put32(header, spec.width);
-        Put32(header, static_cast<uint32_t>(spec.height));
+        Put32(header, picture.headerSize);
+        Put32(header, picture.width);
+        Put32(header, static_cast<uint32_t>(picture.height));
         Put16(header, 1);
-        Put16(header, spec.bitCount);
-        Put32(header, spec.compression);
-        Put32(header, static_cast<uint32_t>(spec.pixelData.size()));
+        Put16(header, picture.bitCount);
+        Put32(header, picture.compression);
+        Put32(header, static_cast<uint32_t>(picture.pixelData.size()));
         Put32(header, 2835);
         Put32(header, 2835);
-        Put32(header, spec.colorsUsed);
+        Put32(header, picture.colorsUsed);
         Put32(header, 0);
-        if (spec.headerSize > 40)
+        if (picture.headerSize > 40)
         {
-            for (uint32_t mask : spec.masks)
+            for (uint32_t mask : picture.masks)
                 Put32(header, mask);
             Put32(header, 0); // alpha mask
-            header.resize(spec.headerSize, 0);
+            header.resize(picture.headerSize, 0);
         }
-        else if (spec.compression == 3)
+        else if (picture.compression == 3)
         {
-            for (uint32_t mask : spec.masks)
+            for (uint32_t mask : picture.masks)
                 Put32(header, mask);
         }
     }
-    for (uint32_t c : spec.palette)
+    for (uint32_t c : picture.palette)
     {
         header.push_back(static_cast<uint8_t>(c));
         header.push_back(static_cast<uint8_t>(c >> 8));
         header.push_back(static_cast<uint8_t>(c >> 16));
-        if (spec.headerSize != 12)
+        if (picture.headerSize != 12)
             header.push_back(0);
     }
     TBytes out = {'B', 'M'};
     uint32_t offset = 14 + static_cast<uint32_t>(header.size());
-    Put32(out, offset + static_cast<uint32_t>(spec.pixelData.size()));
+    Put32(out, offset + static_cast<uint32_t>(picture.pixelData.size()));
     Put32(out, 0);
     Put32(out, offset);
     out.insert(out.end(), header.begin(), header.end());
-    out.insert(out.end(), spec.pixelData.begin(), spec.pixelData.end());
+    out.insert(out.end(), picture.pixelData.begin(), picture.pixelData.end());
     return out;
 }
 
@@ -282,34 +283,34 @@ std::vector<uint8_t> InterlaceOrder(const std::vector<uint8_t>& indices, int wid
 
 } // namespace
 
-TBytes MakeGif(const TGifSpec& spec)
+TBytes MakeGif(const TGifPicture& picture)
 {
     TBytes out = {'G', 'I', 'F', '8', '9', 'a'};
-    Put16(out, spec.screenWidth);
-    Put16(out, spec.screenHeight);
-    if (spec.globalPalette.empty())
+    Put16(out, picture.screenWidth);
+    Put16(out, picture.screenHeight);
+    if (picture.globalPalette.empty())
     {
         out.push_back(0);
     }
     else
     {
-        out.push_back(static_cast<uint8_t>(0x80 | 0x70 | (TableBits(spec.globalPalette.size()) - 1)));
+        out.push_back(static_cast<uint8_t>(0x80 | 0x70 | (TableBits(picture.globalPalette.size()) - 1)));
     }
     out.push_back(0); // background index
     out.push_back(0); // aspect
-    if (!spec.globalPalette.empty())
-        PutTable(out, spec.globalPalette);
-    if (spec.comment)
+    if (!picture.globalPalette.empty())
+        PutTable(out, picture.globalPalette);
+    if (picture.comment)
     {
         const char text[] = "made for the image tests";
         out.insert(out.end(), {0x21, 0xFE, static_cast<uint8_t>(sizeof text - 1)});
         out.insert(out.end(), text, text + sizeof text - 1);
         out.push_back(0);
     }
-    if (spec.graphicControl)
+    if (picture.graphicControl)
         out.insert(out.end(), {0x21, 0xF9, 4, 0x01, 0, 0, 0, 0});
 
-    for (const TGifFrame& frame : spec.frames)
+    for (const TGifFrame& frame : picture.frames)
     {
         out.push_back(0x2C);
         Put16(out, frame.left);
@@ -323,7 +324,7 @@ TBytes MakeGif(const TGifSpec& spec)
         if (!frame.localPalette.empty())
             PutTable(out, frame.localPalette);
         const std::vector<uint32_t>& palette =
-            frame.localPalette.empty() ? spec.globalPalette : frame.localPalette;
+            frame.localPalette.empty() ? picture.globalPalette : frame.localPalette;
         int minCodeSize = frame.minCodeSize ? frame.minCodeSize : std::max(2, TableBits(palette.size()));
         out.push_back(static_cast<uint8_t>(minCodeSize));
         std::vector<uint8_t> order =

@@ -11,7 +11,7 @@ typedef std::vector<uint8_t> TBytes;
 
 // PNG through libpng. samples: height rows of width pixels, each pixel the channels of colorType at
 // bitDepth (16-bit samples as two bytes, big-endian; sub-byte depths one sample per byte).
-struct TPngSpec
+struct TPngPicture
 {
     int width = 0;
     int height = 0;
@@ -23,10 +23,10 @@ struct TPngSpec
     bool greyKey = false;              // tRNS colour key for grey pictures (value 0)
     std::vector<uint8_t> samples;
 };
-TBytes MakePng(const TPngSpec& spec);
+TBytes MakePng(const TPngPicture& picture);
 
 // BMP from already encoded pixel data (rows as the file holds them).
-struct TBmpSpec
+struct TBmpPicture
 {
     int width = 0;
     int height = 0; // negative: rows top-down
@@ -38,7 +38,7 @@ struct TBmpSpec
     int colorsUsed = 0;
     TBytes pixelData;
 };
-TBytes MakeBmp(const TBmpSpec& spec);
+TBytes MakeBmp(const TBmpPicture& picture);
 
 // Packs rows of samples (one per pixel, given top row first) into bottom-up rows of bitCount bits,
 // each padded to 4 bytes. For 16 and 32 bits a sample is the whole pixel value, little-endian;
@@ -60,7 +60,7 @@ struct TGifFrame
     bool deferredClear = false;         // keep coding at 12 bits when the table is full instead of clearing
     int subBlockSize = 255;
 };
-struct TGifSpec
+struct TGifPicture
 {
     int screenWidth = 0;
     int screenHeight = 0;
@@ -69,7 +69,7 @@ struct TGifSpec
     bool comment = false;        // a comment extension before the image
     std::vector<TGifFrame> frames;
 };
-TBytes MakeGif(const TGifSpec& spec);
+TBytes MakeGif(const TGifPicture& picture);
 // The LZW code stream of indices (without the sub-block framing).
 TBytes GifLzw(const std::vector<uint8_t>& indices, int minCodeSize, bool deferredClear);
 

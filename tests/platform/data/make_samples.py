@@ -29,8 +29,35 @@ def png_chunk(kind, body):
     return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF)
 
 
+def paeth(a, b, c):
+    p = a + b - c
+    pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+    return a if pa <= pb and pa <= pc else (b if pb <= pc else c)
+
+
+def filter_rows(rows, bpp):
+    """Each row with the filter that gives the smallest sum of absolute values, as common encoders do."""
+    out = b""
+    previous = bytes(len(rows[0]))
+    for row in rows:
+        candidates = []
+        for kind in range(5):
+            line = bytearray()
+            for i, x in enumerate(row):
+                a = row[i - bpp] if i >= bpp else 0
+                b = previous[i]
+                c = previous[i - bpp] if i >= bpp else 0
+                predictor = (0, a, b, (a + b) // 2, paeth(a, b, c))[kind]
+                line.append((x - predictor) & 0xFF)
+            candidates.append((sum(v if v < 128 else 256 - v for v in line), kind, bytes(line)))
+        _, kind, line = min(candidates)
+        out += bytes([kind]) + line
+        previous = row
+    return out
+
+
 def png(width, height, rgba_rows):
-    raw = b"".join(b"\0" + bytes(v for px in row for v in px) for row in rgba_rows)
+    raw = filter_rows([bytes(v for px in row for v in px) for row in rgba_rows], 4)
     header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header) + png_chunk(b"IDAT", zlib.compress(raw, 9)) +
             png_chunk(b"IEND", b""))
