@@ -161,7 +161,17 @@ void CZuGcFont::LocateFontFile()
         FindSystemFace("DejaVu Sans", nullptr, KPhoneticChars, iFontFile, iFaceIndex);
         return;
     }
-    FindSystemFace("sans-serif", "zh-cn", KInterfaceChars, iFontFile, iFaceIndex);
+    // Title, list and interface text share one face: the system is asked once.
+    static CZuString interfaceFile;
+    static int interfaceIndex = 0;
+    static bool located = false;
+    if (!located)
+    {
+        located = true;
+        FindSystemFace("sans-serif", "zh-cn", KInterfaceChars, interfaceFile, interfaceIndex);
+    }
+    iFontFile = interfaceFile;
+    iFaceIndex = interfaceIndex;
 }
 
 void CZuGcFont::EnsureLoaded()
