@@ -1,0 +1,227 @@
+// Drawing of CZuControl and the resizable window frame.
+#include "ZuControl.h"
+
+#include "ZuEnv.h"
+#include "ZuImage.h"
+#include "ZuMessage.h"
+#include "ZuUiSetting.h"
+#include "ZuWindow.h"
+
+#include <algorithm>
+
+namespace
+{
+// How wide the edge bands of a resizable window frame are.
+const int KFrameBandWidth = 4;
+
+bool GradientSupported()
+{
+    return !CZuEnv::Static() || CZuEnv::UiSetting()->IsSupportGradient();
+}
+
+// The corner radii as the drawing context draws them: scaled down together when they do not fit.
+void FitCorners(const CZuRect& rect, int corners[4])
+{
+    double k = 1.0;
+    const double pairs[4][2] = {{double(rect.Width()), double(corners[0] + corners[1])},
+                                {double(rect.Width()), double(corners[2] + corners[3])},
+                                {double(rect.Height()), double(corners[0] + corners[2])},
+                                {double(rect.Height()), double(corners[1] + corners[3])}};
+    for (const auto& pair : pairs)
+    {
+        if (pair[1] > 0.0 && pair[0] / pair[1] < k)
+            k = pair[0] / pair[1];
+    }
+    for (int i = 0; i < 4; ++i)
+        corners[i] = static_cast<int>(corners[i] * k);
+}
+} // namespace
+
+void CZuControl::DrawCtrl(CZuGc& gc, const CZuRect&)
+{
+    if (!IsVisible())
+        return;
+    if (iShowBackground)
+        DrawBackground(gc);
+    if (iClip)
+        gc.SetClippingRect(InnerRect());
+    Draw(gc, InnerRect());
+    bool otherLevels = false;
+    for (int i = 0; i < GetControlCount(); ++i)
+    {
+        CZuControl* child = GetControl(i);
+        if (child->iDispLevel == iDispLevel)
+            child->DrawCtrl(gc, child->Rect());
+        else
+            otherLevels = true;
+    }
+    for (int i = 0; otherLevels && i < GetControlCount(); ++i)
+    {
+        CZuControl* child = GetControl(i);
+        if (child->iDispLevel > iDispLevel)
+            child->DrawCtrl(gc, child->Rect());
+    }
+    if (iClip)
+        gc.CancelClippingRect();
+    if (HasBorder())
+        DrawBorder(gc, GetBorderType());
+}
+
+void CZuControl::DrawBackground(CZuGc& gc)
+{
+    int tl, tr, bl, br;
+    RoundCornerSize(tl, tr, bl, br);
+    if (iBackgroundImg)
+    {
+        gc.DrawImage(Rect(), iBackgroundImg, false);
+        return;
+    }
+    if (iGradientBackground && GradientSupported())
+    {
+        gc.SetDrawStyle(IZuGc::EDrawGradual);
+        gc.SetDrawColor2(Background(), BackgroundTo(), iGradualType);
+    }
+    else
+    {
+        CZuRgb color = Background();
+        color.SetAlpha(iBgTransDegree);
+        gc.SetDrawStyle(IZuGc::EDrawFill);
+        gc.SetDrawColor(color);
+    }
+    gc.DrawRoundRect(Rect(), tl, tr, bl, br);
+}
+
+void CZuControl::DrawBorder(CZuGc& gc, TZuBorderType type)
+{
+    CZuRgb color = GetBorderColor();
+    switch (type)
+    {
+    case EZuBorderLine:
+    case EZuBorderLine2:
+    case EZuBorderLine3:
+    case EZuBorderResizable:
+        color.SetAlpha(iBgTransDegree);
+        DrawOutline(gc, Rect(), color, GetBorderWidth());
+        break;
+    case EZuBorderTwoTone:
+    {
+        DrawOutline(gc, Rect(), color.GetNewColor(80, -80), 1);
+        CZuRect inner = Rect();
+        inner.Grow(-1, -1);
+        DrawOutline(gc, inner, color.GetNewColor(-40, 40), 1);
+        break;
+    }
+    case EZuBorderOpaque:
+        DrawOutline(gc, Rect(), color, GetBorderWidth());
+        break;
+    default:
+        break;
+    }
+    gc.SetPenSize(1u);
+}
+
+// An outline of the given width just inside rect, following the round corners. The straight edges are
+// filled pixel rows and columns, so they stay sharp; the corner arcs are anti-aliased strokes.
+void CZuControl::DrawOutline(CZuGc& gc, const CZuRect& rect, const CZuRgb& color, int width)
+{
+    if (width <= 0 || rect.IsEmpty())
+        return;
+    int corners[4];
+    RoundCornerSize(corners[0], corners[1], corners[2], corners[3]);
+    FitCorners(rect, corners);
+    const int l = rect.iTl.iX, t = rect.iTl.iY, r = rect.iBr.iX, b = rect.iBr.iY;
+    const int tl = corners[0], tr = corners[1], bl = corners[2], br = corners[3];
+    width = std::min(width, std::min(rect.Width(), rect.Height()));
+
+    gc.SetDrawColor(color);
+    gc.SetDrawStyle(IZuGc::EDrawFill);
+    // DrawRect fills both edges inclusive.
+    gc.DrawRect(CZuRect(l + tl, t, r - tr - 1, t + width - 1));
+    gc.DrawRect(CZuRect(l + bl, b - width, r - br - 1, b - 1));
+    gc.DrawRect(CZuRect(l, t + tl, l + width - 1, b - bl - 1));
+    gc.DrawRect(CZuRect(r - width, t + tr, r - 1, b - br - 1));
+
+    if (tl + tr + bl + br == 0)
+        return;
+    // The arcs: a stroke centred half the width inside the rectangle, kept to each corner's square.
+    CZuRect path = rect;
+    path.Grow(-(width / 2), -(width / 2));
+    gc.SetDrawStyle(IZuGc::EDrawOutline);
+    gc.SetPenSize(static_cast<unsigned>(width));
+    const CZuRect squares[4] = {CZuRect(l, t, l + tl, t + tl), CZuRect(r - tr, t, r, t + tr),
+                                CZuRect(l, b - bl, l + bl, b), CZuRect(r - br, b - br, r, b)};
+    for (int i = 0; i < 4; ++i)
+    {
+        if (corners[i] <= 0)
+            continue;
+        gc.SetClippingRect(squares[i]);
+        gc.DrawRoundRect(path, std::max(tl - width / 2, 0), std::max(tr - width / 2, 0),
+                         std::max(bl - width / 2, 0), std::max(br - width / 2, 0));
+        gc.CancelClippingRect();
+    }
+}
+
+int CZuControl::FrameEdgeAt(const CZuPoint& point) const
+{
+    CZuRect rect = Rect();
+    if (!rect.Contains(point))
+        return 0;
+    if (point.iY < rect.iTl.iY + KFrameBandWidth)
+        return 1;
+    if (point.iY >= rect.iBr.iY - KFrameBandWidth)
+        return 2;
+    if (point.iX < rect.iTl.iX + KFrameBandWidth)
+        return 3;
+    if (point.iX >= rect.iBr.iX - KFrameBandWidth)
+        return 4;
+    return 0;
+}
+
+bool CZuControl::HandleFrameEvent(const TZuPointerEvent& event)
+{
+    CZuEnv* env = CZuEnv::Static();
+    switch (event.iType)
+    {
+    case EZuPointerMove:
+    {
+        int edge = FrameEdgeAt(event.iPosition);
+        if (edge == 0 && iDragEdge == 0)
+            return false;
+        unsigned cursor = edge == 0 ? EZuCursorNone : (edge <= 2 ? EZuCursorSizeNS : EZuCursorSizeWE);
+        if (env)
+            env->SendMessageW(nullptr, EZuMsgSetCursor, cursor, 0);
+        iDragEdge = edge;
+        return edge != 0;
+    }
+    case EZuPointerDown:
+        iDragEdge = FrameEdgeAt(event.iPosition);
+        if (iDragEdge == 0)
+            return false;
+        iLastPointerPos = event.iPosition;
+        if (iWindow)
+            iWindow->SetCapture();
+        return true;
+    case EZuPointerDrag:
+    {
+        if (iDragEdge == 0)
+            return false;
+        bool vertical = iDragEdge <= 2;
+        int delta =
+            vertical ? event.iPosition.iY - iLastPointerPos.iY : event.iPosition.iX - iLastPointerPos.iX;
+        iLastPointerPos = event.iPosition;
+        if (delta != 0 && env)
+            env->SendMessageW(nullptr, EZuMsgResizeWindow, iDragEdge, static_cast<unsigned>(delta));
+        return true;
+    }
+    case EZuPointerUp:
+    {
+        bool wasDragging = iDragEdge != 0;
+        iDragEdge = 0;
+        if (iWindow)
+            iWindow->ReleaseCapture();
+        return wasDragging;
+    }
+    default:
+        return false;
+    }
+}

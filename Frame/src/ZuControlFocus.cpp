@@ -1,0 +1,300 @@
+// Focus, keys and pointer states of CZuControl.
+#include "ZuControl.h"
+
+#include <algorithm>
+
+void CZuControl::SetFocus(bool focus)
+{
+    if (!focus)
+    {
+        if (iState != EZuStateNormal)
+            iState = EZuStateNormal;
+        return;
+    }
+    ChangeState(EZuStateFocused);
+    UpdateFocusTree();
+}
+
+void CZuControl::SetDefaultFocus(bool focus)
+{
+    if (focus)
+        iState = EZuStateDefaultFocus;
+    else if (iState == EZuStateDefaultFocus)
+        iState = EZuStateNormal;
+}
+
+void CZuControl::UpdateFocusTree()
+{
+    CZuControl* child = this;
+    for (CZuControl* parent = iParent; parent; parent = parent->iParent)
+    {
+        // The branch above is already focused: nothing more to tell.
+        if (parent->IsFocused() && child->IsFocused() && child != this)
+            break;
+        parent->SetFocusTo(child);
+        child = parent;
+    }
+}
+
+void CZuControl::SetFocusTo(CZuControl* child)
+{
+    int index = FindControl(child);
+    if (index < 0)
+        return;
+    iFocusIndex = index;
+    if (!child->IsFocused())
+    {
+        child->iState = EZuStateFocused;
+        child->StateChanged();
+        child->UpdateFocusTree();
+    }
+    for (int i = 0; i < GetControlCount(); ++i)
+    {
+        CZuControl* other = GetControl(i);
+        if (other != child)
+            other->ChangeState(EZuStateNormal);
+    }
+}
+
+void CZuControl::SetFocusToIndex(int index)
+{
+    ClearAllFocus();
+    int count = GetControlCount();
+    if (count == 0)
+        return;
+    if (index < 0 || index >= count)
+        index = count - 1;
+    SetFocusTo(GetControl(index));
+}
+
+void CZuControl::SetDefaultFocusIndex(int index)
+{
+    iFocusIndex = index;
+    for (int i = 0; i < GetControlCount(); ++i)
+        GetControl(i)->iState = i == index ? EZuStateDefaultFocus : EZuStateNormal;
+}
+
+void CZuControl::ClearAllFocus()
+{
+    for (int i = 0; i < GetControlCount(); ++i)
+    {
+        CZuControl* child = GetControl(i);
+        if (child->iState == EZuStateFocused)
+            child->ChangeState(EZuStateDefaultFocus);
+        else if (child->iState != EZuStateNormal && child->iState != EZuStateDefaultFocus)
+            child->ChangeState(EZuStateNormal);
+    }
+}
+
+void CZuControl::ResetFocus()
+{
+    CZuControl* current = GetControl(iFocusIndex);
+    if (current)
+    {
+        if (!current->IsReadOnly())
+        {
+            current->SetFocus(true);
+            return;
+        }
+    }
+    // An index without a child, or a read-only child: the first child that can take the focus.
+    iFocusIndex = -1;
+    for (int i = 0; i < GetControlCount(); ++i)
+    {
+        if (!GetControl(i)->IsReadOnly())
+        {
+            iFocusIndex = i;
+            GetControl(i)->SetFocus(true);
+            return;
+        }
+    }
+}
+
+CZuControl* CZuControl::GetFocusCtrl()
+{
+    if (GetControlCount() == 0)
+        return this;
+    return GetControl(iFocusIndex);
+}
+
+CZuControl* CZuControl::GetLastFocusCtrl()
+{
+    CZuControl* control = this;
+    while (control && control->GetControlCount() > 0)
+        control = control->GetFocusCtrl();
+    return control;
+}
+
+bool CZuControl::IsFocusable(const CZuControl* child, bool testVisible) const
+{
+    if (child->IsReadOnly() || child->IsDisabled())
+        return false;
+    return !testVisible || child->IsVisible();
+}
+
+void CZuControl::MoveFocusTo(int index)
+{
+    CZuControl* target = GetControl(index);
+    CZuControl* old = GetControl(iFocusIndex);
+    if (old && old != target)
+        old->ChangeState(EZuStateNormal);
+    iFocusIndex = index;
+    target->ChangeState(EZuStateFocused);
+    target->UpdateFocusTree();
+}
+
+bool CZuControl::FocusToNextCtrl()
+{
+    int count = GetControlCount();
+    int found = -1;
+    for (int i = std::max(iFocusIndex + 1, 0); i < count && found < 0; ++i)
+    {
+        if (IsFocusable(GetControl(i), true))
+            found = i;
+    }
+    for (int i = 0; i < count && found < 0 && IsFocusLoop(); ++i)
+    {
+        if (IsFocusable(GetControl(i), true))
+            found = i;
+    }
+    if (found < 0)
+        return false;
+    MoveFocusTo(found);
+    return true;
+}
+
+bool CZuControl::FocusToPrevCtrl()
+{
+    int count = GetControlCount();
+    int found = -1;
+    for (int i = std::min(iFocusIndex - 1, count - 1); i >= 0 && found < 0; --i)
+    {
+        if (IsFocusable(GetControl(i), true))
+            found = i;
+    }
+    for (int i = count - 1; i >= 0 && found < 0 && IsFocusLoop(); --i)
+    {
+        if (IsFocusable(GetControl(i), true))
+            found = i;
+    }
+    if (found < 0)
+        return false;
+    MoveFocusTo(found);
+    return true;
+}
+
+bool CZuControl::FocusToNextRow()
+{
+    int count = GetControlCount();
+    int found = -1;
+    for (int i = std::max(iFocusIndex + iCtrlsPerRow, 0); i < count && found < 0; ++i)
+    {
+        if (IsFocusable(GetControl(i), false))
+            found = i;
+    }
+    for (int i = 0; i < count && found < 0 && IsFocusLoop(); ++i)
+    {
+        if (IsFocusable(GetControl(i), false))
+            found = i;
+    }
+    if (found < 0)
+        return false;
+    MoveFocusTo(found);
+    return true;
+}
+
+bool CZuControl::FocusToPrevRow()
+{
+    int count = GetControlCount();
+    int found = -1;
+    for (int i = std::min(iFocusIndex - iCtrlsPerRow, count - 1); i >= 0 && found < 0; --i)
+    {
+        if (IsFocusable(GetControl(i), false))
+            found = i;
+    }
+    for (int i = count - 1; i >= 0 && found < 0 && IsFocusLoop(); --i)
+    {
+        if (IsFocusable(GetControl(i), false))
+            found = i;
+    }
+    if (found < 0)
+        return false;
+    MoveFocusTo(found);
+    return true;
+}
+
+void CZuControl::SetMoveFocusKey(unsigned prevCtrl, unsigned prevRow, unsigned nextCtrl, unsigned nextRow)
+{
+    iPrevCtrlKey = prevCtrl;
+    iPrevRowKey = prevRow;
+    iNextCtrlKey = nextCtrl;
+    iNextRowKey = nextRow;
+}
+
+bool CZuControl::MoveFocus(const TZuKeyEvent& event, TZuKeyEventType type)
+{
+    if (type != EZuKeyEventKey)
+        return false;
+    if (event.iCode == iPrevCtrlKey)
+        return FocusToPrevCtrl();
+    if (event.iCode == iNextCtrlKey)
+        return FocusToNextCtrl();
+    if (event.iCode == iPrevRowKey)
+        return FocusToPrevRow();
+    if (event.iCode == iNextRowKey)
+        return FocusToNextRow();
+    return false;
+}
+
+bool CZuControl::ProcessKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type)
+{
+    if (event.iCode != 13)
+        return false;
+    if (type == EZuKeyEventDown)
+    {
+        ChangeState(EZuStatePressed);
+    }
+    else if (type == EZuKeyEventUp)
+    {
+        ChangeState(EZuStateReleased);
+        ChangeState(EZuStateFocused);
+    }
+    return false;
+}
+
+bool CZuControl::SetStateByPointerEvent(const TZuPointerEvent& event)
+{
+    if (HitTest(event.iPosition))
+    {
+        switch (event.iType)
+        {
+        case EZuPointerDown:
+            iState = EZuStatePressed;
+            return true;
+        case EZuPointerDrag:
+            if (iState == EZuStatePressed)
+                return false;
+            iState = EZuStatePressed;
+            return true;
+        case EZuPointerMove:
+            if (iState == EZuStatePointerOver)
+                return false;
+            iSavedState = iState;
+            iState = EZuStatePointerOver;
+            return true;
+        case EZuPointerUp:
+            ChangeState(EZuStateReleased);
+            ChangeState(EZuStateFocused);
+            return true;
+        default:
+            return false;
+        }
+    }
+    bool leftHover = event.iType == EZuPointerMove && iState == EZuStatePointerOver;
+    if (leftHover || iState == EZuStatePressed)
+    {
+        iState = iSavedState;
+        return true;
+    }
+    return false;
+}

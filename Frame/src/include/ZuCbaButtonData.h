@@ -1,0 +1,26 @@
+#ifndef ZUCBABUTTONDATA_H
+#define ZUCBABUTTONDATA_H
+
+#include "ZuObject.h"
+#include "ZuString.h"
+
+// One soft key of the command bar: the command it sends and its label.
+class CZuCbaButtonData : public CZuObject
+{
+public:
+    CZuCbaButtonData() : iCommand(0) {}
+
+    void Set(int command, const CZuString& name)
+    {
+        iCommand = command;
+        iName = name;
+    }
+    int GetCommandID() const { return iCommand; }
+    const CZuString& GetItemName() const { return iName; }
+
+private:
+    int iCommand;
+    CZuString iName;
+};
+
+#endif // ZUCBABUTTONDATA_H

@@ -1,0 +1,42 @@
+#ifndef ZUUISETTING_H
+#define ZUUISETTING_H
+
+// The toolkit's switches and the metrics derived from the normal font height.
+class CZuUiSetting
+{
+public:
+    CZuUiSetting();
+    ~CZuUiSetting();
+
+    // Fills the metrics from the platform's normal font height.
+    void Construct();
+
+    void EnableTransSupport(bool enable) { iTransSupport = enable; }
+    bool IsSupportTrans() const { return iTransSupport; }
+    void EnableGradientSupport(bool enable) { iGradientSupport = enable; }
+    bool IsSupportGradient() const { return iGradientSupport; }
+    // Slide transitions between screens and pop-ups.
+    void EnableTransformEffectSupport(bool enable) { iTransformEffectSupport = enable; }
+    bool IsSupportTransformEffect() const { return iTransformEffectSupport; }
+    void SetListOnceSelectClicked(bool once) { iListOnceSelectClicked = once; }
+    bool IsListOnceSelectClicked() const { return iListOnceSelectClicked; }
+
+    int NormalFontHeight() const { return iNormalFontHeight; }
+    int TextRowSpace() const { return iTextRowSpace; }
+    int SmallIconSize() const { return iSmallIconSize; }
+    int MidIconSize() const { return iMidIconSize; }
+    int BigIconSize() const { return iBigIconSize; }
+
+private:
+    bool iTransSupport;
+    bool iGradientSupport;
+    bool iTransformEffectSupport;
+    int iNormalFontHeight;
+    int iTextRowSpace;
+    int iSmallIconSize;
+    int iMidIconSize;
+    int iBigIconSize;
+    bool iListOnceSelectClicked;
+};
+
+#endif // ZUUISETTING_H
