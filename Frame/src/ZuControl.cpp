@@ -259,12 +259,19 @@ CZuControl* CZuControl::RemoveControl(int index)
 {
     if (index < 0 || index >= GetControlCount())
         return nullptr;
-    return static_cast<CZuControl*>(iChildren.Remove(index));
+    CZuControl* child = static_cast<CZuControl*>(iChildren.Remove(index));
+    if (child && child->iParent == this)
+        child->iParent = nullptr;
+    return child;
 }
 
 void CZuControl::RemoveControl(CZuControl* control)
 {
+    if (FindControl(control) < 0)
+        return;
     iChildren.Remove(control);
+    if (control->iParent == this)
+        control->iParent = nullptr;
 }
 
 void CZuControl::DeleteControl(int index)

@@ -63,7 +63,7 @@ public:
     // Children (owned).
     void AddControl(CZuControl* control);
     void InsertControl(int index, CZuControl* control);
-    // Takes the child out without deleting it; null for an invalid index.
+    // Takes the child out without deleting it (it forgets its parent); null for an invalid index.
     CZuControl* RemoveControl(int index);
     void RemoveControl(CZuControl* control);
     void DeleteControl(int index);

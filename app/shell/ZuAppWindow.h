@@ -1,0 +1,39 @@
+#ifndef ZUAPPWINDOW_H
+#define ZUAPPWINDOW_H
+
+#include "ZuRect.h"
+
+class CZuControl;
+class CZuPlayerApp;
+class CZuUiManager;
+struct SDL_Window;
+
+// The program's platform window: borderless, 480 x 360, centred on the screen, cut to a round rectangle
+// where the video driver can shape windows.
+class CZuAppWindow
+{
+public:
+    static const int KWidth = 480;
+    static const int KHeight = 360;
+    // The round corners of the window and of its root control.
+    static const int KCornerSize = 4;
+
+    // Starts SDL's video and timers and makes the window (shaped when the driver allows it). Null when
+    // SDL or the window cannot be had; the reason is on stderr.
+    static SDL_Window* Create(const char* title);
+    // The root control on the window: a resizable frame (border type 5, width 1) with round corners over
+    // the whole client area. It owns its CZuWindow wrapper.
+    static CZuControl* CreateRoot(SDL_Window* window);
+    // Binds root and glue to the UI manager the way the program starts: OS type, platform window (owned),
+    // observer, screen rectangle. Start() is left to the caller.
+    static void Bind(CZuUiManager* manager, CZuControl* root, CZuPlayerApp* glue);
+    // Destroys the window and shuts SDL down.
+    static void Destroy(SDL_Window* window);
+    // True when the window was made with a shape.
+    static bool IsShaped(SDL_Window* window);
+
+private:
+    static bool SetRoundShape(SDL_Window* window);
+};
+
+#endif // ZUAPPWINDOW_H
