@@ -120,8 +120,9 @@ void CZuControl::DrawBorder(CZuGc& gc, TZuBorderType type)
     gc.SetPenSize(1u);
 }
 
-// An outline of the given width just inside rect, following the round corners. The straight edges are
-// filled pixel rows and columns, so they stay sharp; the corner arcs are anti-aliased strokes.
+// An outline of the given width just inside rect, following the round corners. The corner arcs come from
+// one anti-aliased stroke kept inside rect; the straight edges are then filled as whole pixel rows and
+// columns over it, so they stay sharp whatever the width.
 void CZuControl::DrawOutline(CZuGc& gc, const CZuRect& rect, const CZuRgb& color, int width)
 {
     if (width <= 0 || rect.IsEmpty())
@@ -132,33 +133,26 @@ void CZuControl::DrawOutline(CZuGc& gc, const CZuRect& rect, const CZuRgb& color
     const int l = rect.iTl.iX, t = rect.iTl.iY, r = rect.iBr.iX, b = rect.iBr.iY;
     const int tl = corners[0], tr = corners[1], bl = corners[2], br = corners[3];
     width = std::min(width, std::min(rect.Width(), rect.Height()));
-
     gc.SetDrawColor(color);
+
+    if (tl + tr + bl + br > 0)
+    {
+        const int inset = width / 2;
+        CZuRect path = rect;
+        path.Grow(-inset, -inset);
+        gc.SetDrawStyle(IZuGc::EDrawOutline);
+        gc.SetPenSize(static_cast<unsigned>(width));
+        gc.SetClippingRect(rect);
+        gc.DrawRoundRect(path, std::max(tl - inset, 0), std::max(tr - inset, 0), std::max(bl - inset, 0),
+                         std::max(br - inset, 0));
+        gc.CancelClippingRect();
+    }
     gc.SetDrawStyle(IZuGc::EDrawFill);
     // DrawRect fills both edges inclusive.
     gc.DrawRect(CZuRect(l + tl, t, r - tr - 1, t + width - 1));
     gc.DrawRect(CZuRect(l + bl, b - width, r - br - 1, b - 1));
     gc.DrawRect(CZuRect(l, t + tl, l + width - 1, b - bl - 1));
     gc.DrawRect(CZuRect(r - width, t + tr, r - 1, b - br - 1));
-
-    if (tl + tr + bl + br == 0)
-        return;
-    // The arcs: a stroke centred half the width inside the rectangle, kept to each corner's square.
-    CZuRect path = rect;
-    path.Grow(-(width / 2), -(width / 2));
-    gc.SetDrawStyle(IZuGc::EDrawOutline);
-    gc.SetPenSize(static_cast<unsigned>(width));
-    const CZuRect squares[4] = {CZuRect(l, t, l + tl, t + tl), CZuRect(r - tr, t, r, t + tr),
-                                CZuRect(l, b - bl, l + bl, b), CZuRect(r - br, b - br, r, b)};
-    for (int i = 0; i < 4; ++i)
-    {
-        if (corners[i] <= 0)
-            continue;
-        gc.SetClippingRect(squares[i]);
-        gc.DrawRoundRect(path, std::max(tl - width / 2, 0), std::max(tr - width / 2, 0),
-                         std::max(bl - width / 2, 0), std::max(br - width / 2, 0));
-        gc.CancelClippingRect();
-    }
 }
 
 int CZuControl::FrameEdgeAt(const CZuPoint& point) const

@@ -1,0 +1,128 @@
+#ifndef UITESTSUPPORT_H
+#define UITESTSUPPORT_H
+
+#include "ZuUi.h"
+
+#include <string>
+#include <vector>
+
+// Helpers for driving the toolkit directly: a UI manager on a test clock with a window description, a
+// control that records what it receives, and pixel reads from a bitmap drawing context.
+
+// One key event as a control saw it.
+struct TSeenKey
+{
+    unsigned iCode;
+    int iType;
+    bool operator==(const TSeenKey& other) const { return iCode == other.iCode && iType == other.iType; }
+};
+
+// A leaf control that records keys and pointer events and may consume them.
+class CRecordingControl : public CZuControl
+{
+public:
+    CRecordingControl(CZuControl* parent, bool addToParent = true, TZuControlType type = EZuCtrlPane)
+        : CZuControl(parent, addToParent, type)
+    {
+    }
+    bool HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type) override
+    {
+        iKeys.push_back(TSeenKey{event.iCode, type});
+        return iConsumeKeys;
+    }
+    bool HandlePointerEventL(const TZuPointerEvent& event) override
+    {
+        iPointers.push_back(event);
+        return iConsumePointer && HitTest(event.iPosition);
+    }
+    void StateChanged() override
+    {
+        iStates.push_back(GetState());
+        CZuControl::StateChanged();
+    }
+
+    std::vector<TSeenKey> iKeys;
+    std::vector<TZuPointerEvent> iPointers;
+    std::vector<int> iStates;
+    bool iConsumeKeys = false;
+    bool iConsumePointer = true;
+};
+
+// A window description with a root pane, a command bar at the bottom and "ClientLayout" above it.
+class CTestWnd : public CZuWnd
+{
+public:
+    explicit CTestWnd(CZuControl* parent) : iRoot(new CZuControl(parent, false, EZuCtrlPane))
+    {
+        SetWndName(CZuString("TestWnd"));
+        iCba = new CZuCba(iRoot, true);
+        iClient = new CZuLayout;
+        CZuLayout* layout = new CZuLayout;
+        layout->AppendRow(iClient, -1, -1);
+        layout->SetRowHeight(0, -1);
+        layout->AppendRow(iCba, -1, 20);
+        SetWndLayout(layout);
+        Append(iClient, 0, CZuString("ClientLayout"));
+        Append(iCba, 0, CZuString("Cba"));
+    }
+    ~CTestWnd() override
+    {
+        if (iRoot->Parent())
+            iRoot->Parent()->RemoveControl(iRoot);
+        delete iRoot;
+    }
+    CZuControl* GetWnd() override { return iRoot; }
+    void SetWndRect(const CZuRect& rect) override
+    {
+        iRoot->SetRect(rect);
+        GetWndLayout()->SetRect(rect);
+        GetWndLayout()->DoLayout();
+    }
+
+    CZuControl* iRoot;
+    CZuCba* iCba;
+    CZuLayout* iClient;
+};
+
+// The UI manager under test: records the messages it handles; its start-up installs CTestWnd.
+class CTestUiManager : public CZuUiManager, public MZuUiManagerObserver
+{
+public:
+    CTestUiManager() {}
+    void StartL() override {}
+    void Release() override {}
+    bool HandleMessage(CZuMessage* message) override
+    {
+        iMessages.push_back(message->iType);
+        iParams.push_back(message->iParam1);
+        return CZuUiManager::HandleMessage(message);
+    }
+    void HandleExit() override { ++iExits; }
+    void HandleDraw() override
+    {
+        ++iDraws;
+        if (iScreen)
+            UiDraw(*iScreen, GetUiRect());
+    }
+
+    std::vector<unsigned> iMessages;
+    std::vector<unsigned> iParams;
+    int iExits = 0;
+    int iDraws = 0;
+    CZuBitmapGc* iScreen = nullptr;
+};
+
+// The pixel at (x, y) of a bitmap context's picture as 0xRRGGBB.
+inline unsigned PixelAt(CZuBitmapGc& gc, int x, int y)
+{
+    CZuImage* image = gc.EndDraw();
+    const unsigned char* p = image->GetImgBuf() + (y * image->Size().iWidth + x) * 4;
+    return (unsigned(p[2]) << 16) | (unsigned(p[1]) << 8) | p[0];
+}
+
+inline unsigned Rgb(const CZuRgb& color)
+{
+    return (unsigned(color.Red()) << 16) | (unsigned(color.Green()) << 8) | unsigned(color.Blue());
+}
+
+#endif // UITESTSUPPORT_H
