@@ -1,5 +1,8 @@
 #include "ZuMfpExtract.h"
 
+#include "ZuEnv.h"
+#include "ZuImageManager.h"
+
 #include "MfpFile.h"
 #include "ZuFile.h"
 #include "ZuImageSource.h"
@@ -100,7 +103,7 @@ CZuString JoinPath(const char* outDir, const CMfpFile& file)
 } // namespace
 
 CZuMfpExtract::CZuMfpExtract()
-    : iLeadingValue(0), iFiles(true), iPackage(new CZuReadOnlyFile), iImageSource(nullptr)
+    : iLeadingValue(0), iFiles(true), iPackage(new CZuReadOnlyFile), iImageSource(CZuEnv::ImageMgr())
 {
 }
 

@@ -13,10 +13,10 @@ struct SDL_Window;
 class CZuAppWindow
 {
 public:
-    static const int KWidth = 480;
-    static const int KHeight = 360;
+    static constexpr int KWidth = 480;
+    static constexpr int KHeight = 360;
     // The round corners of the window and of its root control.
-    static const int KCornerSize = 4;
+    static constexpr int KCornerSize = 4;
 
     // Starts SDL's video and timers and makes the window (shaped when the driver allows it). Null when
     // SDL or the window cannot be had; the reason is on stderr.

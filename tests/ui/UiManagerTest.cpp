@@ -513,3 +513,22 @@ TEST_F(UiManagerTest, WindowsAreFoundAndSwitched)
     iUi->SetScreenRect(CZuRect(0, 0, 200, 150));
     EXPECT_FALSE(iUi->CanMoveUi());
 }
+
+TEST_F(UiManagerTest, ResourcePackagesTakeTheirImagesFromTheImageManager)
+{
+    // A 1 x 1 BMP, 24 bits.
+    const unsigned char bmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0,  0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0,
+                                 0,   0,   1,  0, 0, 0, 1, 0, 24, 0, 0,  0, 0, 0, 4,  0, 0, 0, 0, 0,
+                                 0,   0,   0,  0, 0, 0, 0, 0, 0,  0, 0,  0, 0, 0, 9,  8, 7, 0};
+    CZuImageManager* images = CZuEnv::ImageMgr();
+    CZuImage* cached =
+        images->GetImage(CZuString("logo.bmp"), false, reinterpret_cast<const char*>(bmp), int(sizeof(bmp)));
+    ASSERT_NE(cached, nullptr);
+    CZuMfpExtract package;
+    CZuImage* found = package.GetImage("LOGO.BMP", false);
+    EXPECT_EQ(found, cached);
+    EXPECT_EQ(package.GetImage("nothing.png", false), nullptr);
+    images->ReleaseImage(found);
+    images->ReleaseImage(cached);
+    EXPECT_EQ(images->GetImageCount(), 0);
+}

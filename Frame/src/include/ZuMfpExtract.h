@@ -43,7 +43,8 @@ public:
     // that name, else one made from the first package entry of that name. Null without an image source.
     CZuImage* GetImage(const char* name, bool withMask);
     CZuImage* GetImage(const char* name, int width, int height, bool withMask);
-    // The image cache that GetImage asks; not owned.
+    // The image cache that GetImage asks; not owned. A package starts with the environment's image manager
+    // (none without an environment).
     void SetImageSource(MZuImageSource* source) { iImageSource = source; }
 
     // Writes every entry of the package to outDir/folder/name, creating folders as needed, then closes the
