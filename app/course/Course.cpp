@@ -1,0 +1,3 @@
+#include "Course.h"
+
+CCourse::~CCourse() {}

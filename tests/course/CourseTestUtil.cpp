@@ -1,0 +1,133 @@
+#include "CourseTestUtil.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
+#include <unistd.h>
+
+CTempFolder::CTempFolder()
+{
+    char pattern[] = "/tmp/zulex-course-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    iPath = std::string(made != nullptr ? made : "/tmp") + "/";
+}
+
+CTempFolder::~CTempFolder()
+{
+    std::string command = "rm -rf '" + iPath + "'";
+    if (std::system(command.c_str()) != 0)
+        std::fprintf(stderr, "could not remove %s\n", iPath.c_str());
+}
+
+TBytes ReadFileBytes(const std::string& path)
+{
+    TBytes bytes;
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return bytes;
+    int ch;
+    while ((ch = std::fgetc(file)) != EOF)
+        bytes.push_back(static_cast<unsigned char>(ch));
+    std::fclose(file);
+    return bytes;
+}
+
+void WriteFileBytes(const std::string& path, const TBytes& bytes)
+{
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return;
+    if (!bytes.empty())
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+bool FileExists(const std::string& path)
+{
+    return access(path.c_str(), F_OK) == 0;
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr)
+        return names;
+    while (dirent* entry = readdir(dir))
+    {
+        std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    closedir(dir);
+    return names;
+}
+
+void AppendInt32(TBytes& bytes, int value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<unsigned char>(static_cast<unsigned int>(value) >> shift));
+}
+
+void AppendInt16(TBytes& bytes, int value)
+{
+    bytes.push_back(static_cast<unsigned char>(value));
+    bytes.push_back(static_cast<unsigned char>(value >> 8));
+}
+
+void AppendShortText(TBytes& bytes, const std::string& text)
+{
+    bytes.push_back(static_cast<unsigned char>(text.size()));
+    for (char ch : text)
+        bytes.push_back(static_cast<unsigned char>(~ch));
+}
+
+void AppendLongText(TBytes& bytes, const std::string& text)
+{
+    AppendInt16(bytes, static_cast<int>(text.size()));
+    for (char ch : text)
+        bytes.push_back(static_cast<unsigned char>(~ch));
+}
+
+void WriteRawCourse(const std::string& folder, const std::string& name, const std::vector<TRawWord>& words,
+                    int format)
+{
+    TBytes index;
+    TBytes data;
+    int count = static_cast<int>(words.size());
+    AppendInt32(index, format);
+    AppendInt32(index, count);
+    AppendInt32(data, format);
+    AppendInt32(data, count);
+    for (int i = 0; i < count; ++i)
+    {
+        const TRawWord& word = words[i];
+        AppendInt32(index, i);
+        AppendInt32(index, static_cast<int>(data.size()));
+        AppendInt32(index, word.iSpeechOffset);
+        AppendInt32(index, word.iSpeechLength);
+        AppendShortText(data, word.iSource);
+        AppendShortText(data, word.iWord);
+        AppendShortText(data, word.iPhonetic);
+        AppendShortText(data, word.iNote);
+        AppendLongText(data, word.iExplanation);
+    }
+    WriteFileBytes(folder + name + ".idx", index);
+    WriteFileBytes(folder + name + ".dat", data);
+}
+
+std::vector<TRawWord> NumberedWords(int count)
+{
+    std::vector<TRawWord> words;
+    for (int i = 0; i < count; ++i)
+    {
+        TRawWord word;
+        std::string n = std::to_string(i);
+        word.iWord = "w" + n;
+        word.iPhonetic = "/p" + n + "/";
+        word.iNote = "n.";
+        word.iExplanation = "n. 释义" + n + "\\nv. 第二行";
+        words.push_back(word);
+    }
+    return words;
+}

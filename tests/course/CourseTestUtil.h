@@ -1,0 +1,53 @@
+#ifndef COURSETESTUTIL_H
+#define COURSETESTUTIL_H
+
+// Helpers of the course tests: a scratch folder, raw file bytes, and course files built byte by byte.
+#include <string>
+#include <vector>
+
+typedef std::vector<unsigned char> TBytes;
+
+// A fresh folder under /tmp, removed with everything in it when the object goes.
+class CTempFolder
+{
+public:
+    CTempFolder();
+    ~CTempFolder();
+    // The folder with a trailing "/".
+    const std::string& Path() const { return iPath; }
+    std::string File(const std::string& name) const { return iPath + name; }
+
+private:
+    std::string iPath;
+};
+
+TBytes ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const TBytes& bytes);
+bool FileExists(const std::string& path);
+std::vector<std::string> FolderEntries(const std::string& folder);
+
+void AppendInt32(TBytes& bytes, int value);
+void AppendInt16(TBytes& bytes, int value);
+// A length byte and the complemented text.
+void AppendShortText(TBytes& bytes, const std::string& text);
+void AppendLongText(TBytes& bytes, const std::string& text);
+
+// One word of a course written by hand.
+struct TRawWord
+{
+    std::string iSource;
+    std::string iWord;
+    std::string iPhonetic;
+    std::string iNote;
+    std::string iExplanation;
+    int iSpeechOffset = 0;
+    int iSpeechLength = 0;
+};
+
+// Writes folder/name.idx and name.dat as the course format lays them out.
+void WriteRawCourse(const std::string& folder, const std::string& name, const std::vector<TRawWord>& words,
+                    int format = 1);
+// count words "w0", "w1", ... with phonetic, note and explanation derived from the number.
+std::vector<TRawWord> NumberedWords(int count);
+
+#endif // COURSETESTUTIL_H
