@@ -1,0 +1,83 @@
+#include "SpeechSynth.h"
+
+#include <espeak-ng/speak_lib.h>
+
+#include <cstring>
+
+namespace
+{
+
+// The synthesis callback appends here; espeak-ng calls it on this thread during espeak_Synth.
+std::vector<float>* gSamples = nullptr;
+
+int CollectSamples(short* wave, int count, espeak_EVENT* /*events*/)
+{
+    if (wave == nullptr || gSamples == nullptr)
+        return 0;
+    for (int i = 0; i < count; ++i)
+        gSamples->push_back(wave[i] / 32768.0f);
+    return 0;
+}
+
+} // namespace
+
+const char CSpeechSynth::KDefaultVoice[] = "en-gb";
+
+CSpeechSynth::CSpeechSynth() : iOpen(false), iSampleRate(0) {}
+
+CSpeechSynth::~CSpeechSynth()
+{
+    if (iOpen)
+        espeak_Terminate();
+}
+
+bool CSpeechSynth::Open(const std::string& voice)
+{
+    if (!iOpen)
+    {
+        iSampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        if (iSampleRate <= 0)
+        {
+            iError = "espeak-ng could not start (is espeak-ng-data installed?)";
+            return false;
+        }
+        iOpen = true;
+        espeak_SetSynthCallback(CollectSamples);
+    }
+    if (espeak_SetVoiceByName(voice.c_str()) == EE_OK)
+        return true;
+    espeak_VOICE wanted;
+    std::memset(&wanted, 0, sizeof wanted);
+    wanted.languages = voice.c_str();
+    if (espeak_SetVoiceByProperties(&wanted) == EE_OK)
+        return true;
+    iError = "espeak-ng has no voice '" + voice + "'";
+    return false;
+}
+
+std::string CSpeechSynth::Ipa(const std::string& text)
+{
+    std::string ipa;
+    const void* cursor = text.c_str();
+    while (cursor != nullptr)
+    {
+        const char* phonemes = espeak_TextToPhonemes(&cursor, espeakCHARS_UTF8, espeakPHONEMES_IPA);
+        if (phonemes == nullptr || *phonemes == '\0')
+            continue;
+        if (!ipa.empty())
+            ipa += ' ';
+        ipa += phonemes;
+    }
+    return ipa;
+}
+
+bool CSpeechSynth::Speak(const std::string& text, std::vector<float>& samples)
+{
+    samples.clear();
+    gSamples = &samples;
+    espeak_ERROR result =
+        espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
+    espeak_Synchronize();
+    gSamples = nullptr;
+    return result == EE_OK && !samples.empty();
+}

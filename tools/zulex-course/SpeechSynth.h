@@ -1,0 +1,38 @@
+#ifndef SPEECHSYNTH_H
+#define SPEECHSYNTH_H
+
+#include <string>
+#include <vector>
+
+// espeak-ng in this process: IPA for a word and its spoken form. espeak-ng keeps global state, so a
+// process has one of these at a time.
+class CSpeechSynth
+{
+public:
+    // The default voice: British English.
+    static const char KDefaultVoice[];
+
+    CSpeechSynth();
+    ~CSpeechSynth();
+
+    // Starts espeak-ng with voice (an espeak-ng voice name, or a language such as "en-gb"). False with
+    // Error() set when espeak-ng cannot start or has no such voice.
+    bool Open(const std::string& voice);
+    const std::string& Error() const { return iError; }
+
+    // espeak-ng's IPA for text, words separated by spaces.
+    std::string Ipa(const std::string& text);
+    // Speaks text into samples (-1 to 1) at SampleRate(); false when nothing was produced.
+    bool Speak(const std::string& text, std::vector<float>& samples);
+    int SampleRate() const { return iSampleRate; }
+
+private:
+    CSpeechSynth(const CSpeechSynth&) = delete;
+    CSpeechSynth& operator=(const CSpeechSynth&) = delete;
+
+    bool iOpen;
+    int iSampleRate;
+    std::string iError;
+};
+
+#endif // SPEECHSYNTH_H

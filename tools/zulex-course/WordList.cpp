@@ -1,0 +1,181 @@
+#include "WordList.h"
+
+#include "WordInfo.h"
+
+#include <cstdio>
+
+namespace
+{
+
+const char KByteOrderMark[] = "\xEF\xBB\xBF";
+
+std::vector<std::string> SplitTabs(const std::string& line)
+{
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (;;)
+    {
+        size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+        if (tab == std::string::npos)
+            return fields;
+        start = tab + 1;
+    }
+}
+
+bool IsBlank(const std::string& line)
+{
+    return line.find_first_not_of(" \t") == std::string::npos;
+}
+
+} // namespace
+
+bool CWordList::Load(const std::string& path)
+{
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+    {
+        iErrors.push_back({0, "cannot be read"});
+        return false;
+    }
+    std::string text;
+    char chunk[65536];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        text.append(chunk, got);
+    bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed)
+    {
+        iErrors.push_back({0, "cannot be read"});
+        return false;
+    }
+    Parse(text);
+    return true;
+}
+
+void CWordList::Parse(const std::string& text)
+{
+    size_t start = text.compare(0, 3, KByteOrderMark) == 0 ? 3 : 0;
+    int number = 1;
+    while (start < text.size())
+    {
+        size_t end = text.find('\n', start);
+        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        ParseLine(number, line);
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+        ++number;
+    }
+}
+
+void CWordList::ParseLine(int number, const std::string& line)
+{
+    if (IsBlank(line) || line[0] == '#')
+        return;
+    if (!IsValidUtf8(line) || line.find('\0') != std::string::npos)
+    {
+        iErrors.push_back({number, "not valid UTF-8"});
+        return;
+    }
+    std::vector<std::string> fields = SplitTabs(line);
+    if (fields.size() < 4 || fields.size() > 5)
+    {
+        iErrors.push_back({number, std::to_string(fields.size()) +
+                                       " fields; expected word, phonetic, phonetic note, explanation and an "
+                                       "optional sound file, separated by tabs"});
+        return;
+    }
+    TWordLine word;
+    word.iLine = number;
+    word.iWord = fields[0];
+    word.iPhonetic = fields[1];
+    word.iPhoneticNote = fields[2];
+    word.iExplanation = fields[3];
+    if (fields.size() == 5)
+        word.iSoundFile = fields[4];
+
+    std::vector<std::string> problems;
+    if (word.iWord.empty())
+        problems.push_back("no word");
+    if (word.iPhoneticNote.empty())
+        problems.push_back("no phonetic note: a record without one loses its explanation when it is read "
+                           "(the part of speech, such as \"n.\", makes a natural note)");
+    if (word.iExplanation.empty())
+        problems.push_back("no explanation");
+    problems.push_back(CheckLength("word", word.iWord, CWordInfo::KMaxTextLength));
+    problems.push_back(CheckLength("phonetic", word.iPhonetic, CWordInfo::KMaxTextLength));
+    problems.push_back(CheckLength("phonetic note", word.iPhoneticNote, CWordInfo::KMaxTextLength));
+    problems.push_back(CheckLength("explanation", word.iExplanation, CWordInfo::KMaxExplanationLength));
+    bool bad = false;
+    for (const std::string& problem : problems)
+    {
+        if (problem.empty())
+            continue;
+        iErrors.push_back({number, problem});
+        bad = true;
+    }
+    if (!bad)
+        iLines.push_back(word);
+}
+
+std::string CWordList::CheckLength(const char* field, const std::string& text, int limit)
+{
+    if (text.size() <= static_cast<size_t>(limit))
+        return "";
+    return std::string(field) + " is " + std::to_string(text.size()) + " bytes long; its field holds at most " +
+           std::to_string(limit);
+}
+
+bool CWordList::IsValidUtf8(const std::string& text)
+{
+    size_t i = 0;
+    while (i < text.size())
+    {
+        unsigned char lead = static_cast<unsigned char>(text[i]);
+        int follow;
+        unsigned int codePoint;
+        if (lead < 0x80)
+        {
+            ++i;
+            continue;
+        }
+        if (lead >= 0xC2 && lead <= 0xDF)
+        {
+            follow = 1;
+            codePoint = lead & 0x1F;
+        }
+        else if (lead >= 0xE0 && lead <= 0xEF)
+        {
+            follow = 2;
+            codePoint = lead & 0x0F;
+        }
+        else if (lead >= 0xF0 && lead <= 0xF4)
+        {
+            follow = 3;
+            codePoint = lead & 0x07;
+        }
+        else
+        {
+            return false;
+        }
+        if (i + follow >= text.size())
+            return false;
+        for (int k = 1; k <= follow; ++k)
+        {
+            unsigned char next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            codePoint = (codePoint << 6) | (next & 0x3F);
+        }
+        // Over-long forms, surrogates and values beyond U+10FFFF.
+        if ((follow == 2 && codePoint < 0x800) || (follow == 3 && codePoint < 0x10000) ||
+            (codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF)
+            return false;
+        i += follow + 1;
+    }
+    return true;
+}
