@@ -3,6 +3,7 @@
 #include "LittleEndian.h"
 #include "WordInfo.h"
 #include "ZuFile.h"
+#include "ZuPathUtil.h"
 #include "ZuRandom.h"
 
 #include <cstdio>
@@ -117,6 +118,13 @@ void SeedRandomOnce()
 }
 
 } // namespace
+
+CZuString CCourseOper::CourseFolder()
+{
+    return CZuPathUtil::GetResourcePath() + "course/";
+}
+
+CCourseOper::CCourseOper(const CZuString& name) : CCourseOper(name, CourseFolder()) {}
 
 CCourseOper::CCourseOper(const CZuString& name, const CZuString& folder)
     : iName(name), iFolder(WithSlash(folder)), iFormat(1), iCount(0), iWords(true), iDirty(false),
@@ -331,6 +339,11 @@ bool CCourseOper::WriteCourse(const CZuString& indexPath, const CZuString& dataP
         iShortenedTexts += shortened;
     }
     return index.Sync() && data.Sync();
+}
+
+int CCourseOper::GetCourseWordCount(const CZuString& file)
+{
+    return GetCourseWordCount(file, CourseFolder());
 }
 
 int CCourseOper::GetCourseWordCount(const CZuString& file, const CZuString& folder)

@@ -353,3 +353,15 @@ TEST(CourseOper, SavePutsAPreparedSpeechFileInPlace)
     EXPECT_EQ(TBytes({0x00, 0x00}), TBytes(clip, clip + length));
     delete[] clip;
 }
+
+TEST(CourseOper, ProgramCoursesLiveInTheCourseFolderBesideTheProgram)
+{
+    // The test program's own folder stands in for the program's.
+    std::string folder = CCourseOper::CourseFolder().PtrZ();
+    ASSERT_GT(folder.size(), std::string("course/").size());
+    EXPECT_EQ(0u, folder.compare(folder.size() - 7, 7, "course/"));
+    EXPECT_EQ('/', folder[0]);
+    CCourseOper course("core");
+    EXPECT_EQ(folder + "core.idx", course.IndexPath().PtrZ());
+    EXPECT_EQ(0, CCourseOper::GetCourseWordCount("no-such-course"));
+}

@@ -157,7 +157,8 @@ bool CCourseBuilder::WriteSpeech(CWordList& list, CSpeechSynth& synth, const std
         int rate = synth.SampleRate();
         if (!line.iSoundFile.empty())
         {
-            std::string soundPath = line.iSoundFile[0] == '/' ? line.iSoundFile : iListFolder + line.iSoundFile;
+            std::string soundPath =
+                line.iSoundFile[0] == '/' ? line.iSoundFile : iListFolder + line.iSoundFile;
             CWaveFile wave;
             if (!wave.Load(soundPath))
             {

@@ -100,7 +100,8 @@ int CCourseChecker::Check(FILE* report)
     iDataSize = FileSize(iFolder + iName + ".dat");
     if (!data.Open((iFolder + iName + ".dat").c_str()) || iDataSize < KHeaderSize)
     {
-        Problem(iDataSize < 0 ? "the data file cannot be opened" : "the data file is shorter than its header");
+        Problem(iDataSize < 0 ? "the data file cannot be opened"
+                              : "the data file is shorter than its header");
         return iProblems;
     }
     unsigned char dataHeader[KHeaderSize];
@@ -122,7 +123,8 @@ void CCourseChecker::CheckWord(int i, const unsigned char* entry, CZuFile& data)
         WordProblem(i, "", "its index entry gives the position " + std::to_string(word.iIndex));
     if (word.iDataOffset < KHeaderSize || word.iDataOffset >= iDataSize)
     {
-        WordProblem(i, "", "its record offset " + std::to_string(word.iDataOffset) + " is outside the data file");
+        WordProblem(i, "",
+                    "its record offset " + std::to_string(word.iDataOffset) + " is outside the data file");
         return;
     }
     bool whole = word.ReadRecord(data);
@@ -137,7 +139,8 @@ void CCourseChecker::CheckWord(int i, const unsigned char* entry, CZuFile& data)
         WordProblem(i, name, "its record has no phonetic note, so its explanation cannot be read");
     else if (word.iExplanation.IsEmpty())
         WordProblem(i, name, "its record has no explanation");
-    for (const CZuString* text : {&word.iSource, &word.iWord, &word.iPhonetic, &word.iPhoneticNote, &word.iExplanation})
+    for (const CZuString* text :
+         {&word.iSource, &word.iWord, &word.iPhonetic, &word.iPhoneticNote, &word.iExplanation})
     {
         if (!CWordList::IsValidUtf8(Text(*text)))
         {
@@ -160,8 +163,9 @@ void CCourseChecker::CheckWord(int i, const unsigned char* entry, CZuFile& data)
     int length = 0;
     char* clip = course.ReadSpeech(word, length);
     int frames = 0;
-    std::string amrProblem = clip == nullptr ? "its clip cannot be read"
-                                             : CAmrFormat::Validate(reinterpret_cast<unsigned char*>(clip), length, frames);
+    std::string amrProblem =
+        clip == nullptr ? "its clip cannot be read"
+                        : CAmrFormat::Validate(reinterpret_cast<unsigned char*>(clip), length, frames);
     delete[] clip;
     if (!amrProblem.empty())
     {
@@ -178,8 +182,8 @@ std::string CCourseChecker::CheckClip(const std::string& source, int offset, int
     if (size < 0)
         return "its speech file " + file + " is missing";
     if (offset < 0 || static_cast<long long>(offset) + length > size)
-        return "its clip (" + std::to_string(length) + " bytes at " + std::to_string(offset) + ") lies outside " +
-               file + " (" + std::to_string(size) + " bytes)";
+        return "its clip (" + std::to_string(length) + " bytes at " + std::to_string(offset) +
+               ") lies outside " + file + " (" + std::to_string(size) + " bytes)";
     return "";
 }
 

@@ -30,9 +30,11 @@ void PrintUsage(FILE* to)
     std::fprintf(to, "usage:\n");
     for (const TCourseCommand& command : KCommands)
         std::fprintf(to, "  zulex-course %s\n      %s\n", command.iUsage, command.iSummary);
-    std::fprintf(to, "\nA word list is UTF-8 text, one word a line, tab-separated: word, phonetic, phonetic note,\n"
-                     "explanation (lines separated by the two characters \\n) and an optional WAV file.\n"
-                     "An empty phonetic is filled in by espeak-ng. Blank lines and lines starting with # are skipped.\n");
+    std::fprintf(
+        to,
+        "\nA word list is UTF-8 text, one word a line, tab-separated: word, phonetic, phonetic note,\n"
+        "explanation (lines separated by the two characters \\n) and an optional WAV file.\n"
+        "An empty phonetic is filled in by espeak-ng. Blank lines and lines starting with # are skipped.\n");
 }
 
 } // namespace

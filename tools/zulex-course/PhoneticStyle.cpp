@@ -34,7 +34,7 @@ bool IsStress(const std::string& s)
 
 bool IsVowel(const std::string& s)
 {
-    static const std::set<std::string> vowels = {"i", "ɪ", "e", "æ", "ɑ", "ɒ", "ɔ", "ʊ", "u",
+    static const std::set<std::string> vowels = {"i", "ɪ", "e", "æ", "ɑ", "ɒ", "ɔ", "ʊ",  "u",
                                                  "ʌ", "ə", "ɜ", "a", "o", "ɐ", "ɛ", KLong};
     return vowels.count(s) != 0;
 }
@@ -48,9 +48,10 @@ bool IsConsonant(const std::string& s)
 bool IsOnset(const std::string& cluster)
 {
     static const std::set<std::string> clusters = {
-        "tʃ", "dʒ", "pl", "bl", "kl", "gl", "fl", "sl", "pr", "br", "tr", "dr", "kr", "gr", "fr", "θr", "ʃr",
-        "sp", "st", "sk", "sm", "sn", "sw", "sl", "tw", "dw", "kw", "gw", "θw", "spl", "spr", "str", "skr",
-        "skw", "pj", "bj", "tj", "dj", "kj", "gj", "mj", "nj", "fj", "vj", "hj", "lj", "sj", "θj", "skj", "spj"};
+        "tʃ", "dʒ", "pl", "bl",  "kl",  "gl",  "fl",  "sl",  "pr", "br",  "tr", "dr", "kr",
+        "gr", "fr", "θr", "ʃr",  "sp",  "st",  "sk",  "sm",  "sn", "sw",  "sl", "tw", "dw",
+        "kw", "gw", "θw", "spl", "spr", "str", "skr", "skw", "pj", "bj",  "tj", "dj", "kj",
+        "gj", "mj", "nj", "fj",  "vj",  "hj",  "lj",  "sj",  "θj", "skj", "spj"};
     if (clusters.count(cluster) != 0)
         return true;
     TSymbols symbols = SplitSymbols(cluster);
@@ -65,14 +66,19 @@ std::string At(const TSymbols& symbols, size_t i)
 // espeak-ng's symbols as the dictionaries write them.
 TSymbols MapSymbols(const TSymbols& in)
 {
+    // Ties, syllabic and non-syllabic marks, glottal stops.
     static const std::set<std::string> dropped = {"\u0361", "\u035C", "\u0329", "\u032F", "ʔ", "-"};
-    TSymbols out;
-    for (size_t i = 0; i < in.size(); ++i)
+    TSymbols kept;
+    for (const std::string& s : in)
     {
-        const std::string& s = in[i];
-        std::string next = At(in, i + 1);
-        if (dropped.count(s) != 0)
-            continue;
+        if (dropped.count(s) == 0)
+            kept.push_back(s);
+    }
+    TSymbols out;
+    for (size_t i = 0; i < kept.size(); ++i)
+    {
+        const std::string& s = kept[i];
+        std::string next = At(kept, i + 1);
         if (s == "ɹ")
             out.push_back("r");
         else if (s == "ɡ")

@@ -1,5 +1,6 @@
 #include "SpeechClip.h"
 
+#include <opencore-amrnb/interf_dec.h>
 #include <opencore-amrnb/interf_enc.h>
 #include <samplerate.h>
 
@@ -11,11 +12,35 @@ namespace
 // Below -40 dBFS counts as silence; 20 ms of it stay at each end so that no sound starts abruptly.
 const float KSilence = 0.01f;
 const int KSilenceMargin = CSpeechClip::KClipRate / 50;
-// -1 dBFS, and no more than 24 dB of gain so that a near-silent recording is not blown up into noise.
-const float KTargetPeak = 0.891f;
+// A peak of -3 dBFS leaves room for the codec's overshoot; no more than 24 dB of gain, so that a
+// near-silent recording is not blown up into noise.
+const float KTargetPeak = 0.708f;
 const float KMaxGain = 16.0f;
 // The largest AMR-NB frame.
 const int KMaxFrameBytes = 32;
+// A clip whose decoded sound would clip is encoded again this much quieter (1 dB), a few times at most.
+const float KQuieter = 0.891f;
+const int KMaxLevelTries = 6;
+
+// True when decoding clip (plain, magic first) gives a sample at full scale.
+bool DecodesClipped(const TClipBytes& clip)
+{
+    void* decoder = Decoder_Interface_init();
+    if (decoder == nullptr)
+        return false;
+    bool clipped = false;
+    size_t pos = CAmrFormat::KMagicSize;
+    while (pos < clip.size() && !clipped)
+    {
+        short out[CAmrFormat::KFrameSamples];
+        Decoder_Interface_Decode(decoder, &clip[pos], out, 0);
+        for (short sample : out)
+            clipped = clipped || sample >= 32767 || sample <= -32767;
+        pos += static_cast<size_t>(CAmrFormat::FrameSize(clip[pos]));
+    }
+    Decoder_Interface_exit(decoder);
+    return clipped;
+}
 
 } // namespace
 
@@ -23,7 +48,8 @@ CSpeechClip::CSpeechClip() {}
 
 CSpeechClip::~CSpeechClip() {}
 
-bool CSpeechClip::Resample(const std::vector<float>& in, int rate, std::vector<float>& out, std::string& error)
+bool CSpeechClip::Resample(const std::vector<float>& in, int rate, std::vector<float>& out,
+                           std::string& error)
 {
     if (rate == KClipRate)
     {
@@ -39,7 +65,7 @@ bool CSpeechClip::Resample(const std::vector<float>& in, int rate, std::vector<f
     data.output_frames = static_cast<long>(out.size());
     data.src_ratio = ratio;
     data.end_of_input = 1;
-    int result = src_simple(&data, SRC_SINC_MEDIUM_QUALITY, 1);
+    int result = src_simple(&data, SRC_SINC_FASTEST, 1);
     if (result != 0)
     {
         error = std::string("resampling failed: ") + src_strerror(result);
@@ -64,7 +90,8 @@ void CSpeechClip::TrimSilence(std::vector<float>& samples)
         --end;
     first = first > static_cast<size_t>(KSilenceMargin) ? first - KSilenceMargin : 0;
     end = end + KSilenceMargin < samples.size() ? end + KSilenceMargin : samples.size();
-    samples = std::vector<float>(samples.begin() + static_cast<long>(first), samples.begin() + static_cast<long>(end));
+    samples = std::vector<float>(samples.begin() + static_cast<long>(first),
+                                 samples.begin() + static_cast<long>(end));
 }
 
 void CSpeechClip::Normalise(std::vector<float>& samples)
@@ -118,10 +145,18 @@ bool CSpeechClip::Make(const std::vector<float>& samples, int rate, TClipBytes& 
         return false;
     }
     Normalise(resampled);
-    if (!Encode(resampled, clip))
+    for (int attempt = 0;; ++attempt)
     {
-        iError = "the AMR encoder could not start";
-        return false;
+        if (!Encode(resampled, clip))
+        {
+            iError = "the AMR encoder could not start";
+            return false;
+        }
+        // The codec can overshoot the levelled peak; the learner must not hear it clip.
+        if (attempt + 1 == KMaxLevelTries || !DecodesClipped(clip))
+            break;
+        for (float& sample : resampled)
+            sample *= KQuieter;
     }
     CAmrFormat::Scramble(clip);
     return true;

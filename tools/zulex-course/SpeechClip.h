@@ -7,8 +7,9 @@
 #include <vector>
 
 // Turns a sound into a pronunciation clip as the speech file stores it: resampled to 8000 Hz (libsamplerate),
-// silence at both ends trimmed, the peak brought to -1 dBFS, encoded as AMR-NB 12.2 kbit/s in the
-// single-channel AMR file format (opencore-amrnb) and scrambled.
+// silence at both ends trimmed, the peak brought to -3 dBFS, encoded as AMR-NB 12.2 kbit/s in the
+// single-channel AMR file format (opencore-amrnb), made quieter where its decoded sound would clip, and
+// scrambled.
 class CSpeechClip
 {
 public:

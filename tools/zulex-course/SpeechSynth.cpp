@@ -2,6 +2,7 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace
@@ -19,30 +20,39 @@ int CollectSamples(short* wave, int count, espeak_EVENT* /*events*/)
     return 0;
 }
 
+// espeak-ng starts once per process: once it has been terminated it cannot be started again.
+int StartEspeak()
+{
+    static int sampleRate = 0;
+    if (sampleRate > 0)
+        return sampleRate;
+    sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+    if (sampleRate <= 0)
+        return sampleRate;
+    espeak_SetSynthCallback(CollectSamples);
+    std::atexit([] { espeak_Terminate(); });
+    return sampleRate;
+}
+
 } // namespace
 
 const char CSpeechSynth::KDefaultVoice[] = "en-gb";
 
 CSpeechSynth::CSpeechSynth() : iOpen(false), iSampleRate(0) {}
 
-CSpeechSynth::~CSpeechSynth()
-{
-    if (iOpen)
-        espeak_Terminate();
-}
+CSpeechSynth::~CSpeechSynth() {}
 
 bool CSpeechSynth::Open(const std::string& voice)
 {
     if (!iOpen)
     {
-        iSampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        iSampleRate = StartEspeak();
         if (iSampleRate <= 0)
         {
             iError = "espeak-ng could not start (is espeak-ng-data installed?)";
             return false;
         }
         iOpen = true;
-        espeak_SetSynthCallback(CollectSamples);
     }
     if (espeak_SetVoiceByName(voice.c_str()) == EE_OK)
         return true;
@@ -77,7 +87,6 @@ bool CSpeechSynth::Speak(const std::string& text, std::vector<float>& samples)
     gSamples = &samples;
     espeak_ERROR result =
         espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
-    espeak_Synchronize();
     gSamples = nullptr;
     return result == EE_OK && !samples.empty();
 }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-// espeak-ng in this process: IPA for a word and its spoken form. espeak-ng keeps global state, so a
-// process has one of these at a time.
+// espeak-ng in this process: IPA for a word and its spoken form. espeak-ng keeps global state: it starts
+// with the first Open and stops when the process exits, and a process uses one of these at a time.
 class CSpeechSynth
 {
 public:

@@ -131,8 +131,8 @@ bool CWaveFile::Parse(const std::vector<unsigned char>& bytes)
     bool pcm = format == KFormatPcm && (bits == 8 || bits == 16 || bits == 24 || bits == 32);
     bool floating = format == KFormatFloat && (bits == 32 || bits == 64);
     if (!pcm && !floating)
-        return Fail("unsupported WAV encoding (format " + std::to_string(format) + ", " + std::to_string(bits) +
-                    " bits); use PCM or float");
+        return Fail("unsupported WAV encoding (format " + std::to_string(format) + ", " +
+                    std::to_string(bits) + " bits); use PCM or float");
     if (channels < 1 || channels > KMaxChannels || iSampleRate < 1000 || iSampleRate > KMaxRate)
         return Fail("implausible WAV header (" + std::to_string(channels) + " channels, " +
                     std::to_string(iSampleRate) + " Hz)");

@@ -126,8 +126,8 @@ std::string CWordList::CheckLength(const char* field, const std::string& text, i
 {
     if (text.size() <= static_cast<size_t>(limit))
         return "";
-    return std::string(field) + " is " + std::to_string(text.size()) + " bytes long; its field holds at most " +
-           std::to_string(limit);
+    return std::string(field) + " is " + std::to_string(text.size()) +
+           " bytes long; its field holds at most " + std::to_string(limit);
 }
 
 bool CWordList::IsValidUtf8(const std::string& text)

@@ -18,7 +18,9 @@ class CZuFile;
 class CCourseOper
 {
 public:
-    // The course with file name name in folder (a trailing "/" is added when missing). Touches no file.
+    // The course with file name name in the program's course folder, CourseFolder(). Touches no file.
+    explicit CCourseOper(const CZuString& name);
+    // The same in another folder (a trailing "/" is added when missing): for the tools and the tests.
     CCourseOper(const CZuString& name, const CZuString& folder);
     // Deletes the loaded words; does not save.
     ~CCourseOper();
@@ -42,9 +44,12 @@ public:
     // be written; the course on disk is then unchanged.
     bool Save();
 
-    // The number of words in course file in folder, as far as its index file holds them; 0 when it
-    // cannot be opened.
+    // The number of words in course file, as far as its index file holds them; 0 when it cannot be
+    // opened. Reads the header and the file's length only.
+    static int GetCourseWordCount(const CZuString& file);
     static int GetCourseWordCount(const CZuString& file, const CZuString& folder);
+    // The folder of the courses and the course list: the program's resource path + "course/".
+    static CZuString CourseFolder();
 
     const CZuString& Name() const { return iName; }
     const CZuString& Folder() const { return iFolder; }

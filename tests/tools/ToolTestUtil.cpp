@@ -1,0 +1,268 @@
+#include "ToolTestUtil.h"
+
+#include "AmrFormat.h"
+
+#include <opencore-amrnb/interf_dec.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
+#include <unistd.h>
+
+TToolRun RunTool(const TArgs& args)
+{
+    char* outText = nullptr;
+    char* errText = nullptr;
+    size_t outSize = 0;
+    size_t errSize = 0;
+    FILE* out = open_memstream(&outText, &outSize);
+    FILE* err = open_memstream(&errText, &errSize);
+    TToolRun run;
+    run.iStatus = RunCourseTool(args, TToolStreams{out, err});
+    std::fclose(out);
+    std::fclose(err);
+    run.iOut.assign(outText, outSize);
+    run.iErr.assign(errText, errSize);
+    std::free(outText);
+    std::free(errText);
+    return run;
+}
+
+CScratchFolder::CScratchFolder()
+{
+    char pattern[] = "/tmp/zulex-tool-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    iPath = std::string(made != nullptr ? made : "/tmp") + "/";
+}
+
+CScratchFolder::~CScratchFolder()
+{
+    std::string command = "rm -rf '" + iPath + "'";
+    if (std::system(command.c_str()) != 0)
+        std::fprintf(stderr, "could not remove %s\n", iPath.c_str());
+}
+
+std::vector<unsigned char> FileBytes(const std::string& path)
+{
+    std::vector<unsigned char> bytes;
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return bytes;
+    int ch;
+    while ((ch = std::fgetc(file)) != EOF)
+        bytes.push_back(static_cast<unsigned char>(ch));
+    std::fclose(file);
+    return bytes;
+}
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    WriteBytes(path, std::vector<unsigned char>(text.begin(), text.end()));
+}
+
+void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes)
+{
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return;
+    if (!bytes.empty())
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+bool Exists(const std::string& path)
+{
+    return access(path.c_str(), F_OK) == 0;
+}
+
+std::vector<std::string> Entries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr)
+        return names;
+    while (dirent* entry = readdir(dir))
+    {
+        std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    closedir(dir);
+    return names;
+}
+
+namespace
+{
+
+void Put16(std::vector<unsigned char>& bytes, unsigned int value)
+{
+    bytes.push_back(static_cast<unsigned char>(value));
+    bytes.push_back(static_cast<unsigned char>(value >> 8));
+}
+
+void Put32(std::vector<unsigned char>& bytes, unsigned int value)
+{
+    Put16(bytes, value & 0xFFFF);
+    Put16(bytes, value >> 16);
+}
+
+} // namespace
+
+std::vector<unsigned char> MakeWav(const std::vector<short>& samples, int rate, int channels)
+{
+    std::vector<unsigned char> bytes = {'R', 'I', 'F', 'F'};
+    unsigned int dataSize = static_cast<unsigned int>(samples.size() * 2);
+    Put32(bytes, 36 + dataSize);
+    bytes.insert(bytes.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+    Put32(bytes, 16);
+    Put16(bytes, 1);
+    Put16(bytes, static_cast<unsigned int>(channels));
+    Put32(bytes, static_cast<unsigned int>(rate));
+    Put32(bytes, static_cast<unsigned int>(rate * channels * 2));
+    Put16(bytes, static_cast<unsigned int>(channels * 2));
+    Put16(bytes, 16);
+    bytes.insert(bytes.end(), {'d', 'a', 't', 'a'});
+    Put32(bytes, dataSize);
+    for (short sample : samples)
+        Put16(bytes, static_cast<unsigned short>(sample));
+    return bytes;
+}
+
+std::vector<float> DecodeAmr(const unsigned char* clip, int length)
+{
+    std::vector<float> samples;
+    int frames = 0;
+    if (!CAmrFormat::Validate(clip, length, frames).empty())
+        return samples;
+    void* decoder = Decoder_Interface_init();
+    int pos = CAmrFormat::KMagicSize;
+    while (pos < length)
+    {
+        short out[CAmrFormat::KFrameSamples];
+        Decoder_Interface_Decode(decoder, clip + pos, out, 0);
+        for (short sample : out)
+            samples.push_back(sample / 32768.0f);
+        pos += CAmrFormat::FrameSize(clip[pos]);
+    }
+    Decoder_Interface_exit(decoder);
+    return samples;
+}
+
+std::vector<float> Envelope(const std::vector<float>& samples, int frameSamples)
+{
+    std::vector<float> envelope;
+    for (size_t start = 0; start + frameSamples <= samples.size(); start += frameSamples)
+    {
+        double sum = 0;
+        for (int i = 0; i < frameSamples; ++i)
+            sum += samples[start + i] * samples[start + i];
+        envelope.push_back(static_cast<float>(std::sqrt(sum / frameSamples)));
+    }
+    return envelope;
+}
+
+double Correlation(const std::vector<float>& a, const std::vector<float>& b)
+{
+    size_t n = a.size() < b.size() ? a.size() : b.size();
+    if (n < 2)
+        return 0;
+    double meanA = 0, meanB = 0;
+    for (size_t i = 0; i < n; ++i)
+    {
+        meanA += a[i];
+        meanB += b[i];
+    }
+    meanA /= n;
+    meanB /= n;
+    double ab = 0, aa = 0, bb = 0;
+    for (size_t i = 0; i < n; ++i)
+    {
+        ab += (a[i] - meanA) * (b[i] - meanB);
+        aa += (a[i] - meanA) * (a[i] - meanA);
+        bb += (b[i] - meanB) * (b[i] - meanB);
+    }
+    return aa > 0 && bb > 0 ? ab / std::sqrt(aa * bb) : 0;
+}
+
+std::vector<std::vector<float>> Spectrogram(const std::vector<float>& samples)
+{
+    const int frameSize = 160;
+    const int bands = 16;
+    const int binsPerBand = frameSize / 2 / bands;
+    std::vector<std::vector<float>> frames;
+    for (size_t start = 0; start + frameSize <= samples.size(); start += frameSize)
+    {
+        std::vector<float> frame(bands, 0.0f);
+        for (int bin = 0; bin < frameSize / 2; ++bin)
+        {
+            double re = 0, im = 0;
+            for (int n = 0; n < frameSize; ++n)
+            {
+                double window = 0.5 - 0.5 * std::cos(2 * M_PI * n / (frameSize - 1));
+                double angle = 2 * M_PI * bin * n / frameSize;
+                re += window * samples[start + n] * std::cos(angle);
+                im -= window * samples[start + n] * std::sin(angle);
+            }
+            frame[bin / binsPerBand] += static_cast<float>(re * re + im * im);
+        }
+        // Bands far below the frame's loudest one are noise, in which the codec and the synthesiser differ.
+        float loudest = -1000.0f;
+        for (float& band : frame)
+        {
+            band = static_cast<float>(10 * std::log10(band + 1e-2));
+            loudest = std::fmax(loudest, band);
+        }
+        for (float& band : frame)
+            band = std::fmax(band, loudest - 30.0f);
+        frames.push_back(frame);
+    }
+    return frames;
+}
+
+double SpectralDistance(const std::vector<std::vector<float>>& a, const std::vector<std::vector<float>>& b)
+{
+    if (a.empty() || b.empty())
+        return 1e9;
+    auto frameDistance = [&](size_t i, size_t k)
+    {
+        double sum = 0;
+        for (size_t band = 0; band < a[i].size(); ++band)
+            sum += (a[i][band] - b[k][band]) * (a[i][band] - b[k][band]);
+        return std::sqrt(sum);
+    };
+    // cost[i][k]: the cheapest alignment of a[0..i] with b[0..k]; steps[i][k]: its length.
+    std::vector<std::vector<double>> cost(a.size(), std::vector<double>(b.size(), 0));
+    std::vector<std::vector<int>> steps(a.size(), std::vector<int>(b.size(), 1));
+    for (size_t i = 0; i < a.size(); ++i)
+    {
+        for (size_t k = 0; k < b.size(); ++k)
+        {
+            double here = frameDistance(i, k);
+            if (i == 0 && k == 0)
+            {
+                cost[i][k] = here;
+                continue;
+            }
+            double best = 1e18;
+            int bestSteps = 0;
+            auto consider = [&](size_t pi, size_t pk)
+            {
+                if (cost[pi][pk] < best)
+                {
+                    best = cost[pi][pk];
+                    bestSteps = steps[pi][pk];
+                }
+            };
+            if (i > 0)
+                consider(i - 1, k);
+            if (k > 0)
+                consider(i, k - 1);
+            if (i > 0 && k > 0)
+                consider(i - 1, k - 1);
+            cost[i][k] = best + here;
+            steps[i][k] = bestSteps + 1;
+        }
+    }
+    return cost.back().back() / steps.back().back();
+}

@@ -1,0 +1,56 @@
+#ifndef TOOLTESTUTIL_H
+#define TOOLTESTUTIL_H
+
+// Helpers of the course tool tests: running a command with its output captured, scratch folders, files,
+// and decoding a pronunciation clip back to samples.
+#include "CourseCommands.h"
+
+#include <string>
+#include <vector>
+
+struct TToolRun
+{
+    int iStatus;
+    std::string iOut;
+    std::string iErr;
+};
+
+// Runs zulex-course in this process with args (the command first).
+TToolRun RunTool(const TArgs& args);
+
+class CScratchFolder
+{
+public:
+    CScratchFolder();
+    ~CScratchFolder();
+    const std::string& Path() const { return iPath; }
+    std::string File(const std::string& name) const { return iPath + name; }
+
+private:
+    std::string iPath;
+};
+
+std::vector<unsigned char> FileBytes(const std::string& path);
+void WriteText(const std::string& path, const std::string& text);
+void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
+bool Exists(const std::string& path);
+std::vector<std::string> Entries(const std::string& folder);
+
+// A WAV file of 16-bit PCM.
+std::vector<unsigned char> MakeWav(const std::vector<short>& samples, int rate, int channels);
+
+// Decodes a plain (unscrambled) AMR clip with opencore-amrnb; empty when it is not one.
+std::vector<float> DecodeAmr(const unsigned char* clip, int length);
+
+// RMS per frame of frameSamples samples.
+std::vector<float> Envelope(const std::vector<float>& samples, int frameSamples);
+// Pearson correlation over the common length.
+double Correlation(const std::vector<float>& a, const std::vector<float>& b);
+
+// Log energies (dB) of 16 frequency bands per 20 ms frame of 8000 Hz samples.
+std::vector<std::vector<float>> Spectrogram(const std::vector<float>& samples);
+// The mean distance between the frames of two spectrograms along their best time alignment (dynamic
+// time warping): small for two renderings of one word, larger for different words.
+double SpectralDistance(const std::vector<std::vector<float>>& a, const std::vector<std::vector<float>>& b);
+
+#endif // TOOLTESTUTIL_H
