@@ -15,6 +15,7 @@ TEST(PhoneticStyle, StressMovesToTheStartOfTheSyllable)
     // ŋ never begins a syllable.
     EXPECT_EQ("/ˈsɪŋə/", CPhoneticStyle::FromEspeak("sˈɪŋə"));
     EXPECT_EQ("/ɪŋˈgeɪdʒ/", CPhoneticStyle::FromEspeak("ɪŋɡˈeɪdʒ"));
+    EXPECT_EQ("/ˈstjuːdənt/", CPhoneticStyle::FromEspeak("stjˈuːdənt"));
 }
 
 TEST(PhoneticStyle, SymbolsAsTheDictionariesWriteThem)
@@ -27,6 +28,15 @@ TEST(PhoneticStyle, SymbolsAsTheDictionariesWriteThem)
     EXPECT_EQ("/ˈnaɪt/", CPhoneticStyle::FromEspeak("nˈa͡ɪt"));
     EXPECT_EQ("/ˈgəʊ/", CPhoneticStyle::FromEspeak("ɡˈoʊ"));
     EXPECT_EQ("/ˈkɑː/", CPhoneticStyle::FromEspeak("kˈɑ"));
+}
+
+TEST(PhoneticStyle, FinalWeakVowelIsWrittenI)
+{
+    EXPECT_EQ("/ˈredi/", CPhoneticStyle::FromEspeak("ɹˈɛdɪ"));
+    EXPECT_EQ("/ˌjuːnɪˈvɜːsɪti/", CPhoneticStyle::FromEspeak("jˌuːnɪvˈɜːsɪtɪ"));
+    EXPECT_EQ("/ˈmʌni ˈbæŋk/", CPhoneticStyle::FromEspeak("mˈʌnɪ bˈaŋk"));
+    // Not the second half of a diphthong.
+    EXPECT_EQ("/ˈdeɪ ˈbaɪ ˈbɔɪ/", CPhoneticStyle::FromEspeak("dˈeɪ bˈaɪ bˈɔɪ"));
 }
 
 TEST(PhoneticStyle, SpacesAreTidied)

@@ -9,7 +9,9 @@ const int KUsageError = 2;
 
 const TCourseCommand KCommands[] = {
     {"build", "build [--no-speech] [--voice VOICE] LIST.tsv DIR/NAME",
-     "makes DIR/NAME.idx, .dat and .pro from a word list", RunBuildCommand},
+     "makes DIR/NAME.idx, .dat and .pro from a word list; VOICE is an espeak-ng voice or language\n"
+     "      (default en-gb-x-rp, British English)",
+     RunBuildCommand},
     {"dump", "dump DIR/NAME", "prints a course as a word list", RunDumpCommand},
     {"info", "info [--check] DIR/NAME", "prints the word count and file sizes; --check verifies every word",
      RunInfoCommand},

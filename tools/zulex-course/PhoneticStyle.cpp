@@ -48,10 +48,10 @@ bool IsConsonant(const std::string& s)
 bool IsOnset(const std::string& cluster)
 {
     static const std::set<std::string> clusters = {
-        "tʃ", "dʒ", "pl", "bl",  "kl",  "gl",  "fl",  "sl",  "pr", "br",  "tr", "dr", "kr",
-        "gr", "fr", "θr", "ʃr",  "sp",  "st",  "sk",  "sm",  "sn", "sw",  "sl", "tw", "dw",
-        "kw", "gw", "θw", "spl", "spr", "str", "skr", "skw", "pj", "bj",  "tj", "dj", "kj",
-        "gj", "mj", "nj", "fj",  "vj",  "hj",  "lj",  "sj",  "θj", "skj", "spj"};
+        "tʃ", "dʒ", "pl", "bl",  "kl",  "gl",  "fl",  "sl",  "pr",  "br", "tr",  "dr", "kr",
+        "gr", "fr", "θr", "ʃr",  "sp",  "st",  "sk",  "sm",  "sn",  "sw", "sl",  "tw", "dw",
+        "kw", "gw", "θw", "spl", "spr", "str", "skr", "skw", "stj", "pj", "bj",  "tj", "dj",
+        "kj", "gj", "mj", "nj",  "fj",  "vj",  "hj",  "lj",  "sj",  "θj", "skj", "spj"};
     if (clusters.count(cluster) != 0)
         return true;
     TSymbols symbols = SplitSymbols(cluster);
@@ -110,6 +110,10 @@ TSymbols MapSymbols(const TSymbols& in)
             out.push_back("ə");
         else if (s == "i" && next == "ə")
             out.push_back("ɪ");
+        else if (s == "ɪ" && (next.empty() || next == " ") && !out.empty() && out.back() != "e" &&
+                 out.back() != "a" && out.back() != "ɔ" && out.back() != "ʊ")
+            // The weak vowel at the end of a word, as in "happy", is written i.
+            out.push_back("i");
         else if ((s == "ɜ" || s == "ɑ") && next != KLong && next != "ɪ" && next != "ʊ")
             out.insert(out.end(), {s, KLong});
         else

@@ -36,7 +36,7 @@ int StartEspeak()
 
 } // namespace
 
-const char CSpeechSynth::KDefaultVoice[] = "en-gb";
+const char CSpeechSynth::KDefaultVoice[] = "en-gb-x-rp";
 
 CSpeechSynth::CSpeechSynth() : iOpen(false), iSampleRate(0) {}
 

@@ -9,7 +9,8 @@
 class CSpeechSynth
 {
 public:
-    // The default voice: British English.
+    // The default voice: British English in the Received Pronunciation that the word books transcribe
+    // (its BATH vowel is the long ɑː of the dictionaries).
     static const char KDefaultVoice[];
 
     CSpeechSynth();
