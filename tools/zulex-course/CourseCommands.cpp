@@ -15,6 +15,8 @@ const TCourseCommand KCommands[] = {
     {"dump", "dump DIR/NAME", "prints a course as a word list", RunDumpCommand},
     {"info", "info [--check] DIR/NAME", "prints the word count and file sizes; --check verifies every word",
      RunInfoCommand},
+    {"say", "say DIR/NAME WORD [--wav OUT.wav]",
+     "plays the pronunciation of a word; --wav writes it to a WAV file instead", RunSayCommand},
 };
 
 const TCourseCommand* FindCommand(const std::string& name)

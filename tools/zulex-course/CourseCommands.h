@@ -28,6 +28,7 @@ struct TCourseCommand
 int RunBuildCommand(const TArgs& args, const TToolStreams& io);
 int RunDumpCommand(const TArgs& args, const TToolStreams& io);
 int RunInfoCommand(const TArgs& args, const TToolStreams& io);
+int RunSayCommand(const TArgs& args, const TToolStreams& io);
 
 // Picks the command named by args[0] and runs it with the rest; prints the usage for none or an unknown one.
 int RunCourseTool(const TArgs& args, const TToolStreams& io);
