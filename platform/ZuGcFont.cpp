@@ -9,6 +9,7 @@
 #include <agg_scanline_u.h>
 #include <fontconfig/fontconfig.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -21,6 +22,8 @@ const FcChar32 KPhoneticChars[] = {0x0259, 0x0283, 0x014B, 0x02C8, 0x02CC, 0x02D
                                    0x00F0, 0x03B8, 0x028A, 0x026A, 0x0254, 0x028C, 0x0292};
 
 const int KDefaultPixelHeight = 20;
+// The face's height is not known to be any particular one.
+const int KNoHeight = INT_MIN;
 
 template <int N> bool CoversAll(FcPattern* font, const FcChar32 (&chars)[N])
 {
@@ -126,15 +129,16 @@ CZuGcFont& CZuGcFont::ForName(TZuFontName name)
 }
 
 CZuGcFont::CZuGcFont(TZuFontName name)
-    : iName(name), iLoaded(false), iHasFace(false), iFileGiven(false), iFaceIndex(0), iEngine(32), iCaches(),
-      iCoverages(), iCacheCount(0), iCurrentCache(nullptr), iCurrentCoverages(nullptr), iChangeStamp(-1)
+    : iName(name), iLoaded(false), iHasFace(false), iFileGiven(false), iFaceIndex(0), iEngine(32),
+      iHeight(KDefaultPixelHeight), iAppliedHeight(KNoHeight), iCaches(), iCacheHeights(), iCoverages(),
+      iCacheCount(0), iCurrentCache(nullptr), iCurrentCoverages(nullptr)
 {
 }
 
 CZuGcFont::CZuGcFont(TZuFontName name, const CZuString& fontFile)
     : iName(name), iLoaded(false), iHasFace(false), iFileGiven(true), iFontFile(fontFile), iFaceIndex(0),
-      iEngine(32), iCaches(), iCoverages(), iCacheCount(0), iCurrentCache(nullptr),
-      iCurrentCoverages(nullptr), iChangeStamp(-1)
+      iEngine(32), iHeight(KDefaultPixelHeight), iAppliedHeight(KNoHeight), iCaches(), iCacheHeights(),
+      iCoverages(), iCacheCount(0), iCurrentCache(nullptr), iCurrentCoverages(nullptr)
 {
 }
 
@@ -174,12 +178,8 @@ void CZuGcFont::LocateFontFile()
     iFaceIndex = interfaceIndex;
 }
 
-void CZuGcFont::EnsureLoaded()
+void CZuGcFont::Load()
 {
-    if (iLoaded)
-    {
-        return;
-    }
     iLoaded = true;
     if (!iFileGiven)
     {
@@ -199,23 +199,43 @@ void CZuGcFont::EnsureLoaded()
     iEngine.height(KDefaultPixelHeight);
     iEngine.width(KDefaultPixelHeight);
     iEngine.flip_y(true);
+    // The face is at 20 pixels both ways, which is also what setting 20 pixels gives.
+    iAppliedHeight = KDefaultPixelHeight;
 }
 
-void CZuGcFont::SetPixelHeight(int height)
+void CZuGcFont::ChangeHeight(int height)
 {
-    iEngine.height(height);
+    iHeight = height;
+    // The cache of the new height is looked for on the next glyph.
+    iCurrentCache = nullptr;
+    iCurrentCoverages = nullptr;
+}
+
+void CZuGcFont::ApplyHeight()
+{
+    if (iAppliedHeight == iHeight)
+    {
+        return;
+    }
+    iEngine.height(iHeight);
     // Small sizes are set one pixel wider per em than high.
-    iEngine.width(height <= 18 ? height + 1 : height);
+    iEngine.width(iHeight <= 18 ? iHeight + 1 : iHeight);
     iEngine.flip_y(true);
+    iAppliedHeight = iHeight;
+}
+
+const CZuGcFont::TEngine& CZuGcFont::Engine()
+{
+    ApplyHeight();
+    return iEngine;
 }
 
 void CZuGcFont::SelectCache()
 {
-    const char* signature = iEngine.font_signature();
-    iChangeStamp = iEngine.change_stamp();
+    // Everything else in the signature is fixed for the engine, so equal heights mean equal signatures.
     for (int i = 0; i < iCacheCount; ++i)
     {
-        if (iCaches[i]->font_is(signature))
+        if (iCacheHeights[i] == iHeight)
         {
             iCurrentCache = iCaches[i];
             iCurrentCoverages = iCoverages[i];
@@ -228,30 +248,34 @@ void CZuGcFont::SelectCache()
         delete iCaches[0];
         delete iCoverages[0];
         std::memmove(iCaches, iCaches + 1, (KMaxCaches - 1) * sizeof(iCaches[0]));
+        std::memmove(iCacheHeights, iCacheHeights + 1, (KMaxCaches - 1) * sizeof(iCacheHeights[0]));
         std::memmove(iCoverages, iCoverages + 1, (KMaxCaches - 1) * sizeof(iCoverages[0]));
         --iCacheCount;
     }
+    ApplyHeight();
     iCurrentCache = new agg::font_cache();
-    iCurrentCache->signature(signature);
+    iCurrentCache->signature(iEngine.font_signature());
     iCurrentCoverages = new TCoverages();
     iCaches[iCacheCount] = iCurrentCache;
+    iCacheHeights[iCacheCount] = iHeight;
     iCoverages[iCacheCount] = iCurrentCoverages;
     ++iCacheCount;
 }
 
-const agg::glyph_cache* CZuGcFont::Glyph(unsigned code)
+const agg::glyph_cache* CZuGcFont::NewGlyph(unsigned code)
 {
     if (!iHasFace)
     {
         return nullptr;
     }
-    if (!iCurrentCache || iChangeStamp != iEngine.change_stamp())
+    if (!iCurrentCache)
     {
         SelectCache();
     }
     const agg::glyph_cache* glyph = iCurrentCache->find_glyph(code);
     if (!glyph)
     {
+        ApplyHeight();
         if (!iEngine.prepare_glyph(code))
         {
             return nullptr;
@@ -276,6 +300,10 @@ const agg::glyph_cache* CZuGcFont::Glyph(unsigned code)
 
 const std::vector<agg::int8u>& CZuGcFont::Coverage(unsigned code, const agg::glyph_cache* glyph)
 {
+    if (!iCurrentCoverages)
+    {
+        SelectCache();
+    }
     auto found = iCurrentCoverages->find(code);
     if (found != iCurrentCoverages->end())
     {

@@ -14,6 +14,10 @@
 // requested pixel height and kept in glyph caches keyed by the engine's signature (face, sizes, hinting,
 // flip). One engine per font name lives for the whole process; fonts and the drawing context share them,
 // so measured and drawn advances agree exactly. Not part of the library's interface.
+//
+// Within one engine only the pixel height varies, so a cache is found by its height; the size is applied
+// to the face (and the signature formatted) only when a glyph has to be produced or a cache created.
+// Measuring and drawing with warm caches therefore touches neither FreeType nor the signature.
 class CZuGcFont
 {
 public:
@@ -35,16 +39,40 @@ public:
     ~CZuGcFont();
 
     // Opens the face on the first call; a failed open is not retried and leaves an engine without glyphs.
-    void EnsureLoaded();
-    // Sets the em height to h pixels and its width to h + 1 pixels up to 18, h pixels above.
-    void SetPixelHeight(int height);
+    void EnsureLoaded()
+    {
+        if (!iLoaded)
+        {
+            Load();
+        }
+    }
+    // Sets the em height to h pixels and its width to h + 1 pixels up to 18, h pixels above. Cheap when
+    // the height is the current one, or one whose glyph cache is held.
+    void SetPixelHeight(int height)
+    {
+        if (height != iHeight)
+        {
+            ChangeHeight(height);
+        }
+    }
     // The cached glyph of a UTF-16 unit at the current size, or null when the face has none for it.
-    const agg::glyph_cache* Glyph(unsigned code);
+    const agg::glyph_cache* Glyph(unsigned code)
+    {
+        // A glyph already in the current cache is found without leaving this header.
+        const agg::glyph_cache* glyph = iCurrentCache ? iCurrentCache->find_glyph(code) : nullptr;
+        if (!glyph)
+        {
+            return NewGlyph(code);
+        }
+        // A code the character map does not know maps to the face's placeholder glyph: that is no glyph.
+        return glyph->glyph_index != 0 ? glyph : nullptr;
+    }
 
     bool HasFace() const { return iHasFace; }
     // Empty until loaded, and when no font file was found.
     const CZuString& FontFile() const { return iFontFile; }
-    TEngine& Engine() { return iEngine; }
+    // The engine with the current pixel height applied to it.
+    const TEngine& Engine();
     // The anti-aliased coverage of an outline glyph set at (0,0), as serialised scanlines, made once per
     // glyph and cache: drawing it at a whole-pixel position gives the pixels of filling the outline there
     // (up to the rounding of curve flattening). Empty for a glyph without ink. Valid while the glyph is.
@@ -62,8 +90,14 @@ private:
     CZuGcFont& operator=(const CZuGcFont&) = delete;
 
     void LocateFontFile();
-    // Makes the cache of the engine's current signature the current one, creating it when needed.
+    void Load();
+    void ChangeHeight(int height);
+    // Glyph() for a code not in the current cache, or when there is none.
+    const agg::glyph_cache* NewGlyph(unsigned code);
+    // Makes the cache of the current height the current one, creating it when needed.
     void SelectCache();
+    // Sets the face to the current height, if it is not already.
+    void ApplyHeight();
 
     TZuFontName iName;
     bool iLoaded;
@@ -74,14 +108,18 @@ private:
     TEngine iEngine;
     typedef std::unordered_map<unsigned, std::vector<agg::int8u>> TCoverages;
 
-    // The glyph caches, oldest first, and the one of the current signature; beside each, the coverage
-    // of the glyphs drawn from it.
+    // The pixel height asked for, and the one the face is set to (none before the face is open).
+    int iHeight;
+    int iAppliedHeight;
+    // The glyph caches, oldest first, and the one of the current height (null from a change of height
+    // until the next glyph looks it up); beside each, its pixel height and the coverage of the glyphs
+    // drawn from it.
     agg::font_cache* iCaches[KMaxCaches];
+    int iCacheHeights[KMaxCaches];
     TCoverages* iCoverages[KMaxCaches];
     int iCacheCount;
     agg::font_cache* iCurrentCache;
     TCoverages* iCurrentCoverages;
-    int iChangeStamp;
     TPathAdaptor iPathAdaptor;
     TGray8Adaptor iGray8Adaptor;
     TGray8Scanline iGray8Scanline;

@@ -5,8 +5,6 @@
 #include "ZuString16.h"
 #include "ZuTextMeasure.h"
 
-#include <unordered_map>
-
 namespace
 {
 
@@ -145,25 +143,15 @@ private:
     int iWordWidth = 0;
 };
 
-// The widths the font draws with, each character measured once per layout: asking the font is far
-// dearer than the layout itself.
+// The widths the font draws with.
 class CFontWidths : public MZuTextMeasure
 {
 public:
     explicit CFontWidths(const CZuFont& font) : iFont(font) {}
-    int CharWidth(TZuWChar ch) const override
-    {
-        auto known = iWidths.find(ch);
-        if (known != iWidths.end())
-            return known->second;
-        int width = iFont.CharWidthInPixels(ch);
-        iWidths.emplace(ch, width);
-        return width;
-    }
+    int CharWidth(TZuWChar ch) const override { return iFont.CharWidthInPixels(ch); }
 
 private:
     const CZuFont& iFont;
-    mutable std::unordered_map<TZuWChar, int> iWidths;
 };
 
 } // namespace

@@ -72,6 +72,33 @@ void BM_MeasureHundredCharacters(benchmark::State& state)
 }
 BENCHMARK(BM_MeasureHundredCharacters)->Unit(benchmark::kMicrosecond);
 
+// One character measured again and again, as a layout asks for the widths of the characters it meets.
+void BM_CharWidthWarm(benchmark::State& state)
+{
+    CZuFont font(EFontUi, 100, false);
+    font.CharWidthInPixels(0x8BCD);
+    for (auto _ : state)
+    {
+        benchmark::DoNotOptimize(font.CharWidthInPixels(0x8BCD));
+    }
+}
+BENCHMARK(BM_CharWidthWarm)->Unit(benchmark::kNanosecond);
+
+// Two fonts of different sizes on one engine measured in turn: every call switches the glyph cache.
+void BM_CharWidthAlternatingSizes(benchmark::State& state)
+{
+    CZuFont normal(EFontUi, 100, false);
+    CZuFont large(EFontUi, 150, false);
+    normal.CharWidthInPixels('a');
+    large.CharWidthInPixels('a');
+    for (auto _ : state)
+    {
+        benchmark::DoNotOptimize(normal.CharWidthInPixels('a'));
+        benchmark::DoNotOptimize(large.CharWidthInPixels('a'));
+    }
+}
+BENCHMARK(BM_CharWidthAlternatingSizes)->Unit(benchmark::kNanosecond);
+
 void BM_DrawHundredCharacters(benchmark::State& state)
 {
     CZuBitmapGc gc(CZuSize(KWidth, 40));

@@ -5,6 +5,50 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
+namespace
+{
+const char* const KTinyFont = ZU_TEST_SOURCE_DIR "/fuzz/corpus/fuzz_font_file/tiny.ttf";
+
+// What a glyph is made of: advance, bounds and its serialised outline.
+struct TGlyphCopy
+{
+    double iAdvance = -1;
+    int iBounds[4] = {};
+    std::vector<agg::int8u> iData;
+
+    explicit TGlyphCopy(const agg::glyph_cache* glyph)
+    {
+        if (!glyph)
+        {
+            return;
+        }
+        iAdvance = glyph->advance_x;
+        iBounds[0] = glyph->bounds.x1;
+        iBounds[1] = glyph->bounds.y1;
+        iBounds[2] = glyph->bounds.x2;
+        iBounds[3] = glyph->bounds.y2;
+        iData.assign(glyph->data, glyph->data + glyph->data_size);
+    }
+    bool operator==(const TGlyphCopy& other) const
+    {
+        return iAdvance == other.iAdvance && std::memcmp(iBounds, other.iBounds, sizeof(iBounds)) == 0 &&
+               iData == other.iData;
+    }
+};
+
+// The glyph as an engine makes it that has never been set to any other height.
+TGlyphCopy GlyphAlone(int height, unsigned code)
+{
+    CZuGcFont engine(EFontPhonetic, CZuString(KTinyFont));
+    engine.EnsureLoaded();
+    engine.SetPixelHeight(height);
+    return TGlyphCopy(engine.Glyph(code));
+}
+} // namespace
+
 TEST(FontTest, HeightFollowsTheSizeButNeverGoesBelowSixteen)
 {
     EXPECT_EQ(CZuFont(EFontUi, 80, false).HeightInPixels(), 16);
@@ -156,6 +200,92 @@ TEST(FontTest, GlyphsAreKeptPerSizeAndReused)
     engine.SetPixelHeight(16);
     EXPECT_EQ(engine.Glyph('g'), small);
     EXPECT_EQ(small->data_type, agg::glyph_data_outline);
+}
+
+TEST(FontTest, GlyphsAreMadeAtTheHeightAskedForWhateverCameBefore)
+{
+    CZuGcFont engine(EFontPhonetic, CZuString(KTinyFont));
+    engine.EnsureLoaded();
+    ASSERT_TRUE(engine.HasFace());
+    engine.SetPixelHeight(16);
+    const agg::glyph_cache* a16 = engine.Glyph('A');
+    ASSERT_NE(a16, nullptr);
+    EXPECT_TRUE(TGlyphCopy(a16) == GlyphAlone(16, 'A'));
+    engine.SetPixelHeight(30);
+    EXPECT_TRUE(TGlyphCopy(engine.Glyph('B')) == GlyphAlone(30, 'B'));
+    // Back at 16, 'A' comes from its cache; 'B' and the schwa are new there and must be made at 16, not at
+    // the 30 pixels the face was last set to.
+    engine.SetPixelHeight(16);
+    EXPECT_EQ(engine.Glyph('A'), a16);
+    const agg::glyph_cache* b16 = engine.Glyph('B');
+    ASSERT_NE(b16, nullptr);
+    EXPECT_EQ(b16->advance_x, 10.0);
+    EXPECT_TRUE(TGlyphCopy(b16) == GlyphAlone(16, 'B'));
+    EXPECT_TRUE(TGlyphCopy(engine.Glyph(0x0259)) == GlyphAlone(16, 0x0259));
+    engine.SetPixelHeight(30);
+    EXPECT_TRUE(TGlyphCopy(engine.Glyph('A')) == GlyphAlone(30, 'A'));
+    EXPECT_EQ(engine.CacheCount(), 2);
+    // The engine as seen from outside has the height last asked for.
+    engine.SetPixelHeight(17);
+    EXPECT_EQ(engine.Engine().height(), 17.0);
+    EXPECT_EQ(engine.Engine().width(), 18.0);
+    // Coverage asked for straight after a change of height belongs to the new height's glyph.
+    engine.SetPixelHeight(16);
+    EXPECT_FALSE(engine.Coverage('A', a16).empty());
+    EXPECT_EQ(engine.Glyph('A'), a16);
+}
+
+TEST(FontTest, ADroppedSizeIsMadeAgainAtItsOwnHeight)
+{
+    CZuGcFont engine(EFontPhonetic, CZuString(KTinyFont));
+    engine.EnsureLoaded();
+    ASSERT_TRUE(engine.HasFace());
+    engine.SetPixelHeight(16);
+    ASSERT_NE(engine.Glyph('A'), nullptr);
+    // 32 more heights push the cache of 16 out; each later cache must still answer for its own height.
+    for (int height = 17; height < 17 + CZuGcFont::KMaxCaches; ++height)
+    {
+        engine.SetPixelHeight(height);
+        ASSERT_NE(engine.Glyph('A'), nullptr);
+    }
+    EXPECT_EQ(engine.CacheCount(), CZuGcFont::KMaxCaches);
+    engine.SetPixelHeight(30);
+    EXPECT_EQ(engine.Glyph('A')->advance_x, 18.0);
+    engine.SetPixelHeight(16);
+    EXPECT_EQ(engine.Glyph('A')->advance_x, 10.0);
+    EXPECT_TRUE(TGlyphCopy(engine.Glyph('A')) == GlyphAlone(16, 'A'));
+    engine.SetPixelHeight(48);
+    EXPECT_TRUE(TGlyphCopy(engine.Glyph('B')) == GlyphAlone(48, 'B'));
+    EXPECT_EQ(engine.CacheCount(), CZuGcFont::KMaxCaches);
+}
+
+TEST(FontTest, FontsOfTwoSizesMeasuredInTurnMeasureAsEachAlone)
+{
+    CZuFont normal(EFontUi, 100, false);
+    CZuFont large(EFontUi, 150, false);
+    const unsigned codes[] = {'A', 'w', ' ', 0x4E2D, 0x8BCD, '.', 0xFF0C};
+    std::vector<int> normalWidths;
+    std::vector<int> largeWidths;
+    for (unsigned code : codes)
+    {
+        normalWidths.push_back(normal.CharWidthInPixels(code));
+    }
+    for (unsigned code : codes)
+    {
+        largeWidths.push_back(large.CharWidthInPixels(code));
+    }
+    for (size_t i = 0; i < normalWidths.size(); ++i)
+    {
+        EXPECT_EQ(large.CharWidthInPixels(codes[i]), largeWidths[i]);
+        EXPECT_EQ(normal.CharWidthInPixels(codes[i]), normalWidths[i]);
+    }
+    EXPECT_EQ(normalWidths[3], 17);
+    EXPECT_EQ(largeWidths[3], 24);
+    CZuString text("Aw 中词.");
+    int normalText = normal.TextWidthInPixels(text);
+    EXPECT_EQ(large.TextWidthInPixels(text), largeWidths[0] + largeWidths[1] + largeWidths[2] +
+                                                 largeWidths[3] + largeWidths[4] + largeWidths[5]);
+    EXPECT_EQ(normal.TextWidthInPixels(text), normalText);
 }
 
 TEST(FontTest, ManySizesStayUsable)
