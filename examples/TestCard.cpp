@@ -168,13 +168,13 @@ void ImageRow(CZuGc& gc, CZuFont& font, const std::string& dataDir, int top)
 {
     static const char* const KNames[7] = {"PNG alpha", "PNG raw", "BMP key", "BMP raw",
                                           "GIF key",   "scaled",  "cropped"};
-    CZuImage* png = LoadImage(dataDir + "sample_alpha.png");
-    CZuImage* pngMasked = LoadImage(dataDir + "sample_alpha.png");
+    CZuImage* png = LoadImage(dataDir + "sample-alpha.png");
+    CZuImage* pngMasked = LoadImage(dataDir + "sample-alpha.png");
     pngMasked->CreateMask();
-    CZuImage* bmp = LoadImage(dataDir + "sample_key.bmp");
-    CZuImage* bmpMasked = LoadImage(dataDir + "sample_key.bmp");
+    CZuImage* bmp = LoadImage(dataDir + "sample-24.bmp");
+    CZuImage* bmpMasked = LoadImage(dataDir + "sample-24.bmp");
     bmpMasked->CreateMask();
-    CZuImage* gif = LoadImage(dataDir + "sample_key.gif");
+    CZuImage* gif = LoadImage(dataDir + "sample-8.gif");
     gif->CreateMask();
     CZuImage* scaled = pngMasked->GetSubImage(CZuRect(0, 0, 48, 48), CZuSize(32, 32));
 
@@ -185,9 +185,9 @@ void ImageRow(CZuGc& gc, CZuFont& font, const std::string& dataDir, int top)
         Checkerboard(gc, cell);
         if (i == 6)
         {
-            // Only the middle of the picture fits: src is cut to the cell and centred.
+            // The middle of the picture, inside its colour-key frame, centred in a small box.
             CZuRect small(cell.iTl.iX + 16, cell.iTl.iY + 16, cell.iBr.iX - 16, cell.iBr.iY - 16);
-            gc.DrawImage(small, shown[i], CZuRect(8, 8, 40, 40), false);
+            gc.DrawImage(small, shown[i], CZuRect(4, 4, 36, 26), false);
         }
         else if (shown[i])
         {

@@ -156,7 +156,7 @@ TEST(FontTest, AMissingFontFileGivesNoGlyphs)
     engine.EnsureLoaded();
     EXPECT_FALSE(engine.HasFace());
 
-    CZuGcFont broken(EFontUi, CZuString(ZU_TEST_SOURCE_DIR "/examples/data/sample_key.gif"));
+    CZuGcFont broken(EFontUi, CZuString(ZU_TEST_SOURCE_DIR "/tests/platform/data/sample-8.gif"));
     broken.EnsureLoaded();
     EXPECT_FALSE(broken.HasFace());
     EXPECT_EQ(broken.Glyph(0x4E2D), nullptr);

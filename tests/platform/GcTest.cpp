@@ -661,7 +661,7 @@ TEST(GcTest, ImagesWithoutMaskAreCopiedAsTheyAre)
 TEST(GcTest, MaskedImagesWithAlphaBlendOverTheBackground)
 {
     CZuImage* image = new CZuImage();
-    image->Load(CZuString(ZU_TEST_SOURCE_DIR "/examples/data/sample_alpha.png"));
+    image->Load(CZuString(ZU_TEST_SOURCE_DIR "/tests/platform/data/sample-alpha.png"));
     ASSERT_TRUE(image->HaveAlpha());
     image->CreateMask();
     CCanvas canvas(48, 48);

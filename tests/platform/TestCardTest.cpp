@@ -22,7 +22,7 @@ TEST(TestCardTest, MatchesTheGoldenPicture)
 {
     CZuBitmapGc gc(CZuSize(KTestCardWidth, KTestCardHeight));
     gc.BeginDraw();
-    DrawTestCard(gc, std::string(ZU_TEST_SOURCE_DIR) + "/examples/data/");
+    DrawTestCard(gc, std::string(ZU_TEST_SOURCE_DIR) + "/tests/platform/data/");
     CZuImage* card = gc.EndDraw();
     ASSERT_TRUE(WritePng(KOutput, card->GetImgBuf(), KTestCardWidth, KTestCardHeight)) << KOutput;
 

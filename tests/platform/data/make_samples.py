@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the sample pictures beside this script (standard library only; run again after changing it).
+"""Writes the sample pictures beside this script (standard library only; run again after changing it). The
+image tests, the decoding benchmark and the drawing test card (zu_testcard, TestCardTest) read them.
 
 sample-alpha.png    48 x 48 RGBA: a blue disc with a soft edge and a white highlight, transparent around it
 sample-icon64.png   64 x 64 RGBA: the disc at icon size (the decoding benchmark's picture)
