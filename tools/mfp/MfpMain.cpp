@@ -11,6 +11,7 @@
 // an empty second text, folder, each as a 4-byte length and the bytes, then data size and data offset),
 // then the data of every entry in directory order. All integers are 4 bytes little-endian.
 #include "MfpFile.h"
+#include "WholeFile.h"
 #include "ZuMfpExtract.h"
 #include "ZuString.h"
 
@@ -19,10 +20,8 @@
 #include <climits>
 #include <cstdio>
 #include <dirent.h>
-#include <fstream>
 #include <iostream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -54,17 +53,6 @@ bool IsRegularFile(const std::string& path)
 {
     struct stat info;
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-bool ReadFile(const std::string& path, std::string& bytes)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream content;
-    content << in.rdbuf();
-    bytes = content.str();
-    return !in.bad();
 }
 
 std::string Lower(std::string text)
@@ -118,7 +106,7 @@ bool Collect(const std::string& base, const std::string& relative, std::vector<T
     size_t slash = relative.rfind('/');
     entry.iFolder = slash == std::string::npos ? "" : relative.substr(0, slash + 1);
     entry.iName = slash == std::string::npos ? relative : relative.substr(slash + 1);
-    if (!ReadFile(path, entry.iData))
+    if (!ReadFileWhole(path, entry.iData))
     {
         std::cerr << "zulex-mfp: cannot read " << path << "\n";
         return false;
@@ -162,28 +150,6 @@ bool BuildPackage(const std::vector<TEntry>& entries, std::string& package)
     }
     for (const TEntry& entry : entries)
         package += entry.iData;
-    return true;
-}
-
-bool WriteFileWhole(const std::string& path, const std::string& bytes)
-{
-    std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush())
-        {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0)
-    {
-        std::remove(temporary.c_str());
-        return false;
-    }
     return true;
 }
 

@@ -21,11 +21,11 @@
 //
 // Table format written: per string, 4 bytes holding its index (not used by readers), 4 bytes of text
 // length L, then L bytes of text; integers little-endian, no header, no padding.
+#include "WholeFile.h"
 #include "ZuStringRes.h"
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -228,44 +228,10 @@ std::string BuildTable(const std::vector<std::string>& strings)
     return table;
 }
 
-bool ReadFile(const std::string& path, std::string& bytes)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream content;
-    content << in.rdbuf();
-    bytes = content.str();
-    return !in.bad();
-}
-
-// Writes beside the target and renames, so that a failed run never leaves half a table.
-bool WriteFileWhole(const std::string& path, const std::string& bytes)
-{
-    std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush())
-        {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0)
-    {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 int Compile(const std::string& sourcePath, const std::string& outPath, const std::string& code)
 {
     std::string source;
-    if (!ReadFile(sourcePath, source))
+    if (!ReadFileWhole(sourcePath, source))
     {
         std::cerr << "zulex-strtab: cannot read " << sourcePath << "\n";
         return 1;

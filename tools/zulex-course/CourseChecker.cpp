@@ -2,6 +2,7 @@
 
 #include "AmrFormat.h"
 #include "CourseOper.h"
+#include "WholeFile.h"
 #include "WordInfo.h"
 #include "WordList.h"
 #include "ZuFile.h"
@@ -20,21 +21,6 @@ long long FileSize(const std::string& path)
     if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return -1;
     return static_cast<long long>(info.st_size);
-}
-
-std::vector<unsigned char> ReadWhole(const std::string& path, bool& opened)
-{
-    std::vector<unsigned char> bytes;
-    FILE* file = std::fopen(path.c_str(), "rb");
-    opened = file != nullptr;
-    if (file == nullptr)
-        return bytes;
-    unsigned char chunk[65536];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    std::fclose(file);
-    return bytes;
 }
 
 int Int32At(const unsigned char* p)
@@ -77,9 +63,8 @@ int CCourseChecker::Check(FILE* report)
     // Also finishes a save that was interrupted, as the program would.
     CCourseOper::GetCourseWordCount(iName.c_str(), iFolder.c_str());
 
-    bool opened = false;
-    std::vector<unsigned char> index = ReadWhole(iFolder + iName + ".idx", opened);
-    if (!opened)
+    std::vector<unsigned char> index;
+    if (!ReadFileWhole(iFolder + iName + ".idx", index))
     {
         Problem("the index file cannot be read");
         return iProblems;

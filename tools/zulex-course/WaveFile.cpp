@@ -1,6 +1,7 @@
 #include "WaveFile.h"
 
-#include <cstdio>
+#include "WholeFile.h"
+
 #include <cstring>
 
 namespace
@@ -70,17 +71,8 @@ bool CWaveFile::Fail(const std::string& error)
 
 bool CWaveFile::Load(const std::string& path)
 {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return Fail("cannot be read");
     std::vector<unsigned char> bytes;
-    unsigned char chunk[65536];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed)
+    if (!ReadFileWhole(path, bytes))
         return Fail("cannot be read");
     return Parse(bytes);
 }

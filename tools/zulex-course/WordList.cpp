@@ -1,8 +1,7 @@
 #include "WordList.h"
 
+#include "WholeFile.h"
 #include "WordInfo.h"
-
-#include <cstdio>
 
 namespace
 {
@@ -32,20 +31,8 @@ bool IsBlank(const std::string& line)
 
 bool CWordList::Load(const std::string& path)
 {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-    {
-        iErrors.push_back({0, "cannot be read"});
-        return false;
-    }
     std::string text;
-    char chunk[65536];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        text.append(chunk, got);
-    bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed)
+    if (!ReadFileWhole(path, text))
     {
         iErrors.push_back({0, "cannot be read"});
         return false;
