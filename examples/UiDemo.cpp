@@ -7,11 +7,11 @@
 #include "ZuFont.h"
 #include "ZuImage.h"
 #include "ZuLayout.h"
+#include "ZuRootWnd.h"
 #include "ZuTimerManager.h"
 #include "ZuUiSetting.h"
 #include "ZuView.h"
 #include "ZuWelcome.h"
-#include "ZuWnd.h"
 
 #include <initializer_list>
 
@@ -165,14 +165,14 @@ public:
 };
 
 // The window: a title row over the views' client area.
-class CDemoWnd : public CZuWnd
+class CDemoWnd : public CZuRootWnd
 {
 public:
-    explicit CDemoWnd(CZuControl* parent) : iRoot(new CZuControl(parent, false, EZuCtrlPane))
+    explicit CDemoWnd(CZuControl* parent) : CZuRootWnd(parent)
     {
         SetWndName(CZuString("DemoWnd"));
-        iRoot->SetRoundCornerSize(4);
-        CDemoTitle* title = new CDemoTitle(iRoot);
+        GetWnd()->SetRoundCornerSize(4);
+        CDemoTitle* title = new CDemoTitle(GetWnd());
         CZuLayout* client = new CZuLayout;
         CZuLayout* layout = new CZuLayout;
         layout->AppendRow(title, -1, KTitleHeight);
@@ -181,22 +181,6 @@ public:
         SetWndLayout(layout);
         Append(client, 0, CZuString("ClientLayout"));
     }
-    ~CDemoWnd() override
-    {
-        if (iRoot->Parent())
-            iRoot->Parent()->RemoveControl(iRoot);
-        delete iRoot;
-    }
-    CZuControl* GetWnd() override { return iRoot; }
-    void SetWndRect(const CZuRect& rect) override
-    {
-        iRoot->SetRect(rect);
-        GetWndLayout()->SetRect(rect);
-        GetWndLayout()->DoLayout();
-    }
-
-private:
-    CZuControl* iRoot;
 };
 
 // A picture drawn once into an image the caller keeps.

@@ -1,9 +1,23 @@
 #include "UiTestSupport.h"
+#include "ZuRootWnd.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
+// A window description with a root pane, a command bar at the bottom and "ClientLayout" above it.
+class CTestWnd : public CZuRootWnd
+{
+public:
+    explicit CTestWnd(CZuControl* parent) : CZuRootWnd(parent)
+    {
+        SetWndName(CZuString("TestWnd"));
+        iCba = LayOutClientOverCba(20);
+    }
+
+    CZuCba* iCba;
+};
+
 // A view whose container fills the client area and which records the messages it is offered.
 class CRecordingView : public CZuView
 {
@@ -80,7 +94,7 @@ protected:
     }
     CRecordingControl* FocusedRecorder()
     {
-        CRecordingControl* control = new CRecordingControl(iWnd->iRoot);
+        CRecordingControl* control = new CRecordingControl(iWnd->GetWnd());
         control->SetRect(CZuRect(0, 0, 200, 130));
         control->SetFocus(true);
         return control;
@@ -175,7 +189,7 @@ TEST_F(UiManagerTest, CharacterReplacesTheKeyEventOfItsKey)
 
 TEST_F(UiManagerTest, ReleasedArrowMovesTheFocusOfTheWindowRoot)
 {
-    CZuControl* root = iWnd->iRoot;
+    CZuControl* root = iWnd->GetWnd();
     CRecordingControl* first = new CRecordingControl(root);
     CRecordingControl* second = new CRecordingControl(root);
     first->SetFocus(true);
@@ -269,7 +283,7 @@ TEST_F(UiManagerTest, PressOutsideAnOpenMenuClosesItAndGoesNowhereElse)
 TEST_F(UiManagerTest, DialogOnTopGetsThePointerBeforeTheWindow)
 {
     CRecordingControl* under = FocusedRecorder();
-    CRecordingDialog* dialog = new CRecordingDialog(iWnd->iRoot);
+    CRecordingDialog* dialog = new CRecordingDialog(iWnd->GetWnd());
     dialog->SetRect(CZuRect(20, 20, 180, 100));
     iUi->PushToDispStack(dialog);
     iUi->HandlePointerEventL(Pointer(EZuPointerDown, 30, 30));
@@ -298,7 +312,7 @@ TEST_F(UiManagerTest, DragPositionsFollowTheWindowMovedSinceThePress)
 
 TEST_F(UiManagerTest, PushOverADisabledFocusFocusesThePushedControl)
 {
-    CZuControl* root = iWnd->iRoot;
+    CZuControl* root = iWnd->GetWnd();
     CRecordingControl* disabled = new CRecordingControl(root);
     disabled->SetDisabled(true);
     root->SetDefaultFocusIndex(root->FindControl(disabled));
@@ -315,7 +329,7 @@ TEST_F(UiManagerTest, PushOverADisabledFocusFocusesThePushedControl)
 
 TEST_F(UiManagerTest, PushOverAValidFocusKeepsItAndPopRestoresTheLowerPopup)
 {
-    CZuControl* root = iWnd->iRoot;
+    CZuControl* root = iWnd->GetWnd();
     CRecordingControl* button = new CRecordingControl(root);
     root->SetFocusTo(button);
     CRecordingControl* first = new CRecordingControl(root, false);
@@ -338,9 +352,9 @@ TEST_F(UiManagerTest, PushOverAValidFocusKeepsItAndPopRestoresTheLowerPopup)
 
 TEST_F(UiManagerTest, SetUiRectKeepsFullWidthDialogsOnTheClientBottom)
 {
-    CZuDialog* wide = new CZuDialog(iWnd->iRoot, 1, nullptr);
+    CZuDialog* wide = new CZuDialog(iWnd->GetWnd(), 1, nullptr);
     wide->SetRect(CZuRect(0, 40, 198, 90));
-    CZuDialog* narrow = new CZuDialog(iWnd->iRoot, 2, nullptr);
+    CZuDialog* narrow = new CZuDialog(iWnd->GetWnd(), 2, nullptr);
     narrow->SetRect(CZuRect(0, 40, 197, 90));
     iUi->PushToDispStack(wide);
     iUi->PushToDispStack(narrow);
@@ -506,7 +520,7 @@ TEST_F(UiManagerTest, WindowsAreFoundAndSwitched)
     EXPECT_EQ(iUi->GetWnd(CZuString("Other")), other);
     EXPECT_NE(other->GetWndLayout(), nullptr);
     EXPECT_EQ(iUi->GetCurWnd(), iWnd);
-    EXPECT_EQ(iRoot->FindControl(iWnd->iRoot), 0);
+    EXPECT_EQ(iRoot->FindControl(iWnd->GetWnd()), 0);
     EXPECT_EQ(iUi->GetCba(), iWnd->iCba);
     EXPECT_EQ(iUi->GetTitleBar(), nullptr);
     EXPECT_TRUE(iUi->CanMoveUi());

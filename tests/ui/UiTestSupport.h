@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-// Helpers for driving the toolkit directly: a UI manager on a test clock with a window description, a
-// control that records what it receives, and pixel reads from a bitmap drawing context.
+// Helpers for driving the toolkit directly: a UI manager on a test clock, a control that records what it
+// receives, and pixel reads from a bitmap drawing context.
 
 // One key event as a control saw it.
 struct TSeenKey
@@ -48,43 +48,7 @@ public:
     bool iConsumePointer = true;
 };
 
-// A window description with a root pane, a command bar at the bottom and "ClientLayout" above it.
-class CTestWnd : public CZuWnd
-{
-public:
-    explicit CTestWnd(CZuControl* parent) : iRoot(new CZuControl(parent, false, EZuCtrlPane))
-    {
-        SetWndName(CZuString("TestWnd"));
-        iCba = new CZuCba(iRoot, true);
-        iClient = new CZuLayout;
-        CZuLayout* layout = new CZuLayout;
-        layout->AppendRow(iClient, -1, -1);
-        layout->SetRowHeight(0, -1);
-        layout->AppendRow(iCba, -1, 20);
-        SetWndLayout(layout);
-        Append(iClient, 0, CZuString("ClientLayout"));
-        Append(iCba, 0, CZuString("Cba"));
-    }
-    ~CTestWnd() override
-    {
-        if (iRoot->Parent())
-            iRoot->Parent()->RemoveControl(iRoot);
-        delete iRoot;
-    }
-    CZuControl* GetWnd() override { return iRoot; }
-    void SetWndRect(const CZuRect& rect) override
-    {
-        iRoot->SetRect(rect);
-        GetWndLayout()->SetRect(rect);
-        GetWndLayout()->DoLayout();
-    }
-
-    CZuControl* iRoot;
-    CZuCba* iCba;
-    CZuLayout* iClient;
-};
-
-// The UI manager under test: records the messages it handles; its start-up installs CTestWnd.
+// The UI manager under test: records the messages it handles.
 class CTestUiManager : public CZuUiManager, public MZuUiManagerObserver
 {
 public:
