@@ -143,84 +143,44 @@ void CZuControl::MoveFocusTo(int index)
     target->UpdateFocusTree();
 }
 
-bool CZuControl::FocusToNextCtrl()
+bool CZuControl::MoveFocusFrom(int start, int step, bool testVisible)
 {
     int count = GetControlCount();
     int found = -1;
-    for (int i = std::max(iFocusIndex + 1, 0); i < count && found < 0; ++i)
+    for (int i = start; i >= 0 && i < count && found < 0; i += step)
     {
-        if (IsFocusable(GetControl(i), true))
+        if (IsFocusable(GetControl(i), testVisible))
             found = i;
     }
-    for (int i = 0; i < count && found < 0 && IsFocusLoop(); ++i)
+    for (int i = step > 0 ? 0 : count - 1; i >= 0 && i < count && found < 0 && IsFocusLoop(); i += step)
     {
-        if (IsFocusable(GetControl(i), true))
+        if (IsFocusable(GetControl(i), testVisible))
             found = i;
     }
     if (found < 0)
         return false;
     MoveFocusTo(found);
     return true;
+}
+
+bool CZuControl::FocusToNextCtrl()
+{
+    return MoveFocusFrom(std::max(iFocusIndex + 1, 0), 1, true);
 }
 
 bool CZuControl::FocusToPrevCtrl()
 {
-    int count = GetControlCount();
-    int found = -1;
-    for (int i = std::min(iFocusIndex - 1, count - 1); i >= 0 && found < 0; --i)
-    {
-        if (IsFocusable(GetControl(i), true))
-            found = i;
-    }
-    for (int i = count - 1; i >= 0 && found < 0 && IsFocusLoop(); --i)
-    {
-        if (IsFocusable(GetControl(i), true))
-            found = i;
-    }
-    if (found < 0)
-        return false;
-    MoveFocusTo(found);
-    return true;
+    return MoveFocusFrom(std::min(iFocusIndex - 1, GetControlCount() - 1), -1, true);
 }
 
 bool CZuControl::FocusToNextRow()
 {
-    int count = GetControlCount();
-    int found = -1;
-    for (int i = std::max(iFocusIndex + iCtrlsPerRow, 0); i < count && found < 0; ++i)
-    {
-        if (IsFocusable(GetControl(i), false))
-            found = i;
-    }
-    for (int i = 0; i < count && found < 0 && IsFocusLoop(); ++i)
-    {
-        if (IsFocusable(GetControl(i), false))
-            found = i;
-    }
-    if (found < 0)
-        return false;
-    MoveFocusTo(found);
-    return true;
+    return MoveFocusFrom(std::max(iFocusIndex + iCtrlsPerRow, 0), 1, false);
 }
 
 bool CZuControl::FocusToPrevRow()
 {
-    int count = GetControlCount();
-    int found = -1;
-    for (int i = std::min(iFocusIndex - iCtrlsPerRow, count - 1); i >= 0 && found < 0; --i)
-    {
-        if (IsFocusable(GetControl(i), false))
-            found = i;
-    }
-    for (int i = count - 1; i >= 0 && found < 0 && IsFocusLoop(); --i)
-    {
-        if (IsFocusable(GetControl(i), false))
-            found = i;
-    }
-    if (found < 0)
-        return false;
-    MoveFocusTo(found);
-    return true;
+    return MoveFocusFrom(std::min(iFocusIndex - iCtrlsPerRow, GetControlCount() - 1), -1, false);
 }
 
 void CZuControl::SetMoveFocusKey(unsigned prevCtrl, unsigned prevRow, unsigned nextCtrl, unsigned nextRow)

@@ -250,6 +250,9 @@ private:
     bool IsFocusable(const CZuControl* child, bool testVisible) const;
     // Moves the focus from the current child to the child at index.
     void MoveFocusTo(int index);
+    // Moves the focus to the first child that can take it from start on, in the direction of step (1 or
+    // -1), then with the focus loop from the other end; false when no child can take it.
+    bool MoveFocusFrom(int start, int step, bool testVisible);
     void DrawOutline(CZuGc& gc, const CZuRect& rect, const CZuRgb& color, int width);
 
     CZuWindow* iWindow;
