@@ -76,7 +76,7 @@ std::vector<float> FrameEnergies(const std::vector<float>& samples)
 TEST(CourseSpeech, PlayedPronunciationsFollowTheSynthesisedWord)
 {
     const std::vector<std::string> words = {"window", "beautiful", "yesterday", "good morning"};
-    CScratchFolder folder;
+    CTempFolder folder;
     std::string list;
     for (const std::string& word : words)
         list += word + "\t\tn.\tn. " + word + "\n";

@@ -1,47 +1,15 @@
 // zulex-course say: a word's pronunciation played as the program plays it, or written as a WAV file.
+#include "ProgramRun.h"
 #include "ToolTestUtil.h"
 #include "ZuAudio.h"
 #include "ZuBuffer.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sys/wait.h>
-
 namespace
 {
 
 typedef TToolRun TInProcessRun;
-
-struct TProgramRun
-{
-    int iExitCode = -1;
-    // Standard output and standard error together.
-    std::string iOutput;
-};
-
-std::string Quoted(const std::string& argument)
-{
-    std::string quoted = "'";
-    for (char ch : argument)
-        quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-    return quoted + "'";
-}
-
-TProgramRun RunProgram(const std::string& commandLine)
-{
-    TProgramRun run;
-    FILE* pipe = popen((commandLine + " 2>&1").c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char chunk[4096];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
-        run.iOutput.append(chunk, n);
-    int status = pclose(pipe);
-    run.iExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 class CRecordingOutput : public IZuSoundOutput
 {
@@ -62,7 +30,7 @@ class SayCommand : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        iFolder = new CScratchFolder;
+        iFolder = new CTempFolder;
         WriteText(iFolder->File("words.tsv"), "window\t\tn.\tn. 窗户\nbeautiful\t\tadj.\tadj. 美丽的\n");
         ASSERT_EQ(RunTool({"build", iFolder->File("words.tsv"), iFolder->File("words")}).iStatus, 0);
         WriteText(iFolder->File("mute.tsv"), "quiet\t/kwaɪət/\tadj.\tadj. 安静的\n");
@@ -77,12 +45,12 @@ protected:
     void SetUp() override { iPrevious = IZuSoundOutput::Replace(&iOutput); }
     void TearDown() override { IZuSoundOutput::Replace(iPrevious); }
 
-    static CScratchFolder* iFolder;
+    static CTempFolder* iFolder;
     CRecordingOutput iOutput;
     IZuSoundOutput* iPrevious = nullptr;
 };
 
-CScratchFolder* SayCommand::iFolder = nullptr;
+CTempFolder* SayCommand::iFolder = nullptr;
 
 uint32_t Le32(const std::vector<unsigned char>& bytes, size_t at)
 {
@@ -97,7 +65,7 @@ TEST_F(SayCommand, WavFileIsTheImageThePlayerHandsOver)
     TInProcessRun written = RunTool({"say", iFolder->File("words"), "window", "--wav", wav});
     ASSERT_EQ(written.iStatus, 0) << written.iErr;
     EXPECT_NE(written.iOut.find(" s of sound"), std::string::npos) << written.iOut;
-    std::vector<unsigned char> file = FileBytes(wav);
+    std::vector<unsigned char> file = ReadFileBytes(wav);
     ASSERT_GT(file.size(), 44u + 10 * 320u);
     EXPECT_EQ(Le32(file, 4), file.size() - 8);
     EXPECT_EQ(Le32(file, 40), file.size() - 44);
@@ -113,7 +81,7 @@ TEST_F(SayCommand, EachWordHasItsOwnSound)
     ASSERT_EQ(
         RunTool({"say", iFolder->File("words"), "--wav=" + iFolder->File("b.wav"), "beautiful"}).iStatus, 0);
     ASSERT_EQ(RunTool({"say", iFolder->File("words"), "window", "--wav", iFolder->File("w.wav")}).iStatus, 0);
-    EXPECT_NE(FileBytes(iFolder->File("b.wav")), FileBytes(iFolder->File("w.wav")));
+    EXPECT_NE(ReadFileBytes(iFolder->File("b.wav")), ReadFileBytes(iFolder->File("w.wav")));
 }
 
 TEST_F(SayCommand, AMissingWordIsNamed)
@@ -129,15 +97,15 @@ TEST_F(SayCommand, AWordWithoutPronunciationIsAnError)
     TInProcessRun run = RunTool({"say", iFolder->File("mute"), "quiet", "--wav", iFolder->File("q.wav")});
     EXPECT_EQ(run.iStatus, 1);
     EXPECT_NE(run.iErr.find("'quiet' has no pronunciation"), std::string::npos) << run.iErr;
-    EXPECT_FALSE(Exists(iFolder->File("q.wav")));
+    EXPECT_FALSE(FileExists(iFolder->File("q.wav")));
 }
 
 TEST_F(SayCommand, AMissingSpeechFileIsNamed)
 {
-    CScratchFolder copy;
+    CTempFolder copy;
     for (const char* extension : {".idx", ".dat"})
-        WriteBytes(copy.File(std::string("words") + extension),
-                   FileBytes(iFolder->File(std::string("words") + extension)));
+        WriteFileBytes(copy.File(std::string("words") + extension),
+                       ReadFileBytes(iFolder->File(std::string("words") + extension)));
     TInProcessRun run = RunTool({"say", copy.File("words"), "window"});
     EXPECT_EQ(run.iStatus, 1);
     EXPECT_NE(run.iErr.find("cannot be read from " + copy.File("words.pro")), std::string::npos) << run.iErr;
@@ -196,11 +164,11 @@ TEST(SayCommandProgram, SpeaksAWordOfEachBundledBookOnTheDummyDevice)
         TProgramRun run = RunProgram(std::string("SDL_AUDIODRIVER=dummy ") + Quoted(ZU_COURSE_TOOL) +
                                      " say " + Quoted(course + name) + " " + Quoted(word));
         EXPECT_EQ(run.iExitCode, 0) << run.iOutput;
-        CScratchFolder folder;
+        CTempFolder folder;
         run = RunProgram(Quoted(ZU_COURSE_TOOL) + " say " + Quoted(course + name) + " " + Quoted(word) +
                          " --wav " + Quoted(folder.File("word.wav")));
         EXPECT_EQ(run.iExitCode, 0) << run.iOutput;
         // More than a third of a second of sound.
-        EXPECT_GT(FileBytes(folder.File("word.wav")).size(), 44u + 6000u) << book;
+        EXPECT_GT(ReadFileBytes(folder.File("word.wav")).size(), 44u + 6000u) << book;
     }
 }

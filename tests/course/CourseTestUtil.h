@@ -1,30 +1,13 @@
 #ifndef COURSETESTUTIL_H
 #define COURSETESTUTIL_H
 
-// Helpers of the course tests: a scratch folder, raw file bytes, and course files built byte by byte.
+// Helpers of the course tests: course files built byte by byte.
+#include "TestFiles.h"
+
 #include <string>
 #include <vector>
 
 typedef std::vector<unsigned char> TBytes;
-
-// A fresh folder under /tmp, removed with everything in it when the object goes.
-class CTempFolder
-{
-public:
-    CTempFolder();
-    ~CTempFolder();
-    // The folder with a trailing "/".
-    const std::string& Path() const { return iPath; }
-    std::string File(const std::string& name) const { return iPath + name; }
-
-private:
-    std::string iPath;
-};
-
-TBytes ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const TBytes& bytes);
-bool FileExists(const std::string& path);
-std::vector<std::string> FolderEntries(const std::string& folder);
 
 void AppendInt32(TBytes& bytes, int value);
 void AppendInt16(TBytes& bytes, int value);

@@ -2,7 +2,6 @@
 
 #include <png.h>
 
-#include <cstdio>
 #include <map>
 #include <utility>
 
@@ -340,17 +339,4 @@ TBytes MakeGif(const TGifPicture& picture)
     }
     out.push_back(0x3B);
     return out;
-}
-
-TBytes ReadFileBytes(const std::string& path)
-{
-    TBytes bytes;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return bytes;
-    int c;
-    while ((c = std::fgetc(f)) != EOF)
-        bytes.push_back(static_cast<uint8_t>(c));
-    std::fclose(f);
-    return bytes;
 }

@@ -73,6 +73,4 @@ TBytes MakeGif(const TGifPicture& picture);
 // The LZW code stream of indices (without the sub-block framing).
 TBytes GifLzw(const std::vector<uint8_t>& indices, int minCodeSize, bool deferredClear);
 
-TBytes ReadFileBytes(const std::string& path);
-
 #endif // ZUTESTIMAGES_H

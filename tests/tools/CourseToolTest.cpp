@@ -20,16 +20,16 @@ const char KList[] = "bank\t/ˈbæŋk/\tn.\tn. 银行；河岸\n"
 
 std::string Slurp(const std::string& path)
 {
-    std::vector<unsigned char> bytes = FileBytes(path);
+    std::vector<unsigned char> bytes = ReadFileBytes(path);
     return std::string(bytes.begin(), bytes.end());
 }
 
 void Patch32(const std::string& path, size_t offset, int value)
 {
-    std::vector<unsigned char> bytes = FileBytes(path);
+    std::vector<unsigned char> bytes = ReadFileBytes(path);
     for (int k = 0; k < 4; ++k)
         bytes[offset + k] = static_cast<unsigned char>(static_cast<unsigned int>(value) >> (8 * k));
-    WriteBytes(path, bytes);
+    WriteFileBytes(path, bytes);
 }
 
 } // namespace
@@ -50,7 +50,7 @@ TEST(CourseTool, UsageAndUnknownCommands)
 
 TEST(CourseTool, BuildThenDumpGivesBackTheListWithPhoneticsFilledIn)
 {
-    CScratchFolder folder;
+    CTempFolder folder;
     WriteText(folder.File("words.tsv"), KList);
     TToolRun build = RunTool({"build", folder.File("words.tsv"), folder.File("out/words")});
     ASSERT_EQ(0, build.iStatus) << build.iErr;
@@ -81,7 +81,7 @@ TEST(CourseTool, BuildThenDumpGivesBackTheListWithPhoneticsFilledIn)
     EXPECT_EQ(std::vector<std::string>({"words.dat", "words.idx", "words.pro"}),
               [&]
               {
-                  std::vector<std::string> names = Entries(folder.File("out"));
+                  std::vector<std::string> names = FolderEntries(folder.File("out"));
                   std::sort(names.begin(), names.end());
                   return names;
               }());
@@ -89,7 +89,7 @@ TEST(CourseTool, BuildThenDumpGivesBackTheListWithPhoneticsFilledIn)
 
 TEST(CourseTool, InfoAndCheckOfAGoodCourse)
 {
-    CScratchFolder folder;
+    CTempFolder folder;
     WriteText(folder.File("words.tsv"), KList);
     ASSERT_EQ(0, RunTool({"build", folder.File("words.tsv"), folder.File("words")}).iStatus);
     TToolRun info = RunTool({"info", folder.File("words.idx")});
@@ -104,7 +104,7 @@ TEST(CourseTool, InfoAndCheckOfAGoodCourse)
 
 TEST(CourseTool, CheckNamesEachDamagedWord)
 {
-    CScratchFolder folder;
+    CTempFolder folder;
     WriteText(folder.File("words.tsv"), KList);
     ASSERT_EQ(0, RunTool({"build", folder.File("words.tsv"), folder.File("words")}).iStatus);
     std::string index = folder.File("words.idx");
@@ -112,11 +112,11 @@ TEST(CourseTool, CheckNamesEachDamagedWord)
     Patch32(index, 8 + 12, 100000000);
     Patch32(index, 8 + 32 + 4, 999999);
     // Word 1: its clip no longer starts with the AMR magic.
-    std::vector<unsigned char> entry = FileBytes(index);
+    std::vector<unsigned char> entry = ReadFileBytes(index);
     int offset = entry[8 + 16 + 8] | (entry[8 + 16 + 9] << 8) | (entry[8 + 16 + 10] << 16);
-    std::vector<unsigned char> speech = FileBytes(folder.File("words.pro"));
+    std::vector<unsigned char> speech = ReadFileBytes(folder.File("words.pro"));
     speech[offset + 1] ^= 0xFF;
-    WriteBytes(folder.File("words.pro"), speech);
+    WriteFileBytes(folder.File("words.pro"), speech);
 
     TToolRun check = RunTool({"info", "--check", folder.File("words")});
     EXPECT_EQ(1, check.iStatus);
@@ -130,13 +130,13 @@ TEST(CourseTool, CheckNamesEachDamagedWord)
 
 TEST(CourseTool, CheckFindsHeaderAndRecordDamage)
 {
-    CScratchFolder folder;
+    CTempFolder folder;
     WriteText(folder.File("words.tsv"), KList);
     ASSERT_EQ(0, RunTool({"build", "--no-speech", folder.File("words.tsv"), folder.File("words")}).iStatus);
     Patch32(folder.File("words.idx"), 4, 7);
-    std::vector<unsigned char> data = FileBytes(folder.File("words.dat"));
+    std::vector<unsigned char> data = ReadFileBytes(folder.File("words.dat"));
     data.resize(data.size() - 3);
-    WriteBytes(folder.File("words.dat"), data);
+    WriteFileBytes(folder.File("words.dat"), data);
     TToolRun check = RunTool({"info", "--check", folder.File("words")});
     EXPECT_EQ(1, check.iStatus);
     EXPECT_NE(std::string::npos,
@@ -148,7 +148,7 @@ TEST(CourseTool, CheckFindsHeaderAndRecordDamage)
 
 TEST(CourseTool, BadLinesAreNamedAndNothingIsWritten)
 {
-    CScratchFolder folder;
+    CTempFolder folder;
     WriteText(folder.File("bad.tsv"), "good\t/g/\tn.\tn. 好\n"
                                       "\t/x/\tn.\tn. 无词\n"
                                       "word\t/w/\t\tn. 无注\n"
@@ -164,7 +164,7 @@ TEST(CourseTool, BadLinesAreNamedAndNothingIsWritten)
     EXPECT_NE(std::string::npos, build.iErr.find(list + ":4: no explanation"));
     EXPECT_NE(std::string::npos, build.iErr.find(list + ":5: word is 130 bytes long"));
     EXPECT_NE(std::string::npos, build.iErr.find("out/bad not built"));
-    EXPECT_FALSE(Exists(folder.File("out")));
+    EXPECT_FALSE(FileExists(folder.File("out")));
 
     // The sound file is looked at once the lines are good.
     WriteText(folder.File("snd.tsv"), "snd\t/s/\tn.\tx\tmissing.wav\n");
@@ -172,7 +172,7 @@ TEST(CourseTool, BadLinesAreNamedAndNothingIsWritten)
     EXPECT_EQ(1, build.iStatus);
     EXPECT_NE(std::string::npos, build.iErr.find(folder.File("snd.tsv") + ":1: sound file " +
                                                  folder.File("missing.wav") + ": cannot be read"));
-    std::vector<std::string> names = Entries(folder.Path());
+    std::vector<std::string> names = FolderEntries(folder.Path());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::vector<std::string>({"bad.tsv", "snd.tsv"}), names);
 
@@ -185,21 +185,21 @@ TEST(CourseTool, BadLinesAreNamedAndNothingIsWritten)
 
 TEST(CourseTool, FailedRebuildLeavesTheOldCourseWhole)
 {
-    CScratchFolder folder;
+    CTempFolder folder;
     WriteText(folder.File("words.tsv"), KList);
     ASSERT_EQ(0, RunTool({"build", folder.File("words.tsv"), folder.File("words")}).iStatus);
-    std::vector<unsigned char> index = FileBytes(folder.File("words.idx"));
-    std::vector<unsigned char> data = FileBytes(folder.File("words.dat"));
-    std::vector<unsigned char> speech = FileBytes(folder.File("words.pro"));
+    std::vector<unsigned char> index = ReadFileBytes(folder.File("words.idx"));
+    std::vector<unsigned char> data = ReadFileBytes(folder.File("words.dat"));
+    std::vector<unsigned char> speech = ReadFileBytes(folder.File("words.pro"));
 
     // A list that fails only at its last word's sound, after the other clips were made.
     WriteText(folder.File("words.tsv"), std::string(KList) + "late\t/l/\tn.\tx\tbroken.wav\n");
     WriteText(folder.File("broken.wav"), "RIFF....WAVEjunk");
     EXPECT_EQ(1, RunTool({"build", folder.File("words.tsv"), folder.File("words")}).iStatus);
-    EXPECT_EQ(index, FileBytes(folder.File("words.idx")));
-    EXPECT_EQ(data, FileBytes(folder.File("words.dat")));
-    EXPECT_EQ(speech, FileBytes(folder.File("words.pro")));
-    std::vector<std::string> names = Entries(folder.Path());
+    EXPECT_EQ(index, ReadFileBytes(folder.File("words.idx")));
+    EXPECT_EQ(data, ReadFileBytes(folder.File("words.dat")));
+    EXPECT_EQ(speech, ReadFileBytes(folder.File("words.pro")));
+    std::vector<std::string> names = FolderEntries(folder.Path());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::vector<std::string>({"broken.wav", "words.dat", "words.idx", "words.pro", "words.tsv"}),
               names);
@@ -207,7 +207,7 @@ TEST(CourseTool, FailedRebuildLeavesTheOldCourseWhole)
 
 TEST(CourseTool, GivenSoundFileIsThePronunciation)
 {
-    CScratchFolder folder;
+    CTempFolder folder;
     // One second of a 200 Hz tone at 11025 Hz, stereo.
     std::vector<short> samples;
     for (int i = 0; i < 11025; ++i)
@@ -216,7 +216,7 @@ TEST(CourseTool, GivenSoundFileIsThePronunciation)
         samples.push_back(s);
         samples.push_back(s);
     }
-    WriteBytes(folder.File("tone.wav"), MakeWav(samples, 11025, 2));
+    WriteFileBytes(folder.File("tone.wav"), MakeWav(samples, 11025, 2));
     WriteText(folder.File("t.tsv"), "tone\t/təʊn/\tn.\tn. 音调\ttone.wav\n");
     ASSERT_EQ(0, RunTool({"build", folder.File("t.tsv"), folder.File("t")}).iStatus);
     CCourseOper course("t", folder.Path().c_str());
@@ -239,14 +239,14 @@ TEST(CourseTool, GivenSoundFileIsThePronunciation)
 
 TEST(CourseTool, NoSpeechBuildsWithoutClipsAndReplacesAnOldSpeechFile)
 {
-    CScratchFolder folder;
+    CTempFolder folder;
     WriteText(folder.File("words.tsv"), KList);
     ASSERT_EQ(0, RunTool({"build", folder.File("words.tsv"), folder.File("words")}).iStatus);
-    ASSERT_FALSE(FileBytes(folder.File("words.pro")).empty());
+    ASSERT_FALSE(ReadFileBytes(folder.File("words.pro")).empty());
     TToolRun build = RunTool({"build", "--no-speech", folder.File("words.tsv"), folder.File("words")});
     ASSERT_EQ(0, build.iStatus);
     EXPECT_NE(std::string::npos, build.iOut.find("no speech"));
-    EXPECT_TRUE(FileBytes(folder.File("words.pro")).empty());
+    EXPECT_TRUE(ReadFileBytes(folder.File("words.pro")).empty());
     CCourseOper course("words", folder.Path().c_str());
     course.LoadAll();
     ASSERT_EQ(3, course.WordCount());
@@ -256,7 +256,7 @@ TEST(CourseTool, NoSpeechBuildsWithoutClipsAndReplacesAnOldSpeechFile)
 
 TEST(CourseTool, UnknownVoiceIsAnError)
 {
-    CScratchFolder folder;
+    CTempFolder folder;
     WriteText(folder.File("words.tsv"), KList);
     TToolRun build = RunTool({"build", "--voice", "xx-nowhere", folder.File("words.tsv"), folder.File("w")});
     EXPECT_EQ(1, build.iStatus);
@@ -266,7 +266,7 @@ TEST(CourseTool, UnknownVoiceIsAnError)
 
 TEST(CourseTool, TheInstalledProgramRuns)
 {
-    CScratchFolder folder;
+    CTempFolder folder;
     WriteText(folder.File("words.tsv"), KList);
     std::string tool = std::string(ZU_TEST_OUT_DIR) + "/zulex-course";
     std::string build =

@@ -1,5 +1,5 @@
 #include "../ui/StringsTestFiles.h"
-#include "ToolRun.h"
+#include "ProgramRun.h"
 #include "ZuUi.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,10 @@ protected:
         WriteBytes(iFolder.File("src/img/empty.dat"), "");
     }
 
-    TToolRun Mfp(const std::string& arguments) { return RunTool(std::string(ZU_MFP_TOOL) + " " + arguments); }
+    TProgramRun Mfp(const std::string& arguments)
+    {
+        return RunProgram(std::string(ZU_MFP_TOOL) + " " + arguments);
+    }
     std::string Package() const { return iFolder.File("res.mfp"); }
 
     CTempFolder iFolder;
@@ -32,7 +35,7 @@ protected:
 
 TEST_F(MfpToolTest, PackListAndExtractRoundTrip)
 {
-    TToolRun pack =
+    TProgramRun pack =
         Mfp("pack " + Quoted(Package()) + " -C " + Quoted(iFolder.File("src")) + " readme.txt img");
     ASSERT_EQ(pack.iExitCode, 0) << pack.iOutput;
 
@@ -49,7 +52,7 @@ TEST_F(MfpToolTest, PackListAndExtractRoundTrip)
     char* logo = package.GetFileData("LOGO.PNG", size);
     EXPECT_EQ(std::string(logo, size), std::string("\x89PNG\0\1\2", 7));
 
-    TToolRun list = Mfp("list " + Quoted(Package()));
+    TProgramRun list = Mfp("list " + Quoted(Package()));
     ASSERT_EQ(list.iExitCode, 0) << list.iOutput;
     EXPECT_NE(list.iOutput.find("# leading value 1, 4 entries\n"), std::string::npos) << list.iOutput;
     EXPECT_NE(list.iOutput.find("7\t" + std::to_string(package.GetFile(1)->Offset()) + "\timg/logo.png\n"),
@@ -57,7 +60,7 @@ TEST_F(MfpToolTest, PackListAndExtractRoundTrip)
         << list.iOutput;
     EXPECT_NE(list.iOutput.find("0\t"), std::string::npos);
 
-    TToolRun extract = Mfp("extract " + Quoted(Package()) + " " + Quoted(iFolder.File("out")));
+    TProgramRun extract = Mfp("extract " + Quoted(Package()) + " " + Quoted(iFolder.File("out")));
     ASSERT_EQ(extract.iExitCode, 0) << extract.iOutput;
     EXPECT_EQ(ReadBytes(iFolder.File("out/readme.txt")), "read me");
     EXPECT_EQ(ReadBytes(iFolder.File("out/img/logo.png")), ReadBytes(iFolder.File("src/img/Logo.png")));
@@ -68,10 +71,10 @@ TEST_F(MfpToolTest, PackListAndExtractRoundTrip)
 TEST_F(MfpToolTest, PackRefusesPathsOutsideTheBaseFolder)
 {
     std::string base = " -C " + Quoted(iFolder.File("src/img"));
-    TToolRun climb = Mfp("pack " + Quoted(Package()) + base + " ../readme.txt");
+    TProgramRun climb = Mfp("pack " + Quoted(Package()) + base + " ../readme.txt");
     EXPECT_EQ(climb.iExitCode, 1);
     EXPECT_NE(climb.iOutput.find("climbs out"), std::string::npos) << climb.iOutput;
-    TToolRun absolute =
+    TProgramRun absolute =
         Mfp("pack " + Quoted(Package()) + base + " " + Quoted(iFolder.File("src/readme.txt")));
     EXPECT_EQ(absolute.iExitCode, 1);
     EXPECT_NE(absolute.iOutput.find("absolute"), std::string::npos) << absolute.iOutput;
@@ -81,14 +84,15 @@ TEST_F(MfpToolTest, PackRefusesPathsOutsideTheBaseFolder)
 TEST_F(MfpToolTest, PackRefusesNamesThatDifferOnlyInCase)
 {
     WriteBytes(iFolder.File("src/img/logo.PNG"), "other");
-    TToolRun pack = Mfp("pack " + Quoted(Package()) + " -C " + Quoted(iFolder.File("src")) + " img");
+    TProgramRun pack = Mfp("pack " + Quoted(Package()) + " -C " + Quoted(iFolder.File("src")) + " img");
     EXPECT_EQ(pack.iExitCode, 1);
     EXPECT_NE(pack.iOutput.find("same name"), std::string::npos) << pack.iOutput;
 }
 
 TEST_F(MfpToolTest, PackReportsMissingFiles)
 {
-    TToolRun pack = Mfp("pack " + Quoted(Package()) + " -C " + Quoted(iFolder.File("src")) + " nothing.txt");
+    TProgramRun pack =
+        Mfp("pack " + Quoted(Package()) + " -C " + Quoted(iFolder.File("src")) + " nothing.txt");
     EXPECT_EQ(pack.iExitCode, 1);
     EXPECT_NE(pack.iOutput.find("not a file or folder"), std::string::npos) << pack.iOutput;
 }
@@ -96,7 +100,7 @@ TEST_F(MfpToolTest, PackReportsMissingFiles)
 TEST_F(MfpToolTest, ExtractNamesRefusedEntriesAndWritesTheOthers)
 {
     WriteBytes(Package(), PackageImage({{"evil.txt", "../", "evil"}, {"good.txt", "", "good"}}));
-    TToolRun extract = Mfp("extract " + Quoted(Package()) + " " + Quoted(iFolder.File("out")));
+    TProgramRun extract = Mfp("extract " + Quoted(Package()) + " " + Quoted(iFolder.File("out")));
     EXPECT_EQ(extract.iExitCode, 1);
     EXPECT_NE(extract.iOutput.find("entry 0 (../evil.txt) refused"), std::string::npos) << extract.iOutput;
     EXPECT_FALSE(FileExists(iFolder.File("evil.txt")));

@@ -1,5 +1,5 @@
 #include "../ui/StringsTestFiles.h"
-#include "ToolRun.h"
+#include "ProgramRun.h"
 #include "ZuUi.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +10,11 @@ namespace
 class StrtabToolTest : public ::testing::Test
 {
 protected:
-    TToolRun Compile(const std::string& source, const std::string& extra = "")
+    TProgramRun Compile(const std::string& source, const std::string& extra = "")
     {
         WriteBytes(iFolder.File("source.txt"), source);
-        return RunTool(std::string(ZU_STRTAB_TOOL) + " " + extra + " -o " + Quoted(Table()) + " " +
-                       Quoted(iFolder.File("source.txt")));
+        return RunProgram(std::string(ZU_STRTAB_TOOL) + " " + extra + " -o " + Quoted(Table()) + " " +
+                          Quoted(iFolder.File("source.txt")));
     }
     std::string Table() const { return iFolder.File("table.bin"); }
     std::string StringAt(const CZuStringRes& table, int index) const
@@ -30,17 +30,17 @@ protected:
 
 TEST_F(StrtabToolTest, ExplicitAndImpliedIndexesCommentsAndEmptyTexts)
 {
-    TToolRun run = Compile("# the test table\n"
-                           "zero\n"
-                           "ZU test\n"
-                           "\n"
-                           "5\tfive\n"
-                           "six with trailing blanks  \n"
-                           "0x08\t\n"
-                           "\t#not a comment\n"
-                           "\t12\tdigits and a tab\n"
-                           "\t\n"
-                           "12\ttwelve\n");
+    TProgramRun run = Compile("# the test table\n"
+                              "zero\n"
+                              "ZU test\n"
+                              "\n"
+                              "5\tfive\n"
+                              "six with trailing blanks  \n"
+                              "0x08\t\n"
+                              "\t#not a comment\n"
+                              "\t12\tdigits and a tab\n"
+                              "\t\n"
+                              "12\ttwelve\n");
     ASSERT_EQ(run.iExitCode, 0) << run.iOutput;
     CZuStringRes table;
     ASSERT_TRUE(table.LoadFile(CZuString(Table().c_str())));
@@ -61,7 +61,7 @@ TEST_F(StrtabToolTest, ExplicitAndImpliedIndexesCommentsAndEmptyTexts)
 
 TEST_F(StrtabToolTest, TextsAreLiteralAndTheRecordLayoutIsExact)
 {
-    TToolRun run = Compile("\xEF\xBB\xBFzero\r\nZU\r\n第一行\\n第二行\r\n");
+    TProgramRun run = Compile("\xEF\xBB\xBFzero\r\nZU\r\n第一行\\n第二行\r\n");
     ASSERT_EQ(run.iExitCode, 0) << run.iOutput;
     std::string bytes = ReadBytes(Table());
     std::string expected;
@@ -79,7 +79,7 @@ TEST_F(StrtabToolTest, DumpCompilesBackToTheSameTable)
 {
     ASSERT_EQ(Compile("a\nZU x\n\t\n7\t#seven\t\n\t42\tforty-two\n第八\n").iExitCode, 0);
     std::string first = ReadBytes(Table());
-    TToolRun dump = RunTool(std::string(ZU_STRTAB_TOOL) + " --dump " + Quoted(Table()));
+    TProgramRun dump = RunProgram(std::string(ZU_STRTAB_TOOL) + " --dump " + Quoted(Table()));
     ASSERT_EQ(dump.iExitCode, 0) << dump.iOutput;
     EXPECT_NE(dump.iOutput.find("7\t#seven\t\n"), std::string::npos) << dump.iOutput;
     ASSERT_EQ(Compile(dump.iOutput).iExitCode, 0);
@@ -108,7 +108,7 @@ TEST_F(StrtabToolTest, ErrorsNameTheLineAndLeaveNoTable)
     for (const TCase& test : cases)
     {
         WriteBytes(Table(), "old table");
-        TToolRun run = Compile(test.iSource);
+        TProgramRun run = Compile(test.iSource);
         EXPECT_EQ(run.iExitCode, 1) << test.iSource;
         EXPECT_NE(run.iOutput.find(test.iMessage), std::string::npos) << run.iOutput;
         EXPECT_EQ(ReadBytes(Table()), "old table");
@@ -118,7 +118,7 @@ TEST_F(StrtabToolTest, ErrorsNameTheLineAndLeaveNoTable)
 TEST_F(StrtabToolTest, CodeOptionChecksTheTableCode)
 {
     EXPECT_EQ(Compile("a\nZU\n", "--code ZU").iExitCode, 0);
-    TToolRun wrong = Compile("a\nLX\n", "--code ZU");
+    TProgramRun wrong = Compile("a\nLX\n", "--code ZU");
     EXPECT_EQ(wrong.iExitCode, 1);
     EXPECT_NE(wrong.iOutput.find("not the code \"ZU\""), std::string::npos) << wrong.iOutput;
     EXPECT_EQ(Compile("a\nZU\n", "--code Z").iExitCode, 2);
@@ -126,23 +126,24 @@ TEST_F(StrtabToolTest, CodeOptionChecksTheTableCode)
 
 TEST_F(StrtabToolTest, UsageErrorsAndHelp)
 {
-    TToolRun help = RunTool(std::string(ZU_STRTAB_TOOL) + " --help");
+    TProgramRun help = RunProgram(std::string(ZU_STRTAB_TOOL) + " --help");
     EXPECT_EQ(help.iExitCode, 0);
     EXPECT_NE(help.iOutput.find("INDEX<TAB>TEXT"), std::string::npos);
-    EXPECT_EQ(RunTool(ZU_STRTAB_TOOL).iExitCode, 2);
-    EXPECT_EQ(RunTool(std::string(ZU_STRTAB_TOOL) + " --bogus").iExitCode, 2);
-    TToolRun missing = RunTool(std::string(ZU_STRTAB_TOOL) + " -o " + Quoted(Table()) + " " +
-                               Quoted(iFolder.File("missing.txt")));
+    EXPECT_EQ(RunProgram(ZU_STRTAB_TOOL).iExitCode, 2);
+    EXPECT_EQ(RunProgram(std::string(ZU_STRTAB_TOOL) + " --bogus").iExitCode, 2);
+    TProgramRun missing = RunProgram(std::string(ZU_STRTAB_TOOL) + " -o " + Quoted(Table()) + " " +
+                                     Quoted(iFolder.File("missing.txt")));
     EXPECT_EQ(missing.iExitCode, 1);
     EXPECT_NE(missing.iOutput.find("cannot read"), std::string::npos);
     EXPECT_EQ(
-        RunTool(std::string(ZU_STRTAB_TOOL) + " --dump " + Quoted(iFolder.File("missing.bin"))).iExitCode, 1);
+        RunProgram(std::string(ZU_STRTAB_TOOL) + " --dump " + Quoted(iFolder.File("missing.bin"))).iExitCode,
+        1);
 }
 
 TEST_F(StrtabToolTest, DumpReportsTextsThatHaveNoSourceForm)
 {
     WriteBytes(Table(), TableImage({"a", "ZU", "two\nlines", "fine"}));
-    TToolRun dump = RunTool(std::string(ZU_STRTAB_TOOL) + " --dump " + Quoted(Table()));
+    TProgramRun dump = RunProgram(std::string(ZU_STRTAB_TOOL) + " --dump " + Quoted(Table()));
     EXPECT_EQ(dump.iExitCode, 1);
     EXPECT_NE(dump.iOutput.find("string 2 holds a line break"), std::string::npos) << dump.iOutput;
     EXPECT_NE(dump.iOutput.find("3\tfine\n"), std::string::npos) << dump.iOutput;
@@ -150,8 +151,8 @@ TEST_F(StrtabToolTest, DumpReportsTextsThatHaveNoSourceForm)
 
 TEST_F(StrtabToolTest, ShippedToolkitTableSourceCompiles)
 {
-    TToolRun run = RunTool(std::string(ZU_STRTAB_TOOL) + " --code ZU -o " + Quoted(Table()) + " " +
-                           Quoted(ZU_TEST_SOURCE_DIR "/data/strings/ZuUi_zh.txt"));
+    TProgramRun run = RunProgram(std::string(ZU_STRTAB_TOOL) + " --code ZU -o " + Quoted(Table()) + " " +
+                                 Quoted(ZU_TEST_SOURCE_DIR "/data/strings/ZuUi_zh.txt"));
     EXPECT_EQ(run.iExitCode, 0) << run.iOutput;
     EXPECT_EQ(ReadBytes(Table()), ReadBytes(ZU_TEST_OUT_DIR "/res/ZuUi_zh.bin"));
 }

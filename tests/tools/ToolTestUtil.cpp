@@ -29,67 +29,9 @@ TToolRun RunTool(const TArgs& args)
     return run;
 }
 
-CScratchFolder::CScratchFolder()
-{
-    char pattern[] = "/tmp/zulex-tool-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    iPath = std::string(made != nullptr ? made : "/tmp") + "/";
-}
-
-CScratchFolder::~CScratchFolder()
-{
-    std::string command = "rm -rf '" + iPath + "'";
-    if (std::system(command.c_str()) != 0)
-        std::fprintf(stderr, "could not remove %s\n", iPath.c_str());
-}
-
-std::vector<unsigned char> FileBytes(const std::string& path)
-{
-    std::vector<unsigned char> bytes;
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return bytes;
-    int ch;
-    while ((ch = std::fgetc(file)) != EOF)
-        bytes.push_back(static_cast<unsigned char>(ch));
-    std::fclose(file);
-    return bytes;
-}
-
 void WriteText(const std::string& path, const std::string& text)
 {
-    WriteBytes(path, std::vector<unsigned char>(text.begin(), text.end()));
-}
-
-void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes)
-{
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        return;
-    if (!bytes.empty())
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
-
-bool Exists(const std::string& path)
-{
-    return access(path.c_str(), F_OK) == 0;
-}
-
-std::vector<std::string> Entries(const std::string& folder)
-{
-    std::vector<std::string> names;
-    DIR* dir = opendir(folder.c_str());
-    if (dir == nullptr)
-        return names;
-    while (dirent* entry = readdir(dir))
-    {
-        std::string name = entry->d_name;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    }
-    closedir(dir);
-    return names;
+    WriteFileBytes(path, std::vector<unsigned char>(text.begin(), text.end()));
 }
 
 namespace

@@ -4,6 +4,7 @@
 // Helpers of the course tool tests: running a command with its output captured, scratch folders, files,
 // and decoding a pronunciation clip back to samples.
 #include "CourseCommands.h"
+#include "TestFiles.h"
 
 #include <string>
 #include <vector>
@@ -18,23 +19,8 @@ struct TToolRun
 // Runs zulex-course in this process with args (the command first).
 TToolRun RunTool(const TArgs& args);
 
-class CScratchFolder
-{
-public:
-    CScratchFolder();
-    ~CScratchFolder();
-    const std::string& Path() const { return iPath; }
-    std::string File(const std::string& name) const { return iPath + name; }
-
-private:
-    std::string iPath;
-};
-
-std::vector<unsigned char> FileBytes(const std::string& path);
+// A text file holding text.
 void WriteText(const std::string& path, const std::string& text);
-void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
-bool Exists(const std::string& path);
-std::vector<std::string> Entries(const std::string& folder);
 
 // A WAV file of 16-bit PCM.
 std::vector<unsigned char> MakeWav(const std::vector<short>& samples, int rate, int channels);

@@ -3,6 +3,8 @@
 
 // Files for the string table, package and log tests: a private temporary folder per test, and builders
 // of table and package images.
+#include "TestFiles.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,29 +12,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-// A fresh folder below /tmp, removed with everything in it when the test ends.
-class CTempFolder
-{
-public:
-    CTempFolder()
-    {
-        char pattern[] = "/tmp/zu_strings_XXXXXX";
-        const char* made = mkdtemp(pattern);
-        iPath = made != nullptr ? std::string(made) + "/" : std::string();
-    }
-    ~CTempFolder()
-    {
-        if (!iPath.empty())
-            std::system(("rm -rf '" + iPath + "'").c_str());
-    }
-    // The folder with its trailing '/'.
-    const std::string& Path() const { return iPath; }
-    std::string File(const std::string& name) const { return iPath + name; }
-
-private:
-    std::string iPath;
-};
 
 inline void WriteBytes(const std::string& path, const std::string& bytes)
 {
@@ -46,12 +25,6 @@ inline std::string ReadBytes(const std::string& path)
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
-}
-
-inline bool FileExists(const std::string& path)
-{
-    std::ifstream in(path);
-    return static_cast<bool>(in);
 }
 
 inline void PutLittleEndian(std::string& out, uint32_t value)

@@ -1,12 +1,12 @@
-#ifndef TOOLRUN_H
-#define TOOLRUN_H
+#ifndef PROGRAMRUN_H
+#define PROGRAMRUN_H
 
-// Runs a command-line tool and keeps what it printed and how it ended.
+// Runs a command-line program and keeps what it printed and how it ended.
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
 
-struct TToolRun
+struct TProgramRun
 {
     int iExitCode = -1;
     std::string iOutput; // standard output and standard error together
@@ -20,9 +20,9 @@ inline std::string Quoted(const std::string& argument)
     return quoted + "'";
 }
 
-inline TToolRun RunTool(const std::string& commandLine)
+inline TProgramRun RunProgram(const std::string& commandLine)
 {
-    TToolRun run;
+    TProgramRun run;
     std::FILE* pipe = popen((commandLine + " 2>&1").c_str(), "r");
     if (pipe == nullptr)
         return run;
@@ -35,4 +35,4 @@ inline TToolRun RunTool(const std::string& commandLine)
     return run;
 }
 
-#endif // TOOLRUN_H
+#endif // PROGRAMRUN_H
