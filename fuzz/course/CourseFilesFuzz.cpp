@@ -1,8 +1,7 @@
-// Feeds an index, a data and a speech file cut from one input to the open course: loading in order and at
-// random, reading every clip, and saving what was read as a new-word book that must read back the same.
-//
-// Input: two 16-bit little-endian sizes (index, data), then the index bytes, the data bytes and, for the
-// rest, the speech bytes.
+// Feeds an index, a data and a speech file cut from one input (see CourseInput.h) to the open course:
+// loading in order and at random, reading every clip, and saving what was read as a new-word book that must
+// read back the same.
+#include "CourseInput.h"
 #include "CourseOper.h"
 #include "WordInfo.h"
 
@@ -10,43 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 namespace
 {
-
-std::string gFolder;
-
-void RemoveFolder()
-{
-    for (const char* name : {"c.idx", "c.dat", "c.pro", "newword.idx", "newword.dat"})
-        std::remove((gFolder + name).c_str());
-    rmdir(gFolder.c_str());
-}
-
-// One scratch folder per run, removed at exit.
-const std::string& Folder()
-{
-    if (gFolder.empty())
-    {
-        char pattern[] = "/tmp/zulex-fuzz-course-XXXXXX";
-        if (mkdtemp(pattern) == nullptr)
-            abort();
-        gFolder = std::string(pattern) + "/";
-        std::atexit(RemoveFolder);
-    }
-    return gFolder;
-}
-
-void WritePart(const std::string& path, const uint8_t* data, size_t size)
-{
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        abort();
-    if (size > 0)
-        std::fwrite(data, 1, size, file);
-    std::fclose(file);
-}
 
 void ReadEveryClip(const CCourseOper& course)
 {
@@ -68,7 +33,7 @@ bool SameTexts(const CWordInfo& a, const CWordInfo& b)
 
 void SaveAndCompare(const CCourseOper& loaded)
 {
-    const std::string& folder = Folder();
+    const std::string& folder = CourseInput::Folder();
     std::remove((folder + "newword.idx").c_str());
     std::remove((folder + "newword.dat").c_str());
     CCourseOper book("newword", folder.c_str());
@@ -91,18 +56,9 @@ void SaveAndCompare(const CCourseOper& loaded)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size < 4)
+    if (!CourseInput::Write(data, size))
         return 0;
-    size_t indexSize = data[0] | (data[1] << 8);
-    size_t dataSize = data[2] | (data[3] << 8);
-    data += 4;
-    size -= 4;
-    indexSize = indexSize < size ? indexSize : size;
-    dataSize = dataSize < size - indexSize ? dataSize : size - indexSize;
-    const std::string& folder = Folder();
-    WritePart(folder + "c.idx", data, indexSize);
-    WritePart(folder + "c.dat", data + indexSize, dataSize);
-    WritePart(folder + "c.pro", data + indexSize + dataSize, size - indexSize - dataSize);
+    const std::string& folder = CourseInput::Folder();
 
     CCourseOper course("c", folder.c_str());
     course.LoadRange(1, 3);
