@@ -1,5 +1,8 @@
 #include "CourseCommands.h"
 
+#include "CourseOper.h"
+#include "ZuFile.h"
+
 #include <cstring>
 
 namespace
@@ -71,4 +74,17 @@ int RunCourseTool(const TArgs& args, const TToolStreams& io)
         return KUsageError;
     }
     return command->iRun(TArgs(args.begin() + 1, args.end()), io);
+}
+
+bool LoadWholeCourse(CCourseOper& course, const TToolStreams& io)
+{
+    // Also finishes a save that was interrupted.
+    CCourseOper::GetCourseWordCount(course.Name(), course.Folder());
+    if (!CZuFile::FileExist(course.IndexPath()))
+    {
+        std::fprintf(io.iErr, "zulex-course: %s cannot be opened\n", Str(course.IndexPath()));
+        return false;
+    }
+    course.LoadAll();
+    return true;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class CCourseOper;
+
 typedef std::vector<std::string> TArgs;
 
 // Where a command writes: its result to iOut, messages and progress to iErr.
@@ -29,6 +31,10 @@ int RunBuildCommand(const TArgs& args, const TToolStreams& io);
 int RunDumpCommand(const TArgs& args, const TToolStreams& io);
 int RunInfoCommand(const TArgs& args, const TToolStreams& io);
 int RunSayCommand(const TArgs& args, const TToolStreams& io);
+
+// Reads every word of an existing course, finishing a save that was interrupted; when the course has no
+// index, says so on io.iErr and returns false.
+bool LoadWholeCourse(CCourseOper& course, const TToolStreams& io);
 
 // Picks the command named by args[0] and runs it with the rest; prints the usage for none or an unknown one.
 int RunCourseTool(const TArgs& args, const TToolStreams& io);

@@ -3,7 +3,6 @@
 #include "CourseOper.h"
 #include "CoursePath.h"
 #include "WordInfo.h"
-#include "ZuFile.h"
 
 namespace
 {
@@ -30,14 +29,8 @@ int RunDumpCommand(const TArgs& args, const TToolStreams& io)
         return CommandUsageError("dump", io);
     TCoursePath path(args[0]);
     CCourseOper course(path.iName.c_str(), path.iFolder.c_str());
-    // Also finishes a save that was interrupted.
-    CCourseOper::GetCourseWordCount(course.Name(), course.Folder());
-    if (!CZuFile::FileExist(course.IndexPath()))
-    {
-        std::fprintf(io.iErr, "zulex-course: %s cannot be opened\n", Str(course.IndexPath()));
+    if (!LoadWholeCourse(course, io))
         return 1;
-    }
-    course.LoadAll();
     for (int i = 0; i < course.WordCount(); ++i)
     {
         const CWordInfo& word = *course.Word(i);

@@ -6,7 +6,6 @@
 #include "WordInfo.h"
 #include "ZuAudio.h"
 #include "ZuBuffer.h"
-#include "ZuFile.h"
 
 #include <chrono>
 #include <cstdio>
@@ -127,14 +126,8 @@ int RunSayCommand(const TArgs& args, const TToolStreams& io)
         return CommandUsageError("say", io);
     TCoursePath path(say.iCourse);
     CCourseOper course(path.iName.c_str(), path.iFolder.c_str());
-    // Also finishes a save that was interrupted.
-    CCourseOper::GetCourseWordCount(course.Name(), course.Folder());
-    if (!CZuFile::FileExist(course.IndexPath()))
-    {
-        std::fprintf(io.iErr, "zulex-course: %s cannot be opened\n", Str(course.IndexPath()));
+    if (!LoadWholeCourse(course, io))
         return 1;
-    }
-    course.LoadAll();
     const CWordInfo* word = FindWord(course, say.iWord);
     if (word == nullptr)
     {
