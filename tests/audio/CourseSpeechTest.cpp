@@ -1,7 +1,9 @@
 // Pronunciations as the course builder makes them, played through the audio player: the sound handed to
-// the output follows, 20 ms by 20 ms, the loudness of what espeak-ng said for the word.
+// the output follows, 20 ms by 20 ms, the loudness of what espeak-ng said for the word: for its
+// transcription when the list gives one, for its text when it does not.
 #include "CourseBuilder.h"
 #include "CourseOper.h"
+#include "EspeakPhonemes.h"
 #include "SpeechClip.h"
 #include "SpeechSynth.h"
 #include "ToolTestUtil.h"
@@ -47,16 +49,28 @@ std::vector<float> Played(const CCourseOper& course, const CWordInfo& word)
     return samples;
 }
 
-// espeak-ng's sound for the word, brought to 8000 Hz and trimmed and levelled the way the builder does
-// before it encodes.
-std::vector<float> Synthesised(const std::string& word)
+struct TListedWord
+{
+    std::string iWord;
+    std::string iPhonetic;
+};
+
+// espeak-ng's sound for the word, from its transcription or else its text, brought to 8000 Hz and trimmed
+// and levelled the way the builder does before it encodes.
+std::vector<float> Synthesised(const TListedWord& word)
 {
     CSpeechSynth synth;
     std::vector<float> spoken;
     std::vector<float> source;
     std::string error;
-    if (!synth.Open(CSpeechSynth::KDefaultVoice) || !synth.Speak(word, spoken) ||
-        !CSpeechClip::Resample(spoken, synth.SampleRate(), source, error))
+    std::string phonemes;
+    std::string unknown;
+    if (!synth.Open(CSpeechSynth::KDefaultVoice))
+        return std::vector<float>();
+    bool said = word.iPhonetic.empty() ? synth.Speak(word.iWord, spoken)
+                                       : CEspeakPhonemes::FromIpa(word.iPhonetic, phonemes, unknown) &&
+                                             synth.SpeakPhonemes(phonemes, spoken);
+    if (!said || !CSpeechClip::Resample(spoken, synth.SampleRate(), source, error))
         return std::vector<float>();
     CSpeechClip::TrimSilence(source);
     CSpeechClip::Normalise(source);
@@ -75,11 +89,15 @@ std::vector<float> FrameEnergies(const std::vector<float>& samples)
 
 TEST(CourseSpeech, PlayedPronunciationsFollowTheSynthesisedWord)
 {
-    const std::vector<std::string> words = {"window", "beautiful", "yesterday", "good morning"};
+    const std::vector<TListedWord> words = {{"window", ""},
+                                            {"beautiful", "/ˈbjuːtɪfl/"},
+                                            {"yesterday", ""},
+                                            {"close", "/ˈkləʊz/"},
+                                            {"good morning", "/ˌgʊd ˈmɔːnɪŋ/"}};
     CTempFolder folder;
     std::string list;
-    for (const std::string& word : words)
-        list += word + "\t\tn.\tn. " + word + "\n";
+    for (const TListedWord& word : words)
+        list += word.iWord + "\t" + word.iPhonetic + "\tn.\tn. " + word.iWord + "\n";
     WriteText(folder.File("speech.tsv"), list);
     FILE* messages = std::tmpfile();
     CCourseBuilder builder(CCourseBuilder::TOptions(), messages);
@@ -94,8 +112,9 @@ TEST(CourseSpeech, PlayedPronunciationsFollowTheSynthesisedWord)
     {
         const CWordInfo& word = *course.Word(i);
         std::string text(Str(word.iWord));
+        ASSERT_EQ(words[i].iWord, text);
         std::vector<float> played = Played(course, word);
-        std::vector<float> source = Synthesised(text);
+        std::vector<float> source = Synthesised(words[i]);
         ASSERT_FALSE(source.empty()) << text;
         // Whole frames of the trimmed sound, the last one filled up with silence.
         ASSERT_EQ(played.size(), (source.size() + KFrameSamples - 1) / KFrameSamples * KFrameSamples) << text;

@@ -1,10 +1,10 @@
 // The word books the build leaves in build/out/course/: the course list, every book whole and equal to
-// its source, and a sample of the pronunciations listened to by machine: decoded, measured and compared
-// with what espeak-ng says for the word.
-#include "AmrFormat.h"
+// its source, every transcription spoken as written, and a sample of the pronunciations listened to by
+// machine: decoded, measured and compared with what espeak-ng says for the word's transcription.
 #include "CourseChecker.h"
 #include "CourseOper.h"
-#include "SpeechClip.h"
+#include "EspeakPhonemes.h"
+#include "PhoneticStyle.h"
 #include "SpeechSynth.h"
 #include "ToolTestUtil.h"
 #include "WordInfo.h"
@@ -53,16 +53,10 @@ std::string Slurp(const std::string& path)
     return text.str();
 }
 
-// espeak-ng saying word now, through the same encoding and back.
-std::vector<float> Reference(CSpeechSynth& synth, const std::string& word)
+// espeak-ng saying a book's transcription now (never the word's text).
+std::vector<float> Reference(CSpeechSynth& synth, const std::string& phonetic)
 {
-    std::vector<float> spoken;
-    TClipBytes clip;
-    CSpeechClip maker;
-    if (!synth.Speak(word, spoken) || !maker.Make(spoken, synth.SampleRate(), clip))
-        return std::vector<float>();
-    CAmrFormat::Scramble(clip);
-    return DecodeAmr(clip.data(), static_cast<int>(clip.size()));
+    return SpokenClip(synth, "", phonetic);
 }
 
 // The correlation of two envelopes, the second shifted by up to two frames either way.
@@ -77,6 +71,72 @@ double BestCorrelation(const std::vector<float>& a, const std::vector<float>& b)
                          Correlation(a, std::vector<float>(b.begin() + static_cast<long>(shift), b.end())));
     }
     return best;
+}
+
+typedef std::vector<std::string> TSymbols;
+
+TSymbols Symbols(const std::string& text)
+{
+    TSymbols symbols;
+    for (size_t i = 0; i < text.size();)
+    {
+        unsigned char lead = static_cast<unsigned char>(text[i]);
+        size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        symbols.push_back(text.substr(i, length));
+        i += length;
+    }
+    return symbols;
+}
+
+bool IsVowel(const std::string& symbol)
+{
+    static const std::string vowels[] = {"i", "ɪ", "e", "æ", "a", "ɑ", "ɒ",
+                                         "ɔ", "ʊ", "u", "ʌ", "ə", "ɜ", "o"};
+    return std::find(std::begin(vowels), std::end(vowels), symbol) != std::end(vowels);
+}
+
+// A transcription reduced to what makes a difference to the ear: the weak i (which espeak-ng names ɪ
+// inside a word) written ɪ, n before k or g written ŋ (espeak-ng's assimilation, as in "include"), and each
+// stress mark kept with the number of the syllable it stresses rather than its place among consonants.
+std::string Heard(const std::string& transcription)
+{
+    TSymbols symbols = Symbols(transcription);
+    std::string sounds;
+    std::string stresses;
+    int syllables = 0;
+    for (size_t i = 0; i < symbols.size(); ++i)
+    {
+        std::string symbol = symbols[i];
+        size_t after = i + 1;
+        while (after < symbols.size() && (symbols[after] == "ˈ" || symbols[after] == "ˌ"))
+            ++after;
+        std::string next = after < symbols.size() ? symbols[after] : std::string();
+        // A mark counts the syllables before its own, wherever it stands among the consonants between.
+        if (symbol == "ˈ" || symbol == "ˌ")
+        {
+            stresses += symbol + std::to_string(syllables);
+            continue;
+        }
+        if (IsVowel(symbol) && (i == 0 || !IsVowel(symbols[i - 1])))
+            ++syllables;
+        if (symbol == "i" && next != "ː")
+            symbol = "ɪ";
+        else if (symbol == "n" && (next == "k" || next == "g"))
+            symbol = "ŋ";
+        sounds += symbol;
+    }
+    return sounds + " " + stresses;
+}
+
+// The other British reading a book's note gives ("形容词读 /ˈkləʊs/"), or "" for none or an American one.
+std::string OtherReading(const std::string& note)
+{
+    size_t reads = note.find("读 /");
+    if (reads == std::string::npos || note.rfind("美", reads) != std::string::npos)
+        return std::string();
+    size_t start = reads + std::string("读 ").size();
+    size_t end = note.find('/', start + 1);
+    return end == std::string::npos ? std::string() : note.substr(start, end - start + 1);
 }
 
 } // namespace
@@ -135,6 +195,93 @@ TEST(BundledBooks, EveryBookIsWholeAndDumpsBackToItsSource)
     }
 }
 
+TEST(BundledBooks, EveryTranscriptionIsSpokenAsWritten)
+{
+    CSpeechSynth synth;
+    ASSERT_TRUE(synth.Open(CSpeechSynth::KDefaultVoice)) << synth.Error();
+    int words = 0;
+    int exact = 0;
+    int alike = 0;
+    for (const TBook& book : ListedBooks())
+    {
+        CWordList list;
+        ASSERT_TRUE(list.Load(KSources + book.iFile + ".tsv"));
+        for (const TWordLine& line : list.Lines())
+        {
+            ++words;
+            std::string phonemes;
+            std::string unknown;
+            ASSERT_TRUE(CEspeakPhonemes::FromIpa(line.iPhonetic, phonemes, unknown))
+                << book.iFile << ":" << line.iLine << ": " << line.iPhonetic << " '" << unknown << "'";
+            // What espeak-ng says it says, written as the books write.
+            std::string said = CPhoneticStyle::FromEspeak(synth.PhonemesIpa(phonemes));
+            if (said == line.iPhonetic)
+            {
+                ++exact;
+                continue;
+            }
+            EXPECT_EQ(Heard(line.iPhonetic), Heard(said))
+                << book.iFile << ":" << line.iLine << ": " << line.iWord << " " << phonemes;
+            alike += Heard(line.iPhonetic) == Heard(said);
+            std::printf("  %-14s book %-18s said %s\n", line.iWord.c_str(), line.iPhonetic.c_str(),
+                        said.c_str());
+        }
+    }
+    std::printf("%d transcriptions: %d said exactly as written, %d differing only in the weak i, n before k "
+                "or g, or the place of a stress mark within its syllable\n",
+                words, exact, alike);
+    EXPECT_GE(exact, words * 95 / 100);
+}
+
+TEST(BundledBooks, WordsSayTheirBooksReadingRatherThanAnother)
+{
+    // Words that espeak-ng, reading their text, says otherwise than their books.
+    const std::vector<std::string> misreadByText = {"close",   "live",     "use",     "increase",
+                                                    "husband", "trousers", "banknote"};
+    CSpeechSynth synth;
+    ASSERT_TRUE(synth.Open(CSpeechSynth::KDefaultVoice)) << synth.Error();
+    int checked = 0;
+    int misread = 0;
+    for (const TBook& book : ListedBooks())
+    {
+        CCourseOper course(book.iFile.c_str(), KCourses.c_str());
+        course.LoadAll();
+        for (int i = 0; i < course.WordCount(); ++i)
+        {
+            const CWordInfo& word = *course.Word(i);
+            std::string text = word.iWord.PtrZ();
+            std::string phonetic = word.iPhonetic.PtrZ();
+            // The other reading a note gives ("形容词读 /ˈkləʊs/"), and espeak-ng's reading of the text.
+            std::vector<std::pair<std::string, std::vector<float>>> others;
+            std::string other = OtherReading(word.iPhoneticNote.PtrZ());
+            if (!other.empty())
+                others.push_back({other, Reference(synth, other)});
+            if (std::find(misreadByText.begin(), misreadByText.end(), text) != misreadByText.end())
+            {
+                others.push_back({"(its text)", SpokenClip(synth, text, "")});
+                ++misread;
+            }
+            if (others.empty())
+                continue;
+            std::vector<std::vector<float>> clip = Spectrogram(CourseClip(course, word));
+            std::vector<std::vector<float>> own = Spectrogram(Reference(synth, phonetic));
+            ASSERT_FALSE(clip.empty() || own.empty()) << text;
+            double toOwn = SpectralDistance(clip, own);
+            std::printf("  %-10s %s %.1f dB", text.c_str(), phonetic.c_str(), toOwn);
+            for (const auto& reading : others)
+            {
+                double toOther = SpectralDistance(clip, Spectrogram(reading.second));
+                EXPECT_LT(toOwn, toOther) << text << " " << phonetic << " sounds like " << reading.first;
+                std::printf(", %s %.1f dB", reading.first.c_str(), toOther);
+            }
+            std::printf("\n");
+            ++checked;
+        }
+    }
+    EXPECT_EQ(static_cast<int>(misreadByText.size()), misread);
+    EXPECT_GE(checked, 10);
+}
+
 TEST(BundledBooks, SampledPronunciationsSayTheirWords)
 {
     CSpeechSynth synth;
@@ -158,11 +305,7 @@ TEST(BundledBooks, SampledPronunciationsSayTheirWords)
         {
             const CWordInfo& word = *course.Word(i);
             std::string text = word.iWord.PtrZ();
-            int length = 0;
-            char* clip = course.ReadSpeech(word, length);
-            ASSERT_NE(nullptr, clip) << text;
-            std::vector<float> decoded = DecodeAmr(reinterpret_cast<unsigned char*>(clip), length);
-            delete[] clip;
+            std::vector<float> decoded = CourseClip(course, word);
             ASSERT_FALSE(decoded.empty()) << text;
 
             // Length: a word or short phrase takes a fifth of a second to three seconds.
@@ -187,8 +330,10 @@ TEST(BundledBooks, SampledPronunciationsSayTheirWords)
             EXPECT_GE(voiced, static_cast<int>(envelope.size()) / 3) << text;
 
             // It says its word: about the same length and the same loudness contour as espeak-ng speaking
-            // the word now (espeak-ng varies its delivery a little from one call to the next).
-            std::vector<float> reference = Reference(synth, text);
+            // the word's transcription now (espeak-ng varies its delivery a little from one call to the
+            // next).
+            std::vector<float> reference = Reference(synth, word.iPhonetic.PtrZ());
+            ASSERT_FALSE(reference.empty()) << text;
             std::vector<float> referenceEnvelope = Envelope(reference, 160);
             EXPECT_NEAR(static_cast<double>(referenceEnvelope.size()), static_cast<double>(envelope.size()),
                         3)

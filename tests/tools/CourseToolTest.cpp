@@ -2,6 +2,7 @@
 // leaves behind.
 #include "AmrFormat.h"
 #include "CourseOper.h"
+#include "SpeechSynth.h"
 #include "ToolTestUtil.h"
 #include "WordInfo.h"
 
@@ -277,4 +278,50 @@ TEST(CourseTool, TheInstalledProgramRuns)
     EXPECT_NE(std::string::npos, Slurp(folder.File("dump.tsv")).find("bank\t/ˈbæŋk/"));
     std::string bad = tool + " dump " + folder.File("nothing") + " 2>/dev/null";
     EXPECT_NE(0, std::system(bad.c_str()));
+}
+
+TEST(CourseTool, WordsAreSpokenFromTheirTranscription)
+{
+    CTempFolder folder;
+    // The transcription, not the text, is what is said: this "tomato" sounds like "bank".
+    WriteText(folder.File("words.tsv"), "tomato\t/ˈbæŋk/\tn.\tn. 番茄\n"
+                                        "kaput\t/kəˈpʊɸ/\tadj.\tadj. 坏了的\n"
+                                        "window\t\tn.\tn. 窗户\n");
+    TToolRun build = RunTool({"build", folder.File("words.tsv"), folder.File("words")});
+    ASSERT_EQ(0, build.iStatus) << build.iErr;
+    // A symbol espeak-ng has no phoneme for: a warning naming the line, and the word's text is said.
+    EXPECT_EQ(folder.File("words.tsv") + ":2: warning: phonetic /kəˈpʊɸ/: espeak-ng has no phoneme for 'ɸ' "
+                                         "(U+0278); 'kaput' is spoken from its text\n",
+              build.iErr);
+
+    CCourseOper course("words", folder.Path().c_str());
+    course.LoadAll();
+    ASSERT_EQ(3, course.WordCount());
+    CSpeechSynth synth;
+    ASSERT_TRUE(synth.Open(CSpeechSynth::KDefaultVoice)) << synth.Error();
+    auto distance = [&](int word, const std::string& text, const std::string& phonetic)
+    {
+        return SpectralDistance(Spectrogram(CourseClip(course, *course.Word(word))),
+                                Spectrogram(SpokenClip(synth, text, phonetic)));
+    };
+    EXPECT_LT(distance(0, "", "/ˈbæŋk/"), distance(0, "tomato", ""));
+    EXPECT_LT(distance(1, "kaput", ""), distance(1, "", "/kəˈpʊ/"));
+    // A phonetic filled in by espeak-ng: the word's text is said.
+    EXPECT_LT(distance(2, "window", ""), distance(2, "", "/ˈwɪndəʊz/"));
+}
+
+TEST(CourseTool, TooManyUnknownSymbolsAreCounted)
+{
+    CTempFolder folder;
+    std::string list;
+    for (int i = 0; i < 60; ++i)
+        list += "word" + std::to_string(i) + "\t/ˈwɜːɸ/\tn.\tn. 词\n";
+    WriteText(folder.File("words.tsv"), list);
+    TToolRun build = RunTool({"build", folder.File("words.tsv"), folder.File("words")});
+    ASSERT_EQ(0, build.iStatus) << build.iErr;
+    EXPECT_NE(std::string::npos, build.iErr.find("words.tsv:50: warning: "));
+    EXPECT_EQ(std::string::npos, build.iErr.find("words.tsv:51: warning: "));
+    EXPECT_NE(std::string::npos,
+              build.iErr.find("words.tsv: warning: 10 more words are spoken from their text"));
+    EXPECT_EQ(0, RunTool({"info", "--check", folder.File("words")}).iStatus);
 }

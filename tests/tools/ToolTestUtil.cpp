@@ -1,6 +1,11 @@
 #include "ToolTestUtil.h"
 
 #include "AmrFormat.h"
+#include "CourseOper.h"
+#include "EspeakPhonemes.h"
+#include "SpeechClip.h"
+#include "SpeechSynth.h"
+#include "WordInfo.h"
 
 #include <opencore-amrnb/interf_dec.h>
 
@@ -89,6 +94,32 @@ std::vector<float> DecodeAmr(const unsigned char* clip, int length)
     }
     Decoder_Interface_exit(decoder);
     return samples;
+}
+
+std::vector<float> CourseClip(const CCourseOper& course, const CWordInfo& word)
+{
+    int length = 0;
+    char* clip = course.ReadSpeech(word, length);
+    if (clip == nullptr)
+        return std::vector<float>();
+    std::vector<float> decoded = DecodeAmr(reinterpret_cast<unsigned char*>(clip), length);
+    delete[] clip;
+    return decoded;
+}
+
+std::vector<float> SpokenClip(CSpeechSynth& synth, const std::string& word, const std::string& phonetic)
+{
+    std::vector<float> spoken;
+    std::string phonemes;
+    std::string unknown;
+    bool said = CEspeakPhonemes::FromIpa(phonetic, phonemes, unknown) ? synth.SpeakPhonemes(phonemes, spoken)
+                                                                      : synth.Speak(word, spoken);
+    TClipBytes clip;
+    CSpeechClip maker;
+    if (!said || !maker.Make(spoken, synth.SampleRate(), clip))
+        return std::vector<float>();
+    CAmrFormat::Scramble(clip);
+    return DecodeAmr(clip.data(), static_cast<int>(clip.size()));
 }
 
 std::vector<float> Envelope(const std::vector<float>& samples, int frameSamples)

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+class CCourseOper;
+class CSpeechSynth;
+class CWordInfo;
+
 struct TToolRun
 {
     int iStatus;
@@ -27,6 +31,11 @@ std::vector<unsigned char> MakeWav(const std::vector<short>& samples, int rate, 
 
 // Decodes a plain (unscrambled) AMR clip with opencore-amrnb; empty when it is not one.
 std::vector<float> DecodeAmr(const unsigned char* clip, int length);
+// A word's clip in a course, decoded; empty when it has none.
+std::vector<float> CourseClip(const CCourseOper& course, const CWordInfo& word);
+// espeak-ng saying a word now as the builder has it said, from its transcription (from its text when the
+// transcription is empty or not understood), made into a clip and decoded; empty when nothing was said.
+std::vector<float> SpokenClip(CSpeechSynth& synth, const std::string& word, const std::string& phonetic);
 
 // RMS per frame of frameSamples samples.
 std::vector<float> Envelope(const std::vector<float>& samples, int frameSamples);

@@ -1,6 +1,7 @@
 #include "CourseBuilder.h"
 
 #include "CourseOper.h"
+#include "EspeakPhonemes.h"
 #include "PhoneticStyle.h"
 #include "ProgressBar.h"
 #include "SpeechClip.h"
@@ -17,7 +18,7 @@
 namespace
 {
 
-// After this many problems the rest are only counted.
+// After this many problems, or this many warnings, the rest are only counted.
 const int KMaxReported = 50;
 
 std::string FolderOf(const std::string& path)
@@ -49,10 +50,23 @@ bool NeedsSynth(const CWordList& list, bool speech)
     return false;
 }
 
+// A symbol as a warning shows it: itself and its code point, which tells apart look-alikes.
+std::string Described(const std::string& symbol)
+{
+    unsigned int code = static_cast<unsigned char>(symbol[0]);
+    int extra = code < 0xC0 ? 0 : code < 0xE0 ? 1 : code < 0xF0 ? 2 : 3;
+    code &= extra == 0 ? 0x7F : 0x3F >> extra;
+    for (int i = 1; i <= extra && i < static_cast<int>(symbol.size()); ++i)
+        code = code << 6 | (static_cast<unsigned char>(symbol[i]) & 0x3F);
+    char number[16];
+    std::snprintf(number, sizeof number, "U+%04X", code);
+    return "'" + symbol + "' (" + number + ")";
+}
+
 } // namespace
 
 CCourseBuilder::CCourseBuilder(const TOptions& options, FILE* messages)
-    : iOptions(options), iMessages(messages), iErrors(0)
+    : iOptions(options), iMessages(messages), iErrors(0), iWarnings(0)
 {
     if (iOptions.iVoice.empty())
         iOptions.iVoice = CSpeechSynth::KDefaultVoice;
@@ -69,11 +83,19 @@ void CCourseBuilder::Report(int line, const std::string& message)
         std::fprintf(iMessages, "%s: %s\n", iListPath.c_str(), message.c_str());
 }
 
+void CCourseBuilder::Warn(int line, const std::string& message)
+{
+    ++iWarnings;
+    if (iWarnings <= KMaxReported)
+        std::fprintf(iMessages, "%s:%d: warning: %s\n", iListPath.c_str(), line, message.c_str());
+}
+
 int CCourseBuilder::Build(const std::string& listPath, const std::string& folder, const std::string& name)
 {
     iListPath = listPath;
     iListFolder = FolderOf(listPath);
     iErrors = 0;
+    iWarnings = 0;
 
     CWordList list;
     list.Load(listPath);
@@ -101,17 +123,45 @@ int CCourseBuilder::Build(const std::string& listPath, const std::string& folder
         Report(0, synth.Error());
         return -1;
     }
+    // Taken before the empty phonetics are filled in: those are spoken from the word's text.
+    std::vector<std::string> phonemes = SpokenPhonemes(list);
     if (!FillPhonetics(list, synth))
         return -1;
 
     std::string speechPath = CCourseOper(name.c_str(), folder.c_str()).NewSpeechPath().PtrZ();
     std::vector<std::pair<int, int>> clips(list.Lines().size(), std::make_pair(0, 0));
-    if (!WriteSpeech(list, synth, speechPath, clips) || !WriteCourse(list, folder, name, clips))
+    if (!WriteSpeech(list, synth, phonemes, speechPath, clips) || !WriteCourse(list, folder, name, clips))
     {
         CZuFile::FileDelete(speechPath.c_str());
         return -1;
     }
     return static_cast<int>(list.Lines().size());
+}
+
+std::vector<std::string> CCourseBuilder::SpokenPhonemes(const CWordList& list)
+{
+    std::vector<std::string> phonemes(list.Lines().size());
+    if (!iOptions.iSpeech)
+        return phonemes;
+    for (size_t i = 0; i < list.Lines().size(); ++i)
+    {
+        const TWordLine& line = list.Lines()[i];
+        if (line.iPhonetic.empty() || !line.iSoundFile.empty())
+            continue;
+        std::string unknown;
+        if (CEspeakPhonemes::FromIpa(line.iPhonetic, phonemes[i], unknown))
+            continue;
+        if (unknown.empty())
+            Warn(line.iLine, "phonetic " + line.iPhonetic + " has no sounds; '" + line.iWord +
+                                 "' is spoken from its text");
+        else
+            Warn(line.iLine, "phonetic " + line.iPhonetic + ": espeak-ng has no phoneme for " +
+                                 Described(unknown) + "; '" + line.iWord + "' is spoken from its text");
+    }
+    if (iWarnings > KMaxReported)
+        std::fprintf(iMessages, "%s: warning: %d more words are spoken from their text\n", iListPath.c_str(),
+                     iWarnings - KMaxReported);
+    return phonemes;
 }
 
 bool CCourseBuilder::FillPhonetics(CWordList& list, CSpeechSynth& synth)
@@ -134,7 +184,20 @@ bool CCourseBuilder::FillPhonetics(CWordList& list, CSpeechSynth& synth)
     return iErrors == 0;
 }
 
-bool CCourseBuilder::WriteSpeech(CWordList& list, CSpeechSynth& synth, const std::string& speechPath,
+bool CCourseBuilder::Speak(CSpeechSynth& synth, const TWordLine& line, const std::string& phonemes,
+                           std::vector<float>& samples)
+{
+    if (phonemes.empty())
+        return synth.Speak(line.iWord, samples);
+    if (synth.SpeakPhonemes(phonemes, samples))
+        return true;
+    Warn(line.iLine, "espeak-ng could not speak the phonetic " + line.iPhonetic + "; '" + line.iWord +
+                         "' is spoken from its text");
+    return synth.Speak(line.iWord, samples);
+}
+
+bool CCourseBuilder::WriteSpeech(CWordList& list, CSpeechSynth& synth,
+                                 const std::vector<std::string>& phonemes, const std::string& speechPath,
                                  std::vector<std::pair<int, int>>& clips)
 {
     CZuFile speech;
@@ -168,7 +231,7 @@ bool CCourseBuilder::WriteSpeech(CWordList& list, CSpeechSynth& synth, const std
             samples = wave.Samples();
             rate = wave.SampleRate();
         }
-        else if (!synth.Speak(line.iWord, samples))
+        else if (!Speak(synth, line, phonemes[i], samples))
         {
             Report(line.iLine, "espeak-ng could not speak '" + line.iWord + "'");
             continue;

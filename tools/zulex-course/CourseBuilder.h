@@ -5,12 +5,16 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 class CSpeechSynth;
 
 // Builds a course from a word list: fills empty phonetics from espeak-ng, makes the pronunciation clips,
-// and writes NAME.idx, NAME.dat and NAME.pro. Everything is written under temporary names first and
-// renamed at the end, so a failed build leaves the folder as it was.
+// and writes NAME.idx, NAME.dat and NAME.pro. A word is spoken from the phonetic its list gives, so that
+// the learner hears what they read; from its text when the list gives none (espeak-ng then fills it in)
+// or when the phonetic holds a symbol espeak-ng has no phoneme for (with a warning). Everything is written
+// under temporary names first and renamed at the end, so a failed build leaves the folder as it was.
 class CCourseBuilder
 {
 public:
@@ -27,9 +31,13 @@ public:
 
 private:
     void Report(int line, const std::string& message);
+    void Warn(int line, const std::string& message);
+    std::vector<std::string> SpokenPhonemes(const CWordList& list);
     bool FillPhonetics(CWordList& list, CSpeechSynth& synth);
-    bool WriteSpeech(CWordList& list, CSpeechSynth& synth, const std::string& speechPath,
-                     std::vector<std::pair<int, int>>& clips);
+    bool Speak(CSpeechSynth& synth, const TWordLine& line, const std::string& phonemes,
+               std::vector<float>& samples);
+    bool WriteSpeech(CWordList& list, CSpeechSynth& synth, const std::vector<std::string>& phonemes,
+                     const std::string& speechPath, std::vector<std::pair<int, int>>& clips);
     bool WriteCourse(const CWordList& list, const std::string& folder, const std::string& name,
                      const std::vector<std::pair<int, int>>& clips);
 
@@ -38,6 +46,7 @@ private:
     std::string iListPath;
     std::string iListFolder;
     int iErrors;
+    int iWarnings;
 };
 
 #endif // COURSEBUILDER_H

@@ -2,6 +2,7 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -83,10 +84,53 @@ std::string CSpeechSynth::Ipa(const std::string& text)
 
 bool CSpeechSynth::Speak(const std::string& text, std::vector<float>& samples)
 {
+    return Synthesise(text, 0, samples);
+}
+
+bool CSpeechSynth::SpeakPhonemes(const std::string& phonemes, std::vector<float>& samples)
+{
+    if (phonemes.find("]]") != std::string::npos)
+    {
+        samples.clear();
+        return false;
+    }
+    return Synthesise("[[" + phonemes + "]]", espeakPHONEMES, samples);
+}
+
+std::string CSpeechSynth::PhonemesIpa(const std::string& phonemes)
+{
+    char* traced = nullptr;
+    size_t size = 0;
+    FILE* trace = open_memstream(&traced, &size);
+    if (trace == nullptr)
+        return std::string();
+    espeak_SetPhonemeTrace(espeakPHONEMES_IPA, trace);
+    std::vector<float> samples;
+    bool spoken = SpeakPhonemes(phonemes, samples);
+    espeak_SetPhonemeTrace(0, nullptr);
+    std::fclose(trace);
+    std::string ipa;
+    // One line per clause; words separated by spaces.
+    for (size_t i = 0; spoken && i < size; ++i)
+    {
+        bool space = traced[i] == ' ' || traced[i] == '\n';
+        if (!space)
+            ipa += traced[i];
+        else if (!ipa.empty() && ipa.back() != ' ')
+            ipa += ' ';
+    }
+    std::free(traced);
+    while (!ipa.empty() && ipa.back() == ' ')
+        ipa.pop_back();
+    return ipa;
+}
+
+bool CSpeechSynth::Synthesise(const std::string& input, unsigned int flags, std::vector<float>& samples)
+{
     samples.clear();
     gSamples = &samples;
-    espeak_ERROR result =
-        espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
+    espeak_ERROR result = espeak_Synth(input.c_str(), input.size() + 1, 0, POS_CHARACTER, 0,
+                                       espeakCHARS_UTF8 | flags, nullptr, nullptr);
     gSamples = nullptr;
     return result == EE_OK && !samples.empty();
 }

@@ -23,13 +23,21 @@ public:
 
     // espeak-ng's IPA for text, words separated by spaces.
     std::string Ipa(const std::string& text);
-    // Speaks text into samples (-1 to 1) at SampleRate(); false when nothing was produced.
+    // Speaks text into samples (-1 to 1) at SampleRate(); false when nothing was produced. Text is read
+    // as text: brackets in it are not taken for phonemes.
     bool Speak(const std::string& text, std::vector<float>& samples);
+    // Speaks phoneme mnemonics (as CEspeakPhonemes makes them) into samples; false when nothing was
+    // produced or the mnemonics could close the phoneme brackets.
+    bool SpeakPhonemes(const std::string& phonemes, std::vector<float>& samples);
+    // espeak-ng's IPA for what it says for the phoneme mnemonics (found by saying them).
+    std::string PhonemesIpa(const std::string& phonemes);
     int SampleRate() const { return iSampleRate; }
 
 private:
     CSpeechSynth(const CSpeechSynth&) = delete;
     CSpeechSynth& operator=(const CSpeechSynth&) = delete;
+
+    bool Synthesise(const std::string& input, unsigned int flags, std::vector<float>& samples);
 
     bool iOpen;
     int iSampleRate;
