@@ -296,4 +296,79 @@ TEST(MessageProcessor, TheTimerManagerMayGoFirst)
     EXPECT_EQ(0, clock.TimerCount());
 }
 
+TEST_F(MessageProcessorTest, AReceiverDeletedWithMessagesQueuedGetsNoneOfThem)
+{
+    auto* doomed = new CRecordingReceiver("doomed", &iLog);
+    Post(doomed, KClick, 1);
+    Post(&iView, KClick, 2);
+    Post(doomed, KClick, 3);
+    Post(nullptr, EZuMsgDraw);
+    Post(doomed, KClick, 4);
+    delete doomed;
+    EXPECT_EQ(2, iProcessor.GetQueueCount());
+
+    // Under AddressSanitizer a message reaching the deleted receiver would be a use after free.
+    for (int i = 0; i < 5; ++i)
+        Tick();
+    ASSERT_EQ(2u, iLog.size());
+    EXPECT_EQ("view", iLog[0].iWho);
+    EXPECT_EQ(2u, iLog[0].iParam1);
+    EXPECT_EQ(unsigned(EZuMsgDraw), iLog[1].iType);
+    EXPECT_FALSE(PumpRunning());
+}
+
+TEST_F(MessageProcessorTest, AReceiverDeletedWhileItsOwnMessageIsHandledLosesTheRest)
+{
+    // The handler of one message deletes the receiver of the next ones, as a view switch deletes the old
+    // screen's controls.
+    class CDeleter : public MZuMessageWnd
+    {
+    public:
+        explicit CDeleter(MZuMessageWnd* victim) : iVictim(victim) {}
+        bool HandleMessage(CZuMessage*) override
+        {
+            delete iVictim;
+            iVictim = nullptr;
+            return true;
+        }
+        MZuMessageWnd* iVictim;
+    };
+    auto* victim = new CRecordingReceiver("victim", &iLog);
+    CDeleter deleter(victim);
+    Post(&deleter, KClick);
+    for (int i = 0; i < 40; ++i)
+        Post(victim, KClick, static_cast<unsigned>(i));
+    Post(&iView, KClick, 99);
+    for (int i = 0; i < 5; ++i)
+        Tick();
+    ASSERT_EQ(1u, iLog.size());
+    EXPECT_EQ("view", iLog[0].iWho);
+    EXPECT_EQ(0, iProcessor.GetQueueCount());
+}
+
+TEST(MessageProcessor, ParametersCarryPointersWhole)
+{
+    CZuManualClock clock;
+    CZuTimerManager timers;
+    CZuMessageProcessorImpl processor(&timers);
+    class CPointerReceiver : public MZuMessageWnd
+    {
+    public:
+        bool HandleMessage(CZuMessage* message) override
+        {
+            iSeen = CZuMessage::ParamObject<int>(message->iParam2);
+            return true;
+        }
+        int* iSeen = nullptr;
+    };
+    CPointerReceiver receiver;
+    // A heap address on 64-bit Linux does not fit 32 bits.
+    static int onStack = 0;
+    int* address = &onStack;
+    processor.PostMessageW(new CZuMessage(&receiver, KClick, 0, CZuMessage::MakeParam(address)));
+    clock.Advance(CZuMessageProcessor::KTickMs);
+    EXPECT_EQ(address, receiver.iSeen);
+    EXPECT_EQ(sizeof(void*), sizeof(CZuMessage().iParam1));
+}
+
 } // namespace

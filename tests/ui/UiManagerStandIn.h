@@ -25,7 +25,7 @@ public:
     }
     bool HandleMessage(CZuMessage* message) override
     {
-        iLog->push_back(TReceived{iName, message->iType, message->iParam1});
+        iLog->push_back(TReceived{iName, message->iType, static_cast<unsigned>(message->iParam1)});
         return iHandles;
     }
 

@@ -187,6 +187,38 @@ TEST_F(UiManagerTest, CharacterReplacesTheKeyEventOfItsKey)
     EXPECT_EQ(control->iKeys, expected);
 }
 
+TEST_F(UiManagerTest, TypedCharactersAreMarkedAndNeverActAsKeys)
+{
+    // "p" and "q" have the codes of F1 and F2, "&" and "(" those of Up and Down.
+    CZuControl* root = iWnd->GetWnd();
+    CRecordingControl* first = new CRecordingControl(root);
+    new CRecordingControl(root);
+    first->SetFocus(true);
+    iWnd->iCba->SetCbaData(11, CZuString("Left"), 6, CZuString("Exit"));
+    for (unsigned character : {112u, 113u, 38u, 40u, 39u, 13u})
+        iUi->OnChar(character, 1, 0);
+    Pump();
+    EXPECT_EQ(0, iUi->iExits);
+    EXPECT_TRUE(first->IsFocused());
+    ASSERT_EQ(6u, first->iKeys.size());
+    EXPECT_EQ(first->iKeys[0], (TSeenKey{112, 1}));
+
+    // The key F2 itself still works.
+    iUi->OnKeyDown(113, 1, 0);
+    iUi->OnKeyUp(113, 1, 0);
+    Pump();
+    EXPECT_EQ(1, iUi->iExits);
+}
+
+TEST_F(UiManagerTest, ShowMenuMessageTakesItsAnchorControl)
+{
+    CZuControl* anchor = new CZuControl(iWnd->GetWnd(), true, EZuCtrlPane);
+    anchor->SetRect(CZuRect(150, 120, 190, 140));
+    CZuEnv::Static()->PostMessageW(iUi, EZuMsgShowMenu, 1, CZuMessage::MakeParam(anchor));
+    Pump();
+    EXPECT_EQ(CZuRect(150, 120, 190, 140), iUi->GetMenuBasePos());
+}
+
 TEST_F(UiManagerTest, ReleasedArrowMovesTheFocusOfTheWindowRoot)
 {
     CZuControl* root = iWnd->GetWnd();

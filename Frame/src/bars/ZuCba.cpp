@@ -48,7 +48,7 @@ void CZuCba::SetCbaData(CZuCbaData* data)
 
 bool CZuCba::HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type)
 {
-    if (type != EZuKeyEventKey)
+    if (type != EZuKeyEventKey || !event.IsKey())
         return false;
     int command;
     if (event.iCode == KLeftSoftKey)

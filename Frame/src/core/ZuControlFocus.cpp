@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "ZuKeyCode.h"
+
 void CZuControl::SetFocus(bool focus)
 {
     if (!focus)
@@ -193,7 +195,7 @@ void CZuControl::SetMoveFocusKey(unsigned prevCtrl, unsigned prevRow, unsigned n
 
 bool CZuControl::MoveFocus(const TZuKeyEvent& event, TZuKeyEventType type)
 {
-    if (type != EZuKeyEventKey)
+    if (type != EZuKeyEventKey || !event.IsKey())
         return false;
     if (event.iCode == iPrevCtrlKey)
         return FocusToPrevCtrl();
@@ -208,7 +210,7 @@ bool CZuControl::MoveFocus(const TZuKeyEvent& event, TZuKeyEventType type)
 
 bool CZuControl::ProcessKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type)
 {
-    if (event.iCode != 13)
+    if (!event.IsKey() || event.iCode != EZuKeyEnter)
         return false;
     if (type == EZuKeyEventDown)
     {

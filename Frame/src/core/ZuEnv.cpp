@@ -173,13 +173,13 @@ CZuString CZuEnv::GetPrivatePath()
     return iStatic ? iStatic->iPathSetting->iPrivatePath : CZuString();
 }
 
-void CZuEnv::PostMessageW(MZuMessageWnd* target, unsigned type, unsigned param1, unsigned param2,
+void CZuEnv::PostMessageW(MZuMessageWnd* target, unsigned type, uintptr_t param1, uintptr_t param2,
                           const CZuPoint& point)
 {
     iMsgProcessor->PostMessageW(new CZuMessage(target, type, param1, param2, point));
 }
 
-void CZuEnv::SendMessageW(MZuMessageWnd* target, unsigned type, unsigned param1, unsigned param2)
+void CZuEnv::SendMessageW(MZuMessageWnd* target, unsigned type, uintptr_t param1, uintptr_t param2)
 {
     CZuMessage message(target, type, param1, param2, CZuPoint(0, 0));
     iMsgProcessor->SendMessageW(&message);

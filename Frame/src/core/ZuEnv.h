@@ -1,6 +1,8 @@
 #ifndef ZUENV_H
 #define ZUENV_H
 
+#include <cstdint>
+
 #include "ZuObjectList.h"
 #include "ZuPoint.h"
 #include "ZuString.h"
@@ -56,10 +58,10 @@ public:
     static CZuString GetPrivatePath();
 
     // Queues a message; the queue takes it and delivers it on a later tick.
-    void PostMessageW(MZuMessageWnd* target, unsigned type, unsigned param1, unsigned param2,
+    void PostMessageW(MZuMessageWnd* target, unsigned type, uintptr_t param1, uintptr_t param2,
                       const CZuPoint& point = CZuPoint());
     // Delivers a message at once.
-    void SendMessageW(MZuMessageWnd* target, unsigned type, unsigned param1, unsigned param2);
+    void SendMessageW(MZuMessageWnd* target, unsigned type, uintptr_t param1, uintptr_t param2);
 
     void SetUiManager(CZuUiManager* manager) { iUiManager = manager; }
 

@@ -11,11 +11,16 @@ enum TZuKeyEventType
 };
 
 // A key event: the key code (TZuKeyCode) or character, and the value that came with it from the platform
-// (see MZuWindowEventHandler).
+// (see MZuWindowEventHandler). A typed character is marked as one: its code is a character, not a key
+// code, so soft keys, focus moves and buttons ignore it ("p" is not F1); text entry takes it.
 struct TZuKeyEvent
 {
     unsigned iCode = 0;
     unsigned iValue = 0;
+    bool iIsChar = false;
+
+    // True for a key code, false for a typed character.
+    bool IsKey() const { return !iIsChar; }
 };
 
 #endif // ZUKEYEVENT_H

@@ -666,10 +666,13 @@ void CZuUiManager::ResizeWindow(int side, int delta)
 bool CZuUiManager::HandleMessage(CZuMessage* message)
 {
     CZuWindow* window = iData->iPlatWindow ? iData->iPlatWindow->SelfWindow() : nullptr;
-    const unsigned param1 = message->iParam1;
+    const unsigned param1 = static_cast<unsigned>(message->iParam1);
     switch (message->iType)
     {
     case EZuMsgShowMenu:
+        // param2 may name the control the menu opens from.
+        if (CZuControl* anchor = CZuMessage::ParamObject<CZuControl>(message->iParam2))
+            SetMenuBasePos(anchor->Rect());
         ShowMenu();
         break;
     case EZuMsgCloseMenu:

@@ -27,7 +27,7 @@ void CZuUiManager::OnChar(unsigned code, unsigned value, unsigned)
 {
     ++iKeyCount;
     iCharSeenKey = iHeldKey != 0 ? iHeldKey : code;
-    HandleKeyEvent(TZuKeyEvent{code, value}, EZuKeyEventKey);
+    HandleKeyEvent(TZuKeyEvent{code, value, true}, EZuKeyEventKey);
 }
 
 void CZuUiManager::OnKeyUp(unsigned code, unsigned value, unsigned)

@@ -1,6 +1,8 @@
 #ifndef ZUMESSAGE_H
 #define ZUMESSAGE_H
 
+#include <cstdint>
+
 #include "ZuObject.h"
 #include "ZuPoint.h"
 
@@ -24,20 +26,26 @@ enum TZuMessageType
     EZuMsgLastUiManager = 15
 };
 
-// A message of the toolkit's queue: who gets it, what it is, and its values. It owns nothing.
+// A message of the toolkit's queue: who gets it, what it is, and its values. It owns nothing. The two
+// parameters are wide enough for a pointer, so that a message can name the dialog, list or button it is
+// about; ParamObject and MakeParam convert both ways.
 class CZuMessage : public CZuObject
 {
 public:
     CZuMessage();
-    CZuMessage(MZuMessageWnd* receiver, unsigned type, unsigned param1, unsigned param2,
+    CZuMessage(MZuMessageWnd* receiver, unsigned type, uintptr_t param1, uintptr_t param2,
                const CZuPoint& point = CZuPoint());
     ~CZuMessage() override;
+
+    // A pointer as a parameter, and back.
+    template <typename T> static uintptr_t MakeParam(T* object) { return reinterpret_cast<uintptr_t>(object); }
+    template <typename T> static T* ParamObject(uintptr_t param) { return reinterpret_cast<T*>(param); }
 
     // May be null: the message processor then finds the receiver.
     MZuMessageWnd* iReceiver;
     unsigned iType;
-    unsigned iParam1;
-    unsigned iParam2;
+    uintptr_t iParam1;
+    uintptr_t iParam2;
     CZuPoint iPoint;
 };
 

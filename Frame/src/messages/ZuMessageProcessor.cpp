@@ -13,13 +13,24 @@ const int KCompactThreshold = 64;
 
 } // namespace
 
+CZuMessageProcessor* CZuMessageProcessor::iFirstLive = nullptr;
+
 CZuMessageProcessor::CZuMessageProcessor(CZuTimerManager* timers)
-    : iQueue(true), iHead(0), iTimers(timers), iRouter(nullptr)
+    : iQueue(true), iHead(0), iTimers(timers), iRouter(nullptr), iNextLive(iFirstLive)
 {
+    iFirstLive = this;
 }
 
 CZuMessageProcessor::~CZuMessageProcessor()
 {
+    for (CZuMessageProcessor** link = &iFirstLive; *link; link = &(*link)->iNextLive)
+    {
+        if (*link == this)
+        {
+            *link = iNextLive;
+            break;
+        }
+    }
     // A manager that is gone has unregistered itself; one still registered must not call back into us.
     if (iTimers && IZuTimerManager::GetTimerManager() == iTimers)
         Stop();
@@ -89,6 +100,38 @@ void CZuMessageProcessor::OnTimer(int id)
     // Nothing left to do: the timer sleeps until the next message is posted.
     if (GetQueueCount() == 0)
         Stop();
+}
+
+void CZuMessageProcessor::DropMessagesFor(const MZuMessageWnd* receiver)
+{
+    if (!receiver)
+        return;
+    int kept = iHead;
+    const int count = iQueue.GetCount();
+    for (int i = iHead; i < count; ++i)
+    {
+        CZuMessage* message = static_cast<CZuMessage*>(iQueue.GetAt(i));
+        if (message->iReceiver == receiver)
+        {
+            delete message;
+            continue;
+        }
+        iQueue.SetAt(kept++, message);
+    }
+    // Removing from the end moves nothing.
+    for (int i = kept; i < count; ++i)
+        iQueue.Remove(iQueue.GetCount() - 1);
+    if (GetQueueCount() == 0)
+    {
+        iQueue.RemoveAll();
+        iHead = 0;
+    }
+}
+
+void CZuMessageProcessor::DropMessagesForAll(const MZuMessageWnd* receiver)
+{
+    for (CZuMessageProcessor* processor = iFirstLive; processor; processor = processor->iNextLive)
+        processor->DropMessagesFor(receiver);
 }
 
 CZuMessage* CZuMessageProcessor::TakeFirst()

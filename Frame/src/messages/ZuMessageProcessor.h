@@ -8,6 +8,7 @@
 class CZuMessage;
 class CZuTimerManager;
 class MZuMessageRouter;
+class MZuMessageWnd;
 
 // The toolkit's message queue. Posted messages are handled one per tick of timer 1 (every 25 ms) on the UI
 // thread, a run of draw requests as one. The timer runs only while messages wait: it stops when the queue
@@ -39,6 +40,11 @@ public:
     // Handles the first queued message (timer 1 only; also run by the UI manager on a wake-up).
     void OnTimer(int id) override;
 
+    // Deletes the queued messages addressed to the receiver.
+    void DropMessagesFor(const MZuMessageWnd* receiver);
+    // The same on every processor that exists; a receiver's destructor calls it.
+    static void DropMessagesForAll(const MZuMessageWnd* receiver);
+
     void SetRouter(MZuMessageRouter* router) { iRouter = router; }
     int GetQueueCount() const { return iQueue.GetCount() - iHead; }
 
@@ -57,6 +63,9 @@ private:
     int iHead;
     CZuTimerManager* iTimers;
     MZuMessageRouter* iRouter;
+    // The processors that exist, linked through this field; a plain pointer needs no static destructor.
+    CZuMessageProcessor* iNextLive;
+    static CZuMessageProcessor* iFirstLive;
 };
 
 #endif // ZUMESSAGEPROCESSOR_H

@@ -1,0 +1,8 @@
+#include "ZuMessageWnd.h"
+
+#include "ZuMessageProcessor.h"
+
+MZuMessageWnd::~MZuMessageWnd()
+{
+    CZuMessageProcessor::DropMessagesForAll(this);
+}
