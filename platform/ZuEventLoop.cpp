@@ -125,6 +125,20 @@ void DispatchMotion(const SDL_MouseMotionEvent& motion)
     DispatchPointer(motion.windowID, type, flags, motion.x, motion.y);
 }
 
+void DispatchWheel(const SDL_MouseWheelEvent& wheel)
+{
+    int steps = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
+    SDL_Window* window = WindowOf(wheel.windowID);
+    MZuWindowEventHandler* handler = CZuEventLoop::GetHandler(window);
+    if (steps == 0 || !handler)
+        return;
+    CZuPoint position;
+    SDL_GetMouseState(&position.iX, &position.iY);
+    CZuPoint origin;
+    SDL_GetWindowPosition(window, &origin.iX, &origin.iY);
+    handler->HandleWheel(steps, position, origin);
+}
+
 void DispatchWindowEvent(const SDL_WindowEvent& windowEvent)
 {
     MZuWindowEventHandler* handler = HandlerOf(windowEvent.windowID);
@@ -196,6 +210,9 @@ bool CZuEventLoop::Dispatch(const SDL_Event& event)
         break;
     case SDL_MOUSEMOTION:
         DispatchMotion(event.motion);
+        break;
+    case SDL_MOUSEWHEEL:
+        DispatchWheel(event.wheel);
         break;
     case SDL_WINDOWEVENT:
         DispatchWindowEvent(event.window);

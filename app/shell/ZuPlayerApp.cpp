@@ -97,6 +97,18 @@ void CZuPlayerApp::HandlePointer(int type, unsigned flags, const CZuPoint& posit
     iManager->HandlePointerEventL(event);
 }
 
+void CZuPlayerApp::HandleWheel(int steps, const CZuPoint& position, const CZuPoint& windowOrigin)
+{
+    if (!iManager)
+        return;
+    TZuPointerEvent event;
+    event.iType = EZuPointerWheel;
+    event.iPosition = position;
+    event.iRefPoint = windowOrigin;
+    event.iValue1 = steps;
+    iManager->HandlePointerEventL(event);
+}
+
 void CZuPlayerApp::HandlePaint()
 {
     HandleDraw();

@@ -38,6 +38,7 @@ public:
     void HandleKeyUp(unsigned code, unsigned value) override;
     void HandlePointer(int type, unsigned flags, const CZuPoint& position,
                        const CZuPoint& windowOrigin) override;
+    void HandleWheel(int steps, const CZuPoint& position, const CZuPoint& windowOrigin) override;
     void HandlePaint() override;
     void HandleWakeUp() override;
     void HandleClose() override;

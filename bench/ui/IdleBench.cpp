@@ -18,6 +18,7 @@ public:
     void HandleChar(unsigned, unsigned) override {}
     void HandleKeyUp(unsigned, unsigned) override {}
     void HandlePointer(int, unsigned, const CZuPoint&, const CZuPoint&) override {}
+    void HandleWheel(int, const CZuPoint&, const CZuPoint&) override {}
     void HandlePaint() override {}
     void HandleWakeUp() override {}
     void HandleClose() override {}

@@ -9,7 +9,9 @@ enum TZuPointerType
     // A move with the primary button held.
     EZuPointerDrag = 6,
     // A move with no button held.
-    EZuPointerMove = 7
+    EZuPointerMove = 7,
+    // The mouse wheel turned: TZuPointerEvent::iValue1 holds the steps, positive away from the user (up).
+    EZuPointerWheel = 8
 };
 
 // The button flags of a pointer event (the Windows values): buttons and modifier keys held.

@@ -22,6 +22,9 @@ public:
     // coordinates. windowOrigin: the window's screen position at the time of the event.
     virtual void HandlePointer(int type, unsigned flags, const CZuPoint& position,
                                const CZuPoint& windowOrigin) = 0;
+    // The mouse wheel turned by steps (positive: away from the user, to scroll up) with the pointer at
+    // position (window coordinates).
+    virtual void HandleWheel(int steps, const CZuPoint& position, const CZuPoint& windowOrigin) = 0;
     // The window must be repainted (exposed, or CZuWindow::DrawNow asked for it).
     virtual void HandlePaint() = 0;
     // CZuEventLoop::PostWakeUp was called for this window (from any thread).

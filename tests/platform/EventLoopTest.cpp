@@ -105,6 +105,29 @@ TEST_F(EventLoopTest, PrimaryButtonAndMovesBecomePointerEvents)
     EXPECT_EQ(CZuPoint(30, 40), iHandler.iPointers[3].iPosition);
 }
 
+TEST_F(EventLoopTest, WheelStepsArriveWithTheirDirection)
+{
+    Uint32 id = SDL_GetWindowID(iSdlWindow);
+    SDL_Event event;
+    SDL_zero(event);
+    event.type = SDL_MOUSEWHEEL;
+    event.wheel.windowID = id;
+    event.wheel.y = 2;
+    SDL_PushEvent(&event);
+    event.wheel.y = 1;
+    event.wheel.direction = SDL_MOUSEWHEEL_FLIPPED;
+    SDL_PushEvent(&event);
+    // A sideways turn has no vertical steps and is not delivered.
+    event.wheel.y = 0;
+    event.wheel.x = 3;
+    SDL_PushEvent(&event);
+    DispatchQueued();
+    ASSERT_EQ(2u, iHandler.iPointers.size());
+    EXPECT_EQ(EZuPointerWheel, iHandler.iPointers[0].iType);
+    EXPECT_EQ(2, int(iHandler.iPointers[0].iFlags));
+    EXPECT_EQ(-1, int(iHandler.iPointers[1].iFlags));
+}
+
 TEST_F(EventLoopTest, CloseAndExposeReachTheHandler)
 {
     SDL_Event event;

@@ -20,6 +20,10 @@ public:
     {
         iPointers.push_back(TPointer{type, flags, position, origin});
     }
+    void HandleWheel(int steps, const CZuPoint& position, const CZuPoint& origin) override
+    {
+        iPointers.push_back(TPointer{EZuPointerWheel, unsigned(steps), position, origin});
+    }
     void HandlePaint() override { ++iPaints; }
     void HandleWakeUp() override
     {

@@ -61,7 +61,8 @@ bool CZuUiManager::HandlePointerEventL(const TZuPointerEvent& event)
     {
         iLastPress = event;
     }
-    else if (event.iType != EZuPointerMove && event.iRefPoint != iLastPress.iRefPoint)
+    else if ((event.iType == EZuPointerUp || event.iType == EZuPointerDrag) &&
+             event.iRefPoint != iLastPress.iRefPoint)
     {
         // While the button is held, positions stay in the window's place at the press, so a drag that
         // moves the window sees the pointer move by the distance it really travelled.
