@@ -1,0 +1,91 @@
+#ifndef GALLERYSCENE_H
+#define GALLERYSCENE_H
+
+#include "ZuPointerType.h"
+#include "ZuRect.h"
+
+#include <string>
+
+class CZuBitmapGc;
+class CZuCba;
+class CZuControl;
+class CZuManualClock;
+class CZuUiManager;
+class CGalleryUi;
+class CGalleryWnd;
+
+// One screen of the toolkit's gallery: a UI manager on a clock the page advances, drawing a 480 x 360
+// window (a root pane with a client area over a command bar) into an off-screen picture that Shot writes
+// as PNG. No display is needed. The toolkit's string table and images are read from resourceDir (the
+// program's directory, ending with "/"), so soft keys and titles show their Chinese texts.
+class CGalleryScene
+{
+public:
+    static const int KWidth = 480;
+    static const int KHeight = 360;
+    static const int KCbaHeight = 28;
+
+    // outDir: where Shot writes (empty: nowhere); page: the prefix of the files written.
+    CGalleryScene(const std::string& resourceDir, const std::string& outDir, const std::string& page);
+    ~CGalleryScene();
+
+    CZuUiManager* Ui();
+    // The pane over the client area, parent of the page's controls; it fills ClientRect().
+    CZuControl* Client();
+    CZuRect ClientRect() const;
+    CZuCba* Cba();
+    CZuManualClock& Clock();
+
+    // Runs the clock by ms (the message queue and the toolkit's timers run with it).
+    void Advance(int ms);
+    // Runs the message queue until it is empty (at most a few hundred ticks).
+    void Pump();
+    // A key pressed and released as the window delivers it, then the queue run.
+    void PressKey(unsigned code);
+    void KeyDown(unsigned code);
+    void KeyUp(unsigned code);
+    void TypeChar(unsigned code);
+    void Pointer(TZuPointerType type, int x, int y);
+    // Down and up at (x, y), then the queue run.
+    void Click(int x, int y);
+    void Wheel(int steps, int x, int y);
+
+    // Draws the whole user interface now, into Screen().
+    void Draw();
+    CZuBitmapGc& Screen();
+    // Draws and writes <outDir>/<page>-<name>.png; false when it could not be written.
+    bool Shot(const std::string& name);
+    int ShotCount() const { return iShots; }
+    // The picture's pixel at (x, y) as 0xRRGGBB.
+    unsigned PixelAt(int x, int y);
+
+private:
+    CGalleryScene(const CGalleryScene&) = delete;
+    CGalleryScene& operator=(const CGalleryScene&) = delete;
+
+    std::string iOutDir;
+    std::string iPage;
+    CZuManualClock* iClock;
+    CGalleryUi* iUi;
+    CGalleryWnd* iWnd;
+    CZuControl* iClient;
+    int iShots = 0;
+};
+
+// A page of the gallery: a function that builds controls in a scene and takes its shots.
+typedef void (*TGalleryPage)(CGalleryScene& scene);
+
+// Registers a page under a name; pages run in the order of their names.
+class CGalleryRegistrar
+{
+public:
+    CGalleryRegistrar(const char* name, TGalleryPage page);
+};
+
+// Defines and registers a gallery page: ZU_GALLERY_PAGE(buttons) { ... scene.Shot("normal"); }
+#define ZU_GALLERY_PAGE(name)                                                                                \
+    static void GalleryPage_##name(CGalleryScene& scene);                                                  \
+    static CGalleryRegistrar galleryRegistrar_##name(#name, GalleryPage_##name);                             \
+    static void GalleryPage_##name(CGalleryScene& scene)
+
+#endif // GALLERYSCENE_H
