@@ -1,6 +1,20 @@
 #include "ZuTime.h"
 
+#include <chrono>
 #include <ctime>
+
+namespace
+{
+
+long SteadyClockMs()
+{
+    using namespace std::chrono;
+    return static_cast<long>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+CZuTime::TClockSource gClockSource = nullptr;
+
+} // namespace
 
 CZuTime::CZuTime() : iHigh(0), iLow(0) {}
 
@@ -72,5 +86,10 @@ TZuTime CZuTime::GetTime() const
 
 long CZuTime::Clock()
 {
-    return static_cast<long>(std::clock());
+    return gClockSource ? gClockSource() : SteadyClockMs();
+}
+
+void CZuTime::SetClockSource(TClockSource source)
+{
+    gClockSource = source;
 }

@@ -56,6 +56,13 @@
 #include "ZuLayoutCell.h"
 #include "ZuLayoutRow.h"
 
+#include "ZuGesture.h"
+#include "ZuGestureDetector.h"
+#include "ZuGestureObserver.h"
+
+#include "ZuListNextPgStatusNotify.h"
+#include "ZuListPrevPgStatusNotify.h"
+
 #include "ZuCba.h"
 #include "ZuCbaButtonData.h"
 #include "ZuCbaData.h"

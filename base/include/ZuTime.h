@@ -39,8 +39,15 @@ public:
     unsigned int GetTimeLow() const { return iLow; }
     unsigned int GetTimeHigh() const { return iHigh; }
 
-    // The processor clock count of the C library.
+    // Where Clock() reads its time: a function returning milliseconds that only grow.
+    typedef long (*TClockSource)();
+
+    // Milliseconds since an arbitrary start on a monotonic clock: the installed source (the platform
+    // installs its timer back-end's time, so that a test clock drives both timers and Clock), else the
+    // system's steady clock.
     static long Clock();
+    // Null restores the steady clock.
+    static void SetClockSource(TClockSource source);
 
 private:
     unsigned int iHigh;

@@ -17,8 +17,8 @@
 //     clock.Advance(499);                 // nothing yet
 //     clock.Advance(1);                   // observer.OnTimer(10001)
 //
-// Code that measures time itself (how long a press lasted) reads NowMs() of the current back-end, so
-// that the same test clock drives it.
+// Code that measures time itself (how long a press lasted) reads NowMs() of the current back-end, or
+// CZuTime::Clock(), which follows an installed back-end, so that the same test clock drives it.
 class IZuTimerBackend
 {
 public:

@@ -1,5 +1,6 @@
 #include "ZuBase.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
@@ -283,7 +284,32 @@ TEST(ZuTime, CurrentTime)
     EXPECT_LE(utc.GetTimeLow(), home.GetTimeLow());
     EXPECT_LE(home.GetTimeLow() - utc.GetTimeLow(), 2u);
     EXPECT_GT(utc.GetTime().iYear, 2020);
-    EXPECT_GE(CZuTime::Clock(), 0);
+}
+
+long FixedClock()
+{
+    return 123456;
+}
+
+TEST(ZuTime, ClockIsMonotonicMilliseconds)
+{
+    using namespace std::chrono;
+    long before = static_cast<long>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    long first = CZuTime::Clock();
+    long second = CZuTime::Clock();
+    long after = static_cast<long>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    // Elapsed milliseconds of the steady clock, not processor time.
+    EXPECT_LE(before, first);
+    EXPECT_LE(first, second);
+    EXPECT_LE(second, after);
+}
+
+TEST(ZuTime, ClockFollowsAnInstalledSource)
+{
+    CZuTime::SetClockSource(&FixedClock);
+    EXPECT_EQ(123456, CZuTime::Clock());
+    CZuTime::SetClockSource(nullptr);
+    EXPECT_NE(123456, CZuTime::Clock());
 }
 
 TEST(ZuRandom, NeverZeroAndInRange)

@@ -46,6 +46,20 @@ TEST(ManualClock, InstallsItselfAndRestoresTheDefault)
     EXPECT_EQ(standard, IZuTimerBackend::Current());
 }
 
+TEST(ManualClock, DrivesTheBaseClock)
+{
+    long outside = CZuTime::Clock();
+    {
+        CZuManualClock clock;
+        clock.Advance(300);
+        EXPECT_EQ(300, CZuTime::Clock());
+        clock.Advance(1);
+        EXPECT_EQ(301, CZuTime::Clock());
+    }
+    // Back on the steady clock, which has run on meanwhile.
+    EXPECT_GE(CZuTime::Clock(), outside);
+}
+
 TEST(ManualClock, TimeMovesOnlyWhenAdvanced)
 {
     CZuManualClock clock;
