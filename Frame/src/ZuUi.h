@@ -75,4 +75,7 @@
 #include "ZuWnd.h"
 #include "ZuWndItem.h"
 
+#include "ZuProgressBar.h"
+#include "ZuScaledImage.h"
+
 #endif // ZUUI_H

@@ -30,8 +30,14 @@ public:
     void Release() override {}
     void HandleExit() override {}
     void HandleDraw() override { UiDraw(iScreen, GetUiRect()); }
+    bool HandleMessage(CZuMessage* message) override
+    {
+        iMessages.push_back(TGalleryMessage{message->iType, message->iParam1, message->iParam2});
+        return CZuUiManager::HandleMessage(message);
+    }
 
     CZuBitmapGc iScreen;
+    std::vector<TGalleryMessage> iMessages;
 };
 
 // The window description: a root pane with the client area over a command bar.
@@ -180,6 +186,24 @@ bool CGalleryScene::Shot(const std::string& name)
         return false;
     ++iShots;
     return true;
+}
+
+const std::vector<TGalleryMessage>& CGalleryScene::Messages() const
+{
+    return iUi->iMessages;
+}
+
+int CGalleryScene::CountMessages(unsigned type) const
+{
+    int count = 0;
+    for (const TGalleryMessage& message : iUi->iMessages)
+        count += message.iType == type ? 1 : 0;
+    return count;
+}
+
+void CGalleryScene::ClearMessages()
+{
+    iUi->iMessages.clear();
 }
 
 unsigned CGalleryScene::PixelAt(int x, int y)

@@ -4,7 +4,9 @@
 #include "ZuPointerType.h"
 #include "ZuRect.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class CZuBitmapGc;
 class CZuCba;
@@ -13,6 +15,14 @@ class CZuManualClock;
 class CZuUiManager;
 class CGalleryUi;
 class CGalleryWnd;
+
+// A message as the scene's UI manager received it.
+struct TGalleryMessage
+{
+    unsigned iType;
+    uintptr_t iParam1;
+    uintptr_t iParam2;
+};
 
 // One screen of the toolkit's gallery: a UI manager on a clock the page advances, drawing a 480 x 360
 // window (a root pane with a client area over a command bar) into an off-screen picture that Shot writes
@@ -56,6 +66,11 @@ public:
     // Draws and writes <outDir>/<page>-<name>.png; false when it could not be written.
     bool Shot(const std::string& name);
     int ShotCount() const { return iShots; }
+    // The messages that reached the UI manager (its own types, and every message nobody else took), oldest
+    // first; tests read what controls posted from here.
+    const std::vector<TGalleryMessage>& Messages() const;
+    int CountMessages(unsigned type) const;
+    void ClearMessages();
     // The picture's pixel at (x, y) as 0xRRGGBB.
     unsigned PixelAt(int x, int y);
 
