@@ -71,6 +71,7 @@
 #include "ZuMenuBar.h"
 #include "ZuMenuData.h"
 #include "ZuMenuItem.h"
+#include "ZuPromptBar.h"
 #include "ZuView.h"
 #include "ZuWnd.h"
 #include "ZuWndItem.h"

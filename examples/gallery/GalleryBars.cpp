@@ -1,0 +1,161 @@
+// The gallery's bars: progress bars in every style, the prompt bar paging and scrolling, the title bar.
+#include "GalleryScene.h"
+
+#include "ZuUi.h"
+
+namespace
+{
+const CZuRgb KCaptionColour(40, 48, 64);
+// The scene's own background, behind the round ends of the bands.
+const CZuRgb KScreenColour(231, 239, 246);
+
+// A line of text naming what stands beside it.
+class CGalleryCaption : public CZuControl
+{
+public:
+    CGalleryCaption(CZuControl* parent, const char* text, const CZuRect& rect)
+        : CZuControl(parent, true, EZuCtrlLabel), iText(text)
+    {
+        SetRect(rect);
+        SetReadOnly(true);
+    }
+    void Draw(CZuGc& gc, const CZuRect& rect) override
+    {
+        gc.UseFont(GetFont());
+        gc.SetDrawColor(KCaptionColour);
+        gc.DrawTextW(iText, rect, EAlignLeft, 0, 0);
+        gc.DiscardFont();
+    }
+
+private:
+    CZuString iText;
+};
+
+// A picture of size drawn as a horizontal band from top to bottom colour, with rounded ends on a
+// background of the screen colour.
+class CGalleryBand
+{
+public:
+    CGalleryBand(const CZuSize& size, const CZuRgb& top, const CZuRgb& bottom) : iGc(size)
+    {
+        iGc.SetDrawColor(KScreenColour);
+        iGc.Clear();
+        iGc.SetDrawStyle(IZuGc::EDrawGradual);
+        iGc.SetDrawColor2(top, bottom, IZuGc::EGradualVertical);
+        iGc.DrawRoundRect(CZuRect(size), size.iHeight / 2);
+    }
+    CZuImage* Image() { return iGc.EndDraw(); }
+
+private:
+    CZuBitmapGc iGc;
+};
+
+CZuProgressBar* AddProgressBar(CGalleryScene& scene, CZuProgressBar::TZuProgressBarDirection direction,
+                               int style, const CZuRect& rect, int position)
+{
+    CZuProgressBar* bar = new CZuProgressBar(scene.Client(), direction);
+    bar->SetStyle(style);
+    bar->SetRect(rect);
+    bar->SetCurPos(position, 100);
+    return bar;
+}
+} // namespace
+
+ZU_GALLERY_PAGE(progress)
+{
+    CZuControl* client = scene.Client();
+    const CZuRect area = scene.ClientRect();
+    const int left = area.iTl.iX + 16;
+    const int barLeft = left + 150;
+    const int barRight = area.iBr.iX - 110;
+    int top = area.iTl.iY + 16;
+    const int rowHeight = 46;
+
+    new CGalleryCaption(client, "填充条 40%", CZuRect(left, top, barLeft - 8, top + 24));
+    AddProgressBar(scene, CZuProgressBar::EHorizontal, CZuProgressBar::EStyleBar,
+                   CZuRect(barLeft, top + 4, barRight, top + 20), 40);
+    top += rowHeight;
+    new CGalleryCaption(client, "滑块 60%（焦点）", CZuRect(left, top, barLeft - 8, top + 24));
+    CZuProgressBar* focused = AddProgressBar(scene, CZuProgressBar::EHorizontal, CZuProgressBar::EStyleSlider,
+                                             CZuRect(barLeft, top, barRight, top + 24), 60);
+    top += rowHeight;
+    new CGalleryCaption(client, "滑块 25%", CZuRect(left, top, barLeft - 8, top + 24));
+    AddProgressBar(scene, CZuProgressBar::EHorizontal, CZuProgressBar::EStyleSlider,
+                   CZuRect(barLeft, top, barRight, top + 24), 25);
+    top += rowHeight;
+    new CGalleryCaption(client, "图片 70%", CZuRect(left, top, barLeft - 8, top + 24));
+    CGalleryBand background(CZuSize(barRight - barLeft, 14), CZuRgb(200, 206, 214), CZuRgb(160, 168, 180));
+    CGalleryBand progress(CZuSize(barRight - barLeft, 14), CZuRgb(120, 220, 120), CZuRgb(30, 150, 60));
+    CZuProgressBar* images = AddProgressBar(scene, CZuProgressBar::EHorizontal, CZuProgressBar::EStyleImages,
+                                            CZuRect(barLeft, top, barRight, top + 24), 70);
+    images->SetProgressBgImg(background.Image());
+    images->SetProgressImg(progress.Image());
+    top += rowHeight;
+    new CGalleryCaption(client, "不绘制（样式 1）", CZuRect(left, top, barLeft - 8, top + 24));
+    AddProgressBar(scene, CZuProgressBar::EHorizontal, CZuProgressBar::EStyleNone,
+                   CZuRect(barLeft, top, barRight, top + 24), 50);
+
+    const int verticalTop = area.iTl.iY + 16;
+    const int verticalBottom = top + 24;
+    AddProgressBar(scene, CZuProgressBar::EVertical, CZuProgressBar::EStyleBar,
+                   CZuRect(barRight + 30, verticalTop, barRight + 46, verticalBottom), 40);
+    AddProgressBar(scene, CZuProgressBar::EVertical, CZuProgressBar::EStyleSlider,
+                   CZuRect(barRight + 66, verticalTop, barRight + 90, verticalBottom), 75);
+    new CGalleryCaption(client, "竖直",
+                        CZuRect(barRight + 36, verticalBottom + 8, barRight + 100, verticalBottom + 32));
+
+    focused->SetFocus(true);
+    scene.Shot("styles");
+
+    // Three presses of the right key move the focused slider by a twentieth each.
+    scene.PressKey(39);
+    scene.PressKey(39);
+    scene.PressKey(39);
+    scene.Shot("slider-keys");
+    images->SetProgressImg(nullptr);
+    images->SetProgressBgImg(nullptr);
+}
+
+namespace
+{
+const char* const KPrompts[] = {"按左右键换词，按确定键听发音", "按菜单键打开选项", "生词本里有 12 个词"};
+
+CZuPromptBar* AddPromptBar(CGalleryScene& scene, const CZuRect& rect)
+{
+    CZuPromptBar* bar = new CZuPromptBar(scene.Client());
+    bar->SetRect(rect);
+    for (const char* prompt : KPrompts)
+        bar->AppendPrompt(CZuString(prompt));
+    return bar;
+}
+} // namespace
+
+ZU_GALLERY_PAGE(prompt)
+{
+    CZuControl* client = scene.Client();
+    const CZuRect area = scene.ClientRect();
+    const int left = area.iTl.iX + 16;
+    const int right = area.iBr.iX - 16;
+    int top = area.iTl.iY + 12;
+
+    new CGalleryCaption(client, "翻页：每两秒换一条", CZuRect(left, top, right, top + 24));
+    top += 28;
+    CZuPromptBar* page = AddPromptBar(scene, CZuRect(left, top, right, top + 24));
+    const int rowHeight = page->RowHeight();
+    page->SetRect(CZuRect(left, top, right, top + rowHeight + 4));
+    top += rowHeight + 16;
+    new CGalleryCaption(client, "三行翻页", CZuRect(left, top, right, top + 24));
+    top += 28;
+    CZuPromptBar* rows = AddPromptBar(scene, CZuRect(left, top, right, top + 3 * rowHeight));
+    rows->SetAlign(EAlignLeft);
+    top += 3 * rowHeight + 16;
+    new CGalleryCaption(client, "滚动：一行一行向上移", CZuRect(left, top, right, top + 24));
+    top += 28;
+    CZuPromptBar* ticker = AddPromptBar(scene, CZuRect(left, top, right, top + rowHeight));
+    ticker->SetDispMode(CZuPromptBar::EDispScroll);
+    scene.Shot("start");
+
+    // Three seconds: the pages have turned once; the ticker is halfway between two prompts.
+    scene.Advance(CZuPromptBar::KPageMs + CZuPromptBar::KScrollMs * (rowHeight / 2));
+    scene.Shot("turned");
+}
