@@ -79,4 +79,7 @@
 #include "ZuProgressBar.h"
 #include "ZuScaledImage.h"
 
+#include "ZuGrid.h"
+#include "ZuGridCell.h"
+
 #endif // ZUUI_H
