@@ -3,6 +3,8 @@
 #include "ZuControl.h"
 #include "ZuEnv.h"
 #include "ZuImageManager.h"
+#include "ZuLexColours.h"
+#include "ZuLexIds.h"
 #include "ZuLexMainView.h"
 #include "ZuLexWnd.h"
 #include "ZuMenuData.h"
@@ -14,7 +16,6 @@
 
 namespace
 {
-const char* const KWndName = "ZuLexWnd";
 const char* const KLoading = "Loading data";
 } // namespace
 
@@ -26,12 +27,12 @@ CZuLexApp::CZuLexApp()
     style->SetUiStyle(CZuUiStyle::EUiStyleDefault);
     style->SetColorScheme(CZuUiStyle::EUiColorSchemeFirst);
     // The program's own colours: light screens with blue bars.
-    style->iCbaBar.iBackground = CZuRgb(2, 82, 150);
-    style->iCbaBar.iBackgroundTo = CZuRgb(1, 56, 108);
-    style->iCbaBar.iForeground = CZuRgb(255, 255, 255);
-    style->iCommon.iBackground = CZuRgb(231, 239, 246);
-    style->iCommon.iForeground = CZuRgb(24, 40, 64);
-    style->iCommon.iBorderColor = CZuRgb(2, 82, 150);
+    style->iCbaBar.iBackground = CZuRgb(KZuLexBarBlue);
+    style->iCbaBar.iBackgroundTo = CZuRgb(KZuLexBarBlueDark);
+    style->iCbaBar.iForeground = CZuRgb(KZuLexBarText);
+    style->iCommon.iBackground = CZuRgb(KZuLexScreen);
+    style->iCommon.iForeground = CZuRgb(KZuLexInk);
+    style->iCommon.iBorderColor = CZuRgb(KZuLexBorder);
 }
 
 CZuLexApp::~CZuLexApp() {}
@@ -50,7 +51,7 @@ void CZuLexApp::StartL()
 {
     CZuLexWnd* wnd = new CZuLexWnd(PlatWindow1());
     AppendWnd(wnd);
-    SwitchWnd(CZuString(KWndName));
+    SwitchWnd(CZuString(KZuLexWndName));
     CZuRect ui = GetUiRect();
     if (ui.Width() > 0 && ui.Height() > 0)
         wnd->SetWndRect(CZuRect(CZuPoint(0, 0), ui.Size()));
@@ -67,18 +68,18 @@ void CZuLexApp::StartL()
     images += "img/";
     CZuEnv::ImageMgr()->AddImagePath(images);
 
-    SetBgColor(CZuRgb(231, 239, 246));
+    SetBgColor(CZuRgb(KZuLexScreen));
     if (CZuControl* root = wnd->GetWnd())
-        root->SetBorderColor(CZuRgb(2, 82, 150));
+        root->SetBorderColor(CZuRgb(KZuLexBorder));
     if (PlatWindow1())
-        PlatWindow1()->SetBorderColor(CZuRgb(2, 82, 150));
+        PlatWindow1()->SetBorderColor(CZuRgb(KZuLexBorder));
     CZuEnv::UiSetting()->EnableTransformEffectSupport(true);
 
     CreateViewsL();
 
     wnd->SetWndRect(CZuRect(CZuPoint(0, 0), GetUiRect().Size()));
     SetWelcomeInfo(CZuString("Loading data ........"));
-    ActivateViewL(EMainView);
+    ActivateViewL(EZuLexViewMain);
     ShowWelcomeScreen(false);
 }
 
@@ -87,12 +88,13 @@ void CZuLexApp::CreateViewsL()
     SetWelcomeInfo(CZuString("Loading data ."));
     CZuLexMainView* main = new CZuLexMainView(this);
     main->ConstructL(0);
-    main->SetCbaData(1, CZuEnv::GetString(0x5A550002), 6, CZuEnv::GetString(0x5A550008));
+    main->SetCbaData(EZuLexCmdMenu, CZuEnv::GetString(EZuLexUiStrOptions), EZuLexCmdExit,
+                     CZuEnv::GetString(EZuLexUiStrExit));
     CZuMenuData* menu = main->CreateMenu();
     int entry = menu->AddMenu();
-    menu->AddMenuItem(entry, 8, CZuEnv::GetString(0x5A550009));
-    menu->AddMenuItem(entry, 6, CZuEnv::GetString(0x5A550008));
-    main->SetViewId(EMainView);
+    menu->AddMenuItem(entry, EZuLexCmdAbout, CZuEnv::GetString(EZuLexUiStrAbout));
+    menu->AddMenuItem(entry, EZuLexCmdExit, CZuEnv::GetString(EZuLexUiStrExit));
+    main->SetViewId(EZuLexViewMain);
     main->SetTransformEffect(EZuTransFromLeft);
     AddViewL(main);
 }

@@ -4,15 +4,10 @@
 #include "ZuUiManager.h"
 
 // The word-study application: the toolkit's UI manager with the program's start-up, views and commands.
+// The views' ids are in ZuLexIds.h.
 class CZuLexApp : public CZuUiManager
 {
 public:
-    // View ids.
-    enum
-    {
-        EMainView = 1
-    };
-
     CZuLexApp();
     ~CZuLexApp() override;
 

@@ -2,11 +2,12 @@
 
 #include "ZuCba.h"
 #include "ZuControl.h"
+#include "ZuLexIds.h"
 
 CZuLexWnd::CZuLexWnd(CZuControl* parent) : CZuRootWnd(parent)
 {
-    SetWndID(1);
-    SetWndName(CZuString("ZuLexWnd"));
+    SetWndID(KZuLexWndId);
+    SetWndName(CZuString(KZuLexWndName));
     GetWnd()->SetRoundCornerSize(4);
     LayOutClientOverCba(KCbaHeight)->SetRoundCornerSize(0, 0, 4, 4);
 }

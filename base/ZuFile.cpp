@@ -1,15 +1,20 @@
 #include "ZuFile.h"
 
+#include "ZuBuffer.h"
 #include "ZuInStream.h"
 #include "ZuOutStream.h"
 #include "ZuString.h"
 
+#include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
 {
 
 const int KBlockHeaderSize = 4;
+// Whole files are read this many bytes at a time.
+const int KWholeChunk = 65536;
 
 } // namespace
 
@@ -171,4 +176,57 @@ bool CZuFile::FileCreate(const CZuString& path)
 void CZuFile::FileDelete(const CZuString& path)
 {
     std::remove(Str(path));
+}
+
+bool CZuFile::ReadWhole(const CZuString& path, CZuBuffer& bytes, int maxBytes)
+{
+    bytes.Resize(0);
+    FILE* file = std::fopen(Str(path), "rb");
+    if (file == nullptr)
+        return false;
+    // Read in chunks rather than by the size the file claims: a pipe has none, and a file may grow.
+    bool fits = true;
+    for (;;)
+    {
+        bytes.Prepare(KWholeChunk);
+        if (bytes.Capacity() - bytes.Size() < KWholeChunk)
+        {
+            fits = false;
+            break;
+        }
+        size_t got = std::fread(bytes.Data() + bytes.Size(), 1, KWholeChunk, file);
+        if (got == 0)
+            break;
+        if (static_cast<int>(got) > maxBytes - bytes.Size())
+        {
+            fits = false;
+            break;
+        }
+        bytes.Resize(bytes.Size() + static_cast<int>(got));
+    }
+    bool read = fits && std::ferror(file) == 0;
+    std::fclose(file);
+    if (!read)
+        bytes.Deallocate();
+    return read;
+}
+
+bool CZuFile::MakeFoldersFor(const CZuString& path)
+{
+    int last = -1;
+    // From the second byte: the first '/' of an absolute path is the root, which is always there.
+    for (int i = 1; i < path.Length(); ++i)
+    {
+        if (path[i] != '/')
+            continue;
+        last = i;
+        CZuString folder = path.Left(i);
+        if (mkdir(Str(folder), 0777) != 0 && errno != EEXIST)
+            return false;
+    }
+    if (last < 0)
+        return true;
+    // Something else in the way of the last folder: a file of that name is no folder.
+    struct stat info;
+    return stat(Str(path.Left(last)), &info) == 0 && S_ISDIR(info.st_mode);
 }

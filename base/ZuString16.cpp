@@ -2,6 +2,7 @@
 
 #include "ZuString.h"
 #include "ZuStringUnits.h"
+#include "ZuUnicode.h"
 
 using namespace ZuStringUnits;
 
@@ -356,35 +357,17 @@ void ConvertUtf8ToUnicode(const char* src, int len, CZuString16& out)
 {
     if (len < 1)
         return;
-    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(src);
-    // Every sequence gives at most one unit, so len units always suffice.
+    // A character of n bytes gives at most n / 2 + 1 units, so len units always suffice.
     TZuWChar* units = new TZuWChar[len + 1];
     int count = 0;
     int i = 0;
     while (i < len)
     {
-        unsigned int lead = bytes[i];
-        if (lead < 0x80)
-        {
-            units[count++] = static_cast<TZuWChar>(lead);
-            i += 1;
-        }
-        else if (lead >= 0xC0 && lead <= 0xDF && i + 1 < len)
-        {
-            units[count++] = static_cast<TZuWChar>(((lead & 0x1F) << 6) | (bytes[i + 1] & 0x3F));
-            i += 2;
-        }
-        else if (lead >= 0xE0 && lead <= 0xEF && i + 2 < len)
-        {
-            units[count++] = static_cast<TZuWChar>(((lead & 0x0F) << 12) | ((bytes[i + 1] & 0x3F) << 6) |
-                                                   (bytes[i + 2] & 0x3F));
-            i += 3;
-        }
-        else
-        {
-            // A stray continuation byte, a four-byte lead or a sequence cut short by the end: skipped.
-            i += 1;
-        }
+        int taken = 0;
+        unsigned codePoint = CZuUnicode::DecodeUtf8(src + i, len - i, taken);
+        i += taken;
+        if (codePoint != CZuUnicode::KFault)
+            count += CZuUnicode::EncodeUtf16(codePoint, units + count);
     }
     out.SetString(units, count);
     delete[] units;
@@ -394,26 +377,17 @@ void ConvertUnicodeToUtf8(const TZuWChar* src, int len, CZuString& out)
 {
     if (len < 1)
         return;
+    // A unit gives at most three bytes, a pair four.
     char* bytes = new char[3 * len + 1];
     int count = 0;
-    for (int i = 0; i < len; ++i)
+    int i = 0;
+    while (i < len)
     {
-        unsigned int unit = src[i];
-        if (unit < 0x80)
-        {
-            bytes[count++] = static_cast<char>(unit);
-        }
-        else if (unit < 0x800)
-        {
-            bytes[count++] = static_cast<char>(0xC0 | (unit >> 6));
-            bytes[count++] = static_cast<char>(0x80 | (unit & 0x3F));
-        }
-        else
-        {
-            bytes[count++] = static_cast<char>(0xE0 | (unit >> 12));
-            bytes[count++] = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-            bytes[count++] = static_cast<char>(0x80 | (unit & 0x3F));
-        }
+        int taken = 0;
+        unsigned codePoint = CZuUnicode::DecodeUtf16(src + i, len - i, taken);
+        i += taken;
+        if (codePoint != CZuUnicode::KFault)
+            count += CZuUnicode::EncodeUtf8(codePoint, bytes + count);
     }
     out.SetString(bytes, count);
     delete[] bytes;

@@ -1,6 +1,7 @@
 // BMP decoding: 1, 4 and 8 bits with a palette (4 and 8 bits also run-length encoded), 16 and 32 bits
 // with default or bit-field masks, 24 bits. Rows may be stored bottom-up (the usual) or top-down.
 #include "ZuImageDecoder.h"
+#include "ZuLittleEndian.h"
 
 #include <cstring>
 
@@ -255,9 +256,7 @@ bool DecodeMaskedRows(const unsigned char* bits, size_t stride, const TBmpInfo& 
         unsigned char* out = canvas.Row(y);
         for (long long x = 0; x < canvas.Width(); ++x, in += bytesPerPixel, out += 4)
         {
-            uint32_t pixel = in[0] | (in[1] << 8);
-            if (bytesPerPixel == 4)
-                pixel |= (static_cast<uint32_t>(in[2]) << 16) | (static_cast<uint32_t>(in[3]) << 24);
+            uint32_t pixel = bytesPerPixel == 4 ? CZuLittleEndian::ReadUint32(in) : CZuLittleEndian::ReadUint16(in);
             out[0] = blue.Extract(pixel);
             out[1] = green.Extract(pixel);
             out[2] = red.Extract(pixel);

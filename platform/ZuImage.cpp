@@ -1,10 +1,12 @@
 #include "ZuImage.h"
 
+#include "ZuBuffer.h"
+#include "ZuFile.h"
 #include "ZuImageDecoder.h"
+#include "ZuLittleEndian.h"
 #include "ZuRect.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -31,35 +33,6 @@ unsigned char* AllocatePixels(int width, int height, bool zeroed = true)
     if (pixels && zeroed)
         std::memset(pixels, 0, bytes);
     return pixels;
-}
-
-// The whole file, or nothing when it cannot be read or is larger than any picture we accept.
-unsigned char* ReadWholeFile(const char* path, long long& length)
-{
-    length = 0;
-    FILE* file = std::fopen(path, "rb");
-    if (!file)
-        return nullptr;
-    unsigned char* bytes = nullptr;
-    if (std::fseek(file, 0, SEEK_END) == 0)
-    {
-        long size = std::ftell(file);
-        if (size > 0 && size <= KMaxFileBytes && std::fseek(file, 0, SEEK_SET) == 0)
-        {
-            bytes = new (std::nothrow) unsigned char[size];
-            if (bytes && std::fread(bytes, 1, size, file) == static_cast<size_t>(size))
-            {
-                length = size;
-            }
-            else
-            {
-                delete[] bytes;
-                bytes = nullptr;
-            }
-        }
-    }
-    std::fclose(file);
-    return bytes;
 }
 
 // Exact integer division n / d by one multiplication, for n and d below 2^32 and d above 1.
@@ -211,10 +184,11 @@ int CZuImage::Load(const char* data, int length)
 
 int CZuImage::Load(const CZuString& path)
 {
-    long long length = 0;
-    unsigned char* bytes = path.PtrZ() ? ReadWholeFile(path.PtrZ(), length) : nullptr;
-    Decode(bytes, length);
-    delete[] bytes;
+    // Nothing is decoded from a file that cannot be read or is larger than any picture we accept.
+    CZuBuffer bytes;
+    if (path.PtrZ())
+        CZuFile::ReadWhole(path, bytes, static_cast<int>(KMaxFileBytes));
+    Decode(bytes.Data(), bytes.Size());
     return 1;
 }
 
@@ -259,8 +233,7 @@ void CZuImage::CreateMask()
     if (!iPixels)
         return;
     iHaveMask = true;
-    iMaskColor = static_cast<unsigned>(iPixels[0]) | (static_cast<unsigned>(iPixels[1]) << 8) |
-                 (static_cast<unsigned>(iPixels[2]) << 16) | (static_cast<unsigned>(iPixels[3]) << 24);
+    iMaskColor = CZuLittleEndian::ReadUint32(iPixels);
 }
 
 CZuImage* CZuImage::GetSubImage(const CZuRect& src, const CZuSize& size)

@@ -1,5 +1,7 @@
 #include "ZuImageDecoder.h"
 
+#include "ZuLittleEndian.h"
+
 #include <cstring>
 #include <new>
 
@@ -95,16 +97,13 @@ uint8_t CZuByteReader::U8()
 uint16_t CZuByteReader::U16()
 {
     const unsigned char* p = Take(2);
-    return p ? static_cast<uint16_t>(p[0] | (p[1] << 8)) : 0;
+    return p ? static_cast<uint16_t>(CZuLittleEndian::ReadUint16(p)) : 0;
 }
 
 uint32_t CZuByteReader::U32()
 {
     const unsigned char* p = Take(4);
-    if (!p)
-        return 0;
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+    return p ? CZuLittleEndian::ReadUint32(p) : 0;
 }
 
 bool CZuByteReader::Skip(size_t count)

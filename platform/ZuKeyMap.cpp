@@ -2,8 +2,10 @@
 
 #include "ZuKeyCode.h"
 #include "ZuPointerType.h"
+#include "ZuUnicode.h"
 
 #include <SDL.h>
+#include <cstring>
 
 namespace
 {
@@ -74,38 +76,6 @@ const unsigned KReleaseBit = 1u << 31;
 const SDL_Keycode KKeypadDigits[] = {SDLK_KP_0, SDLK_KP_1, SDLK_KP_2, SDLK_KP_3, SDLK_KP_4,
                                      SDLK_KP_5, SDLK_KP_6, SDLK_KP_7, SDLK_KP_8, SDLK_KP_9};
 
-// Appends one code point as UTF-16; false when it does not fit.
-bool PutCodePoint(unsigned codePoint, TZuWChar* units, int maxUnits, int& count)
-{
-    if (codePoint < 0x10000)
-    {
-        if (count >= maxUnits)
-            return false;
-        units[count++] = static_cast<TZuWChar>(codePoint);
-        return true;
-    }
-    if (count + 2 > maxUnits)
-        return false;
-    codePoint -= 0x10000;
-    units[count++] = static_cast<TZuWChar>(0xD800 + (codePoint >> 10));
-    units[count++] = static_cast<TZuWChar>(0xDC00 + (codePoint & 0x3FF));
-    return true;
-}
-
-// The length of the UTF-8 sequence that lead begins, 0 for a byte that begins none.
-int SequenceLength(unsigned char lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
-}
-
 } // namespace
 
 unsigned CZuKeyMap::KeyCode(int sdlKey)
@@ -167,34 +137,23 @@ int CZuKeyMap::TextToUnits(const char* utf8, TZuWChar* units, int maxUnits)
 {
     if (!utf8 || !units || maxUnits <= 0)
         return 0;
-    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(utf8);
+    int length = static_cast<int>(std::strlen(utf8));
     int count = 0;
     int i = 0;
-    while (bytes[i] != 0)
+    while (i < length)
     {
-        int length = SequenceLength(bytes[i]);
-        if (length == 0)
-        {
-            ++i;
-            continue;
-        }
-        unsigned codePoint = length == 1 ? bytes[i] : bytes[i] & (0x7Fu >> length);
-        int taken = 1;
-        while (taken < length && (bytes[i + taken] & 0xC0) == 0x80)
-        {
-            codePoint = (codePoint << 6) | (bytes[i + taken] & 0x3Fu);
-            ++taken;
-        }
-        // A sequence cut short (the zero byte or any non-continuation stops it) is skipped as a whole.
-        bool valid = taken == length;
-        // Overlong forms, surrogates and values beyond U+10FFFF are not characters.
-        valid = valid && !(length == 3 && codePoint < 0x800) && !(length == 4 && codePoint < 0x10000);
-        valid = valid && !(codePoint >= 0xD800 && codePoint <= 0xDFFF) && codePoint <= 0x10FFFF;
+        int taken = 0;
+        unsigned codePoint = CZuUnicode::DecodeUtf8(utf8 + i, length - i, taken);
         i += taken;
-        if (!valid)
+        if (codePoint == CZuUnicode::KFault)
             continue;
-        if (!PutCodePoint(codePoint, units, maxUnits, count))
+        TZuWChar character[2];
+        int needed = CZuUnicode::EncodeUtf16(codePoint, character);
+        // A character that does not fit whole ends the text.
+        if (count + needed > maxUnits)
             break;
+        for (int k = 0; k < needed; ++k)
+            units[count++] = character[k];
     }
     return count;
 }

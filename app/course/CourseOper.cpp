@@ -1,8 +1,8 @@
 #include "CourseOper.h"
 
-#include "LittleEndian.h"
 #include "WordInfo.h"
 #include "ZuFile.h"
+#include "ZuLittleEndian.h"
 #include "ZuPathUtil.h"
 #include "ZuRandom.h"
 
@@ -82,8 +82,8 @@ struct TCourseFiles
 bool WriteHeader(CZuFile& file, int format, int count)
 {
     unsigned char header[KHeaderSize];
-    LittleEndian::WriteInt32(header, format);
-    LittleEndian::WriteInt32(header + 4, count);
+    CZuLittleEndian::WriteInt32(header, format);
+    CZuLittleEndian::WriteInt32(header + 4, count);
     return file.Write(header, KHeaderSize) == KHeaderSize;
 }
 
@@ -103,8 +103,8 @@ int OpenIndexFile(const CZuString& path, CZuFile& index, int& format)
     int length = index.Length();
     if (length < KHeaderSize || index.Read(header, KHeaderSize) != KHeaderSize)
         return 0;
-    format = LittleEndian::ReadInt32(header);
-    return UsableCount(static_cast<unsigned int>(LittleEndian::ReadInt32(header + 4)), length);
+    format = CZuLittleEndian::ReadInt32(header);
+    return UsableCount(static_cast<unsigned int>(CZuLittleEndian::ReadInt32(header + 4)), length);
 }
 
 // The random source is seeded once: seeding again within the same second would repeat the same draws.

@@ -1,7 +1,8 @@
 #include "WordInfo.h"
 
-#include "LittleEndian.h"
 #include "ZuFile.h"
+#include "ZuLittleEndian.h"
+#include "ZuUnicode.h"
 
 namespace
 {
@@ -41,13 +42,8 @@ bool ReadLongLength(CZuFile& data, int& length)
     unsigned char bytes[2];
     if (data.Read(bytes, 2) != 2)
         return false;
-    length = LittleEndian::ReadInt16(bytes);
+    length = CZuLittleEndian::ReadInt16(bytes);
     return true;
-}
-
-bool IsContinuationByte(char ch)
-{
-    return (static_cast<unsigned char>(ch) & 0xC0) == 0x80;
 }
 
 // Writes the length field (widthBytes wide) and the complemented text, shortened to fit.
@@ -55,7 +51,7 @@ bool WriteText(CZuFile& data, const CZuString& text, int limit, int widthBytes)
 {
     int length = CWordInfo::StoredLength(text, limit);
     unsigned char field[2];
-    LittleEndian::WriteInt16(field, length);
+    CZuLittleEndian::WriteInt16(field, length);
     if (data.Write(field, widthBytes) != widthBytes)
         return false;
     if (length == 0)
@@ -129,29 +125,23 @@ int CWordInfo::WriteRecord(CZuFile& data) const
 bool CWordInfo::WriteIndexEntry(CZuFile& index) const
 {
     unsigned char entry[KIndexEntrySize];
-    LittleEndian::WriteInt32(entry, iIndex);
-    LittleEndian::WriteInt32(entry + 4, iDataOffset);
-    LittleEndian::WriteInt32(entry + 8, iSpeechOffset);
-    LittleEndian::WriteInt32(entry + 12, iSpeechLength);
+    CZuLittleEndian::WriteInt32(entry, iIndex);
+    CZuLittleEndian::WriteInt32(entry + 4, iDataOffset);
+    CZuLittleEndian::WriteInt32(entry + 8, iSpeechOffset);
+    CZuLittleEndian::WriteInt32(entry + 12, iSpeechLength);
     return index.Write(entry, KIndexEntrySize) == KIndexEntrySize;
 }
 
 void CWordInfo::ReadIndexEntry(const unsigned char* entry)
 {
-    iIndex = LittleEndian::ReadInt32(entry);
-    iDataOffset = LittleEndian::ReadInt32(entry + 4);
-    iSpeechOffset = LittleEndian::ReadInt32(entry + 8);
-    iSpeechLength = LittleEndian::ReadInt32(entry + 12);
+    iIndex = CZuLittleEndian::ReadInt32(entry);
+    iDataOffset = CZuLittleEndian::ReadInt32(entry + 4);
+    iSpeechOffset = CZuLittleEndian::ReadInt32(entry + 8);
+    iSpeechLength = CZuLittleEndian::ReadInt32(entry + 12);
 }
 
 int CWordInfo::StoredLength(const CZuString& text, int limit)
 {
-    int length = text.Length();
-    if (length <= limit)
-        return length;
-    // Back up over continuation bytes so that no character is cut in two.
-    length = limit;
-    while (length > 0 && IsContinuationByte(text[length]))
-        --length;
-    return length;
+    // No character is cut in two.
+    return CZuUnicode::Utf8CutLength(Str(text), text.Length(), limit);
 }

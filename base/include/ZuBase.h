@@ -7,6 +7,7 @@
 #include "ZuObject.h"
 #include "ZuString.h"
 #include "ZuString16.h"
+#include "ZuUnicode.h"
 
 #include "ZuData.h"
 #include "ZuDataList.h"
@@ -21,6 +22,7 @@
 #include "ZuInStream.h"
 #include "ZuLink.h"
 #include "ZuLinkC.h"
+#include "ZuLittleEndian.h"
 #include "ZuOutStream.h"
 #include "ZuReadFileStream.h"
 #include "ZuWriteFileStream.h"

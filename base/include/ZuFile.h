@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+class CZuBuffer;
 class CZuString;
 class CZuInStream;
 class CZuOutStream;
@@ -56,6 +57,12 @@ public:
     static bool FileExist(const CZuString& path);
     static bool FileCreate(const CZuString& path);
     static void FileDelete(const CZuString& path);
+    // Every byte of the file at path into bytes. False, with bytes empty, when it cannot be opened, a read
+    // fails, or it holds more than maxBytes.
+    static bool ReadWhole(const CZuString& path, CZuBuffer& bytes, int maxBytes);
+    // Creates every missing folder of path up to its last '/' ("a/b/c" makes a and a/b; "a/b/" makes a/b).
+    // True when they all stand as folders afterwards.
+    static bool MakeFoldersFor(const CZuString& path);
 
 private:
     CZuFile(const CZuFile&) = delete;

@@ -95,10 +95,11 @@ bool operator>=(const CZuString16& a, const CZuString16& b);
 bool operator>=(const CZuString16& a, const TZuWChar* b);
 bool operator>=(const TZuWChar* a, const CZuString16& b);
 
-// Decodes len bytes of UTF-8 (one-, two- and three-byte sequences) into out; len below 1 leaves out as it
-// was. Bytes that start no such sequence, and a sequence cut short by the end, are skipped.
+// Decodes len bytes of UTF-8 into out, characters above U+FFFF as surrogate pairs; len below 1 leaves out
+// as it was. Bytes that are no character (CZuUnicode's rule) are dropped.
 void ConvertUtf8ToUnicode(const char* src, int len, CZuString16& out);
-// Encodes len UTF-16 units as UTF-8 into out, each unit on its own; len below 1 leaves out as it was.
+// Encodes len UTF-16 units as UTF-8 into out, a surrogate pair as one four-byte character; len below 1
+// leaves out as it was. A lone surrogate is no character and is dropped.
 void ConvertUnicodeToUtf8(const TZuWChar* src, int len, CZuString& out);
 
 #endif // ZUSTRING16_H

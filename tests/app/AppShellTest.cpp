@@ -1,6 +1,8 @@
 #include "TestCard.h"
 #include "ZuAppWindow.h"
 #include "ZuLexApp.h"
+#include "ZuLexColours.h"
+#include "ZuLexIds.h"
 #include "ZuPlayerApp.h"
 #include "ZuUi.h"
 
@@ -51,7 +53,7 @@ TEST_F(AppShellTest, StartsOnTheMainScreenInTheWholeWindow)
 {
     EXPECT_EQ(iApp->GetWelcome(), nullptr);
     ASSERT_NE(iApp->GetCurView(), nullptr);
-    EXPECT_EQ(iApp->GetCurView()->GetViewId(), int(CZuLexApp::EMainView));
+    EXPECT_EQ(iApp->GetCurView()->GetViewId(), int(EZuLexViewMain));
     EXPECT_EQ(iApp->GetUiRect(), CZuRect(1, 1, 479, 359));
     EXPECT_EQ(iApp->PlatWindow1()->GetBorderType(), EZuBorderResizable);
     // The slide into the main screen runs to its end, then the picture stays.
@@ -61,10 +63,10 @@ TEST_F(AppShellTest, StartsOnTheMainScreenInTheWholeWindow)
     Pump();
     iGlue->HandleDraw();
     ASSERT_EQ(iGlue->PixelWidth(), CZuAppWindow::KWidth);
-    EXPECT_EQ(PixelAt(*iGlue, 240, 150), 0xE7EFF6u);
+    EXPECT_EQ(PixelAt(*iGlue, 240, 150), KZuLexScreen);
     // The window frame and the command bar are blue.
-    EXPECT_EQ(PixelAt(*iGlue, 0, 150), 0x025296u);
-    EXPECT_NE(PixelAt(*iGlue, 240, 350), 0xE7EFF6u);
+    EXPECT_EQ(PixelAt(*iGlue, 0, 150), KZuLexBorder);
+    EXPECT_NE(PixelAt(*iGlue, 240, 350), KZuLexScreen);
     WritePng(ZU_TEST_BINARY_DIR "/zulex-main.png", iGlue->Pixels(), iGlue->PixelWidth(),
              iGlue->PixelHeight());
 }
@@ -73,7 +75,7 @@ TEST_F(AppShellTest, RightSoftKeyClosesTheProgram)
 {
     SDL_FlushEvent(SDL_QUIT);
     iGlue->HandleDraw();
-    EXPECT_EQ(iApp->GetCba()->GetRightCommand(), 6);
+    EXPECT_EQ(iApp->GetCba()->GetRightCommand(), int(EZuLexCmdExit));
     iGlue->HandleKeyDown(113, 1);
     iGlue->HandleKeyUp(113, 1u | (1u << 30) | (1u << 31));
     Pump();

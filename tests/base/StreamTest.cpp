@@ -621,6 +621,79 @@ TEST_F(ZuFileTest, ReadOnlyFileDoesNotCountAsExisting)
     EXPECT_FALSE(CZuFile::FileExist(path));
 }
 
+TEST_F(ZuFileTest, ReadWholeTakesEveryByte)
+{
+    // Larger than one chunk of the reader, and with every byte value.
+    TBytes bytes(200000);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<unsigned char>(i * 7 + i / 256);
+    CZuString path = PathOf("whole.bin");
+    WriteWhole(path, bytes);
+    CZuBuffer read;
+    ASSERT_TRUE(CZuFile::ReadWhole(path, read, 200000));
+    EXPECT_EQ(TBytes(read.Data(), read.Data() + read.Size()), bytes);
+
+    CZuString empty = PathOf("empty.bin");
+    WriteWhole(empty, TBytes());
+    ASSERT_TRUE(CZuFile::ReadWhole(empty, read, 10));
+    EXPECT_EQ(read.Size(), 0);
+}
+
+TEST_F(ZuFileTest, ReadWholeRefusesWhatItCannotOrMustNotRead)
+{
+    CZuString path = PathOf("five.bin");
+    WriteWhole(path, TBytes{1, 2, 3, 4, 5});
+    CZuBuffer read(3);
+    // One byte more than allowed: nothing, not the first bytes.
+    EXPECT_FALSE(CZuFile::ReadWhole(path, read, 4));
+    EXPECT_EQ(read.Size(), 0);
+    EXPECT_TRUE(CZuFile::ReadWhole(path, read, 5));
+    EXPECT_EQ(read.Size(), 5);
+    EXPECT_FALSE(CZuFile::ReadWhole(PathOf("missing.bin"), read, 100));
+    EXPECT_EQ(read.Size(), 0);
+    // A folder opens but cannot be read.
+    EXPECT_FALSE(CZuFile::ReadWhole(PathOf(""), read, 100));
+    EXPECT_FALSE(CZuFile::ReadWhole(CZuString(), read, 100));
+}
+
+TEST_F(ZuFileTest, ReadWholeDoesNotTrustTheSizeAFileClaims)
+{
+    // The system's own files claim a size of 0 and still hold bytes.
+    struct stat info;
+    ASSERT_EQ(stat("/proc/self/status", &info), 0);
+    ASSERT_EQ(info.st_size, 0);
+    CZuBuffer read;
+    ASSERT_TRUE(CZuFile::ReadWhole(CZuString("/proc/self/status"), read, 1 << 20));
+    ASSERT_GT(read.Size(), 5);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(read.Data()), 5), "Name:");
+}
+
+TEST_F(ZuFileTest, MakeFoldersForCreatesWhatIsMissing)
+{
+    CZuString file = PathOf("a/b/c/file.txt");
+    ASSERT_TRUE(CZuFile::MakeFoldersFor(file));
+    struct stat info;
+    ASSERT_EQ(stat(PathOf("a/b/c").PtrZ(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    // The part after the last '/' is not made.
+    EXPECT_NE(stat(file.PtrZ(), &info), 0);
+    // Everything there already; a folder named with its '/'.
+    EXPECT_TRUE(CZuFile::MakeFoldersFor(file));
+    EXPECT_TRUE(CZuFile::MakeFoldersFor(PathOf("a/d/")));
+    ASSERT_EQ(stat(PathOf("a/d").PtrZ(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    // No '/' at all: nothing to make.
+    EXPECT_TRUE(CZuFile::MakeFoldersFor(CZuString("plain-name")));
+    EXPECT_TRUE(CZuFile::MakeFoldersFor(CZuString()));
+}
+
+TEST_F(ZuFileTest, MakeFoldersForFailsWhereAFileIsInTheWay)
+{
+    WriteWhole(PathOf("taken"), TBytes{1});
+    EXPECT_FALSE(CZuFile::MakeFoldersFor(PathOf("taken/")));
+    EXPECT_FALSE(CZuFile::MakeFoldersFor(PathOf("taken/inner/file")));
+}
+
 TEST(ZuReadFileStream, UnopenedStreamReadsNothing)
 {
     CZuReadFileStream in;

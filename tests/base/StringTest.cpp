@@ -319,8 +319,10 @@ TEST(ZuStringConvert, BadUtf8NeverReadsPastLength)
         {"a\xC3", 2, u"a"},   // two-byte sequence cut short
         {"\x80\xBF"
          "a",
-         3, u"a"},                      // stray continuation bytes
-        {"\xF0\x9F\x98\x80z", 5, u"z"}, // four-byte sequence skipped
+         3, u"a"},                               // stray continuation bytes
+        {"\xF0\x9F\x98\x80z", 5, u"\U0001F600z"}, // four bytes give a surrogate pair
+        {"\xF0\x9F\x98", 3, u""},                 // four-byte sequence cut short
+        {"\xC3(", 2, u"("},                        // a lead byte does not swallow the next character
         {"\xE4", 1, u""},
     };
     for (const Case& c : cases)
@@ -341,17 +343,34 @@ TEST(ZuStringConvert, UnicodeToUtf8)
     const TZuWChar e = 0xE9;
     ConvertUnicodeToUtf8(&e, 1, out);
     EXPECT_STREQ(out.PtrZ(), "\xC3\xA9");
+    // A surrogate pair is one character of four bytes.
     const TZuWChar mixed[] = {u'A', 0x4E2D, 0xD83D, 0xDE00};
     ConvertUnicodeToUtf8(mixed, 4, out);
-    EXPECT_EQ(out.Length(), 1 + 3 + 3 + 3);
-    EXPECT_STREQ(out.PtrZ(), "A\xE4\xB8\xAD\xED\xA0\xBD\xED\xB8\x80");
+    EXPECT_STREQ(out.PtrZ(), "A\xE4\xB8\xAD\xF0\x9F\x98\x80");
 }
 
-TEST(ZuStringConvert, RoundTripOfEveryUnit)
+TEST(ZuStringConvert, LoneSurrogatesAreDropped)
+{
+    CZuString out;
+    const TZuWChar lone[] = {0xDE00, u'a', 0xD83D, u'b', 0xD83D};
+    ConvertUnicodeToUtf8(lone, 5, out);
+    EXPECT_STREQ(out.PtrZ(), "ab");
+    CZuString16 back(u"old");
+    // Surrogates written in UTF-8 are no characters either.
+    ConvertUtf8ToUnicode("\xED\xA0\xBD\xED\xB8\x80x", 7, back);
+    EXPECT_EQ(std::u16string(back.PtrZ(), back.Length()), u"x");
+}
+
+TEST(ZuStringConvert, RoundTripOfEveryCharacter)
 {
     std::u16string all;
     for (int u = 1; u <= 0xFFFF; ++u)
-        all.push_back(static_cast<char16_t>(u));
+    {
+        if (u < 0xD800 || u > 0xDFFF)
+            all.push_back(static_cast<char16_t>(u));
+    }
+    // The first and last pairs, and one from the middle of the planes.
+    all += u"\U00010000\U0010FFFF\U0001F600";
     CZuString utf8;
     ConvertUnicodeToUtf8(all.data(), static_cast<int>(all.size()), utf8);
     CZuString16 back;

@@ -61,12 +61,12 @@ TEST(CourseFormat, FirstSaveOfNewWordBookWritesHeaderEntryAndRecord)
     ASSERT_TRUE(book.Save());
 
     TBytes expectedIndex;
-    AppendInt32(expectedIndex, 1);
-    AppendInt32(expectedIndex, 1);
-    AppendInt32(expectedIndex, 0);
-    AppendInt32(expectedIndex, 8);
-    AppendInt32(expectedIndex, 1234);
-    AppendInt32(expectedIndex, 567);
+    AppendLittleEndian32(expectedIndex, 1);
+    AppendLittleEndian32(expectedIndex, 1);
+    AppendLittleEndian32(expectedIndex, 0);
+    AppendLittleEndian32(expectedIndex, 8);
+    AppendLittleEndian32(expectedIndex, 1234);
+    AppendLittleEndian32(expectedIndex, 567);
     EXPECT_EQ(expectedIndex, ReadFileBytes(folder.File("newword.idx")));
     EXPECT_EQ(24u, expectedIndex.size());
 
@@ -191,7 +191,7 @@ TEST(CourseFormat, NegativeExplanationLengthEndsTheRecord)
     AppendShortText(bytes, "w");
     AppendShortText(bytes, "p");
     AppendShortText(bytes, "n");
-    AppendInt16(bytes, 0x8001);
+    AppendLittleEndian16(bytes, 0x8001);
     bytes.insert(bytes.end(), 10, 0xAA);
     CWordInfo info = ReadBack(folder, bytes);
     EXPECT_TRUE(info.iPhoneticNote == "n");

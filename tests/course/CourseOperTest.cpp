@@ -234,8 +234,8 @@ TEST(CourseOper, SaveOfAShorterBookLeavesNoStaleBytes)
     TBytes data = ReadFileBytes(folder.File("newword.dat"));
     TBytes header(data.begin(), data.begin() + 8);
     TBytes expectedHeader;
-    AppendInt32(expectedHeader, 1);
-    AppendInt32(expectedHeader, 1);
+    AppendLittleEndian32(expectedHeader, 1);
+    AppendLittleEndian32(expectedHeader, 1);
     EXPECT_EQ(expectedHeader, header);
     EXPECT_EQ(8u + 1 + 3 + 5 + 3 + 2 + std::string("n. 释义0\\nv. 第二行").size(), data.size());
 }

@@ -5,18 +5,6 @@
 #include <dirent.h>
 #include <unistd.h>
 
-void AppendInt32(TBytes& bytes, int value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes.push_back(static_cast<unsigned char>(static_cast<unsigned int>(value) >> shift));
-}
-
-void AppendInt16(TBytes& bytes, int value)
-{
-    bytes.push_back(static_cast<unsigned char>(value));
-    bytes.push_back(static_cast<unsigned char>(value >> 8));
-}
-
 void AppendShortText(TBytes& bytes, const std::string& text)
 {
     bytes.push_back(static_cast<unsigned char>(text.size()));
@@ -26,7 +14,7 @@ void AppendShortText(TBytes& bytes, const std::string& text)
 
 void AppendLongText(TBytes& bytes, const std::string& text)
 {
-    AppendInt16(bytes, static_cast<int>(text.size()));
+    AppendLittleEndian16(bytes, static_cast<int>(text.size()));
     for (char ch : text)
         bytes.push_back(static_cast<unsigned char>(~ch));
 }
@@ -37,17 +25,17 @@ void WriteRawCourse(const std::string& folder, const std::string& name, const st
     TBytes index;
     TBytes data;
     int count = static_cast<int>(words.size());
-    AppendInt32(index, format);
-    AppendInt32(index, count);
-    AppendInt32(data, format);
-    AppendInt32(data, count);
+    AppendLittleEndian32(index, format);
+    AppendLittleEndian32(index, count);
+    AppendLittleEndian32(data, format);
+    AppendLittleEndian32(data, count);
     for (int i = 0; i < count; ++i)
     {
         const TRawWord& word = words[i];
-        AppendInt32(index, i);
-        AppendInt32(index, static_cast<int>(data.size()));
-        AppendInt32(index, word.iSpeechOffset);
-        AppendInt32(index, word.iSpeechLength);
+        AppendLittleEndian32(index, i);
+        AppendLittleEndian32(index, static_cast<int>(data.size()));
+        AppendLittleEndian32(index, word.iSpeechOffset);
+        AppendLittleEndian32(index, word.iSpeechLength);
         AppendShortText(data, word.iSource);
         AppendShortText(data, word.iWord);
         AppendShortText(data, word.iPhonetic);

@@ -2,6 +2,7 @@
 #define COURSETESTUTIL_H
 
 // Helpers of the course tests: course files built byte by byte.
+#include "TestBytes.h"
 #include "TestFiles.h"
 
 #include <string>
@@ -9,8 +10,6 @@
 
 typedef std::vector<unsigned char> TBytes;
 
-void AppendInt32(TBytes& bytes, int value);
-void AppendInt16(TBytes& bytes, int value);
 // A length byte and the complemented text.
 void AppendShortText(TBytes& bytes, const std::string& text);
 void AppendLongText(TBytes& bytes, const std::string& text);

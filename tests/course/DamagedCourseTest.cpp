@@ -3,6 +3,7 @@
 
 #include "CourseOper.h"
 #include "WordInfo.h"
+#include "ZuLittleEndian.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +14,7 @@ namespace
 void Patch32(const std::string& path, size_t offset, int value)
 {
     TBytes bytes = ReadFileBytes(path);
-    TBytes patch;
-    AppendInt32(patch, value);
-    std::copy(patch.begin(), patch.end(), bytes.begin() + offset);
+    CZuLittleEndian::WriteInt32(bytes.data() + offset, static_cast<unsigned>(value));
     WriteFileBytes(path, bytes);
 }
 
@@ -105,18 +104,18 @@ TEST(DamagedCourse, ExplanationLengthBeyondTheFile)
 {
     CTempFolder folder;
     TBytes data;
-    AppendInt32(data, 1);
-    AppendInt32(data, 1);
+    AppendLittleEndian32(data, 1);
+    AppendLittleEndian32(data, 1);
     AppendShortText(data, "");
     AppendShortText(data, "w");
     AppendShortText(data, "p");
     AppendShortText(data, "n");
-    AppendInt16(data, 32767);
+    AppendLittleEndian16(data, 32767);
     data.insert(data.end(), 10, 0x41);
     WriteFileBytes(folder.File("c.dat"), data);
     TBytes index;
     for (int value : {1, 1, 0, 8, 0, 0})
-        AppendInt32(index, value);
+        AppendLittleEndian32(index, value);
     WriteFileBytes(folder.File("c.idx"), index);
     CCourseOper course("c", folder.Path().c_str());
     course.LoadAll();

@@ -1,5 +1,7 @@
 #include "TestImages.h"
 
+#include "TestBytes.h"
+
 #include <png.h>
 
 #include <map>
@@ -7,18 +9,6 @@
 
 namespace
 {
-
-void Put16(TBytes& out, uint32_t v)
-{
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void Put32(TBytes& out, uint32_t v)
-{
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 void WriteToVector(png_structp png, png_bytep data, size_t length)
 {
@@ -94,36 +84,36 @@ TBytes MakeBmp(const TBmpPicture& picture)
     TBytes header;
     if (picture.headerSize == 12)
     {
-        Put32(header, 12);
-        Put16(header, picture.width);
-        Put16(header, picture.height);
-        Put16(header, 1);
-        Put16(header, picture.bitCount);
+        AppendLittleEndian32(header, 12);
+        AppendLittleEndian16(header, picture.width);
+        AppendLittleEndian16(header, picture.height);
+        AppendLittleEndian16(header, 1);
+        AppendLittleEndian16(header, picture.bitCount);
     }
     else
     {
-        Put32(header, picture.headerSize);
-        Put32(header, picture.width);
-        Put32(header, static_cast<uint32_t>(picture.height));
-        Put16(header, 1);
-        Put16(header, picture.bitCount);
-        Put32(header, picture.compression);
-        Put32(header, static_cast<uint32_t>(picture.pixelData.size()));
-        Put32(header, 2835);
-        Put32(header, 2835);
-        Put32(header, picture.colorsUsed);
-        Put32(header, 0);
+        AppendLittleEndian32(header, picture.headerSize);
+        AppendLittleEndian32(header, picture.width);
+        AppendLittleEndian32(header, static_cast<uint32_t>(picture.height));
+        AppendLittleEndian16(header, 1);
+        AppendLittleEndian16(header, picture.bitCount);
+        AppendLittleEndian32(header, picture.compression);
+        AppendLittleEndian32(header, static_cast<uint32_t>(picture.pixelData.size()));
+        AppendLittleEndian32(header, 2835);
+        AppendLittleEndian32(header, 2835);
+        AppendLittleEndian32(header, picture.colorsUsed);
+        AppendLittleEndian32(header, 0);
         if (picture.headerSize > 40)
         {
             for (uint32_t mask : picture.masks)
-                Put32(header, mask);
-            Put32(header, 0); // alpha mask
+                AppendLittleEndian32(header, mask);
+            AppendLittleEndian32(header, 0); // alpha mask
             header.resize(picture.headerSize, 0);
         }
         else if (picture.compression == 3)
         {
             for (uint32_t mask : picture.masks)
-                Put32(header, mask);
+                AppendLittleEndian32(header, mask);
         }
     }
     for (uint32_t c : picture.palette)
@@ -136,9 +126,9 @@ TBytes MakeBmp(const TBmpPicture& picture)
     }
     TBytes out = {'B', 'M'};
     uint32_t offset = 14 + static_cast<uint32_t>(header.size());
-    Put32(out, offset + static_cast<uint32_t>(picture.pixelData.size()));
-    Put32(out, 0);
-    Put32(out, offset);
+    AppendLittleEndian32(out, offset + static_cast<uint32_t>(picture.pixelData.size()));
+    AppendLittleEndian32(out, 0);
+    AppendLittleEndian32(out, offset);
     out.insert(out.end(), header.begin(), header.end());
     out.insert(out.end(), picture.pixelData.begin(), picture.pixelData.end());
     return out;
@@ -285,8 +275,8 @@ std::vector<uint8_t> InterlaceOrder(const std::vector<uint8_t>& indices, int wid
 TBytes MakeGif(const TGifPicture& picture)
 {
     TBytes out = {'G', 'I', 'F', '8', '9', 'a'};
-    Put16(out, picture.screenWidth);
-    Put16(out, picture.screenHeight);
+    AppendLittleEndian16(out, picture.screenWidth);
+    AppendLittleEndian16(out, picture.screenHeight);
     if (picture.globalPalette.empty())
     {
         out.push_back(0);
@@ -312,10 +302,10 @@ TBytes MakeGif(const TGifPicture& picture)
     for (const TGifFrame& frame : picture.frames)
     {
         out.push_back(0x2C);
-        Put16(out, frame.left);
-        Put16(out, frame.top);
-        Put16(out, frame.width);
-        Put16(out, frame.height);
+        AppendLittleEndian16(out, frame.left);
+        AppendLittleEndian16(out, frame.top);
+        AppendLittleEndian16(out, frame.width);
+        AppendLittleEndian16(out, frame.height);
         uint8_t flags = frame.interlaced ? 0x40 : 0;
         if (!frame.localPalette.empty())
             flags |= static_cast<uint8_t>(0x80 | (TableBits(frame.localPalette.size()) - 1));

@@ -100,9 +100,13 @@ TEST(EspeakPhonemes, WhatItCannotSayIsNamed)
     EXPECT_EQ("?'", Converted("'bank"));
     EXPECT_EQ("?(", Converted("/ˈɪnt(ərəst/"));
     EXPECT_EQ("?)", Converted("/ˈɪnt)ə(rəst/"));
-    // A broken character is one byte; a character cut at the end is what is left of it.
+    // Bytes that are no character are shown as far as they go: a byte that begins none alone, a character
+    // cut short by the end or by another byte what there is of it.
     EXPECT_EQ("?\xFF", Converted("b\xFF"));
     EXPECT_EQ("?\xC9", Converted("b\xC9"));
+    EXPECT_EQ("?\x80", Converted("b\x80\x80"));
+    EXPECT_EQ("?\xE4\xB8", Converted("b\xE4\xB8"));
+    EXPECT_EQ("?\xE4\xB8", Converted("b\xE4\xB8k"));
     EXPECT_EQ("-", Converted(""));
     EXPECT_EQ("-", Converted("//"));
     EXPECT_EQ("-", Converted("/ ˈ ˌ /"));

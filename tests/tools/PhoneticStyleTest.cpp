@@ -44,3 +44,10 @@ TEST(PhoneticStyle, SpacesAreTidied)
     EXPECT_EQ("/ðə ˈkæt/", CPhoneticStyle::FromEspeak(" ðə   kˈat "));
     EXPECT_EQ("//", CPhoneticStyle::FromEspeak(""));
 }
+
+TEST(PhoneticStyle, BytesThatAreNoCharacterStayAndSwallowNothing)
+{
+    // A stray byte keeps its place; the letter after it is still mapped.
+    EXPECT_EQ("/\x80ˈbæŋk/", CPhoneticStyle::FromEspeak("\x80" "bˈaŋk"));
+    EXPECT_EQ("/bæ\xE4\xB8/", CPhoneticStyle::FromEspeak("ba\xE4\xB8"));
+}

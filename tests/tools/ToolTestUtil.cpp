@@ -5,6 +5,7 @@
 #include "EspeakPhonemes.h"
 #include "SpeechClip.h"
 #include "SpeechSynth.h"
+#include "TestBytes.h"
 #include "WordInfo.h"
 
 #include <opencore-amrnb/interf_dec.h>
@@ -39,40 +40,23 @@ void WriteText(const std::string& path, const std::string& text)
     WriteFileBytes(path, std::vector<unsigned char>(text.begin(), text.end()));
 }
 
-namespace
-{
-
-void Put16(std::vector<unsigned char>& bytes, unsigned int value)
-{
-    bytes.push_back(static_cast<unsigned char>(value));
-    bytes.push_back(static_cast<unsigned char>(value >> 8));
-}
-
-void Put32(std::vector<unsigned char>& bytes, unsigned int value)
-{
-    Put16(bytes, value & 0xFFFF);
-    Put16(bytes, value >> 16);
-}
-
-} // namespace
-
 std::vector<unsigned char> MakeWav(const std::vector<short>& samples, int rate, int channels)
 {
     std::vector<unsigned char> bytes = {'R', 'I', 'F', 'F'};
     unsigned int dataSize = static_cast<unsigned int>(samples.size() * 2);
-    Put32(bytes, 36 + dataSize);
+    AppendLittleEndian32(bytes, 36 + dataSize);
     bytes.insert(bytes.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    Put32(bytes, 16);
-    Put16(bytes, 1);
-    Put16(bytes, static_cast<unsigned int>(channels));
-    Put32(bytes, static_cast<unsigned int>(rate));
-    Put32(bytes, static_cast<unsigned int>(rate * channels * 2));
-    Put16(bytes, static_cast<unsigned int>(channels * 2));
-    Put16(bytes, 16);
+    AppendLittleEndian32(bytes, 16);
+    AppendLittleEndian16(bytes, 1);
+    AppendLittleEndian16(bytes, static_cast<unsigned int>(channels));
+    AppendLittleEndian32(bytes, static_cast<unsigned int>(rate));
+    AppendLittleEndian32(bytes, static_cast<unsigned int>(rate * channels * 2));
+    AppendLittleEndian16(bytes, static_cast<unsigned int>(channels * 2));
+    AppendLittleEndian16(bytes, 16);
     bytes.insert(bytes.end(), {'d', 'a', 't', 'a'});
-    Put32(bytes, dataSize);
+    AppendLittleEndian32(bytes, dataSize);
     for (short sample : samples)
-        Put16(bytes, static_cast<unsigned short>(sample));
+        AppendLittleEndian16(bytes, static_cast<unsigned short>(sample));
     return bytes;
 }
 

@@ -94,17 +94,6 @@ TEST(WordList, TextsTooLongForTheirFieldsAreRefused)
     EXPECT_EQ("explanation is 32768 bytes long; its field holds at most 32767", Messages(list, 3)[0]);
 }
 
-TEST(WordList, Utf8Validation)
-{
-    EXPECT_TRUE(CWordList::IsValidUtf8("plain ascii"));
-    EXPECT_TRUE(CWordList::IsValidUtf8("ˈbæŋk 银行 \xF0\x9F\x98\x80"));
-    EXPECT_FALSE(CWordList::IsValidUtf8("\xC0\xAF"));         // over-long "/"
-    EXPECT_FALSE(CWordList::IsValidUtf8("\xED\xA0\x80"));     // surrogate
-    EXPECT_FALSE(CWordList::IsValidUtf8("\xE9\x93"));         // cut short
-    EXPECT_FALSE(CWordList::IsValidUtf8("\xF4\x90\x80\x80")); // beyond U+10FFFF
-    EXPECT_FALSE(CWordList::IsValidUtf8("a\x80"));
-}
-
 TEST(WordList, MissingFileIsAnError)
 {
     CWordList list;

@@ -1,5 +1,10 @@
 #include "WholeFile.h"
 
+#include "ZuBuffer.h"
+#include "ZuFile.h"
+#include "ZuString.h"
+
+#include <climits>
 #include <cstdio>
 
 namespace
@@ -8,16 +13,11 @@ namespace
 template <class TBytes> bool ReadInto(const std::string& path, TBytes& bytes)
 {
     bytes.clear();
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
+    CZuBuffer whole;
+    if (!CZuFile::ReadWhole(CZuString(path.c_str()), whole, INT_MAX))
         return false;
-    char chunk[65536];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !failed;
+    bytes.assign(whole.Data(), whole.Data() + whole.Size());
+    return true;
 }
 
 } // namespace

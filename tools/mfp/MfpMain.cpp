@@ -10,6 +10,7 @@
 // of this tool; readers keep it but do not check it), the entry count, the directory (per entry: name,
 // an empty second text, folder, each as a 4-byte length and the bytes, then data size and data offset),
 // then the data of every entry in directory order. All integers are 4 bytes little-endian.
+#include "AppendBytes.h"
 #include "MfpFile.h"
 #include "WholeFile.h"
 #include "ZuMfpExtract.h"
@@ -115,15 +116,9 @@ bool Collect(const std::string& base, const std::string& relative, std::vector<T
     return true;
 }
 
-void PutInt(std::string& out, unsigned int value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out += static_cast<char>((value >> shift) & 0xFF);
-}
-
 void PutText(std::string& out, const std::string& text)
 {
-    PutInt(out, static_cast<unsigned int>(text.size()));
+    AppendLittleEndian32(out, static_cast<unsigned int>(text.size()));
     out += text;
 }
 
@@ -135,8 +130,8 @@ bool BuildPackage(const std::vector<TEntry>& entries, std::string& package)
         directorySize += 4 + entry.iName.size() + 4 + 4 + entry.iFolder.size() + 4 + 4;
     long long offset = 8 + directorySize;
     package.clear();
-    PutInt(package, KFormatVersion);
-    PutInt(package, static_cast<unsigned int>(entries.size()));
+    AppendLittleEndian32(package, KFormatVersion);
+    AppendLittleEndian32(package, static_cast<unsigned int>(entries.size()));
     for (const TEntry& entry : entries)
     {
         if (offset + static_cast<long long>(entry.iData.size()) > INT_MAX)
@@ -144,8 +139,8 @@ bool BuildPackage(const std::vector<TEntry>& entries, std::string& package)
         PutText(package, entry.iName);
         PutText(package, "");
         PutText(package, entry.iFolder);
-        PutInt(package, static_cast<unsigned int>(entry.iData.size()));
-        PutInt(package, static_cast<unsigned int>(offset));
+        AppendLittleEndian32(package, static_cast<unsigned int>(entry.iData.size()));
+        AppendLittleEndian32(package, static_cast<unsigned int>(offset));
         offset += static_cast<long long>(entry.iData.size());
     }
     for (const TEntry& entry : entries)

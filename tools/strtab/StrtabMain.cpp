@@ -21,8 +21,10 @@
 //
 // Table format written: per string, 4 bytes holding its index (not used by readers), 4 bytes of text
 // length L, then L bytes of text; integers little-endian, no header, no padding.
+#include "AppendBytes.h"
 #include "WholeFile.h"
 #include "ZuStringRes.h"
+#include "ZuUnicode.h"
 
 #include <cstdio>
 #include <cstring>
@@ -75,24 +77,15 @@ bool IsCodeChar(char ch)
 // U+FFFF count as faults: the toolkit keeps text in 16-bit units and could not show them.
 size_t FirstUtf8Fault(const std::string& text)
 {
-    size_t i = 0;
-    while (i < text.size())
+    const int length = static_cast<int>(text.size());
+    int at = 0;
+    while (at < length)
     {
-        unsigned char lead = static_cast<unsigned char>(text[i]);
-        int follow = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : -1;
-        if (follow < 0 || (follow == 1 && lead < 0xC2) || i + follow >= text.size())
-            return i;
-        unsigned int code = follow == 0 ? lead : lead & (0x3F >> follow);
-        for (int k = 1; k <= follow; ++k)
-        {
-            unsigned char next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return i;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if ((follow == 2 && code < 0x800) || (code >= 0xD800 && code <= 0xDFFF))
-            return i;
-        i += follow + 1;
+        int taken = 0;
+        unsigned code = CZuUnicode::DecodeUtf8(text.data() + at, length - at, taken);
+        if (code == CZuUnicode::KFault || code > 0xFFFF)
+            return static_cast<size_t>(at);
+        at += taken;
     }
     return text.size();
 }
@@ -210,19 +203,13 @@ bool CheckTableCode(const std::vector<std::string>& strings, const std::string& 
     return true;
 }
 
-void PutLittleEndian32(std::string& out, unsigned int value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out += static_cast<char>((value >> shift) & 0xFF);
-}
-
 std::string BuildTable(const std::vector<std::string>& strings)
 {
     std::string table;
     for (size_t i = 0; i < strings.size(); ++i)
     {
-        PutLittleEndian32(table, static_cast<unsigned int>(i));
-        PutLittleEndian32(table, static_cast<unsigned int>(strings[i].size()));
+        AppendLittleEndian32(table, static_cast<unsigned int>(i));
+        AppendLittleEndian32(table, static_cast<unsigned int>(strings[i].size()));
         table += strings[i];
     }
     return table;

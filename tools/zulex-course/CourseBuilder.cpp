@@ -9,11 +9,12 @@
 #include "WaveFile.h"
 #include "WordInfo.h"
 #include "ZuFile.h"
+#include "ZuString.h"
+#include "ZuUnicode.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace
 {
@@ -27,19 +28,6 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// Creates folder and the folders above it that are missing.
-bool MakeFolders(const std::string& folder)
-{
-    for (size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1))
-    {
-        std::string part = folder.substr(0, slash);
-        if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST)
-            return false;
-    }
-    struct stat info;
-    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 bool NeedsSynth(const CWordList& list, bool speech)
 {
     for (const TWordLine& line : list.Lines())
@@ -50,17 +38,25 @@ bool NeedsSynth(const CWordList& list, bool speech)
     return false;
 }
 
-// A symbol as a warning shows it: itself and its code point, which tells apart look-alikes.
+// A symbol as a warning shows it: itself and its code point, which tells apart look-alikes; bytes that
+// are no character by their values.
 std::string Described(const std::string& symbol)
 {
-    unsigned int code = static_cast<unsigned char>(symbol[0]);
-    int extra = code < 0xC0 ? 0 : code < 0xE0 ? 1 : code < 0xF0 ? 2 : 3;
-    code &= extra == 0 ? 0x7F : 0x3F >> extra;
-    for (int i = 1; i <= extra && i < static_cast<int>(symbol.size()); ++i)
-        code = code << 6 | (static_cast<unsigned char>(symbol[i]) & 0x3F);
+    int taken = 0;
+    unsigned code = CZuUnicode::DecodeUtf8(symbol.data(), static_cast<int>(symbol.size()), taken);
     char number[16];
-    std::snprintf(number, sizeof number, "U+%04X", code);
-    return "'" + symbol + "' (" + number + ")";
+    if (code != CZuUnicode::KFault)
+    {
+        std::snprintf(number, sizeof number, "U+%04X", code);
+        return "'" + symbol + "' (" + number + ")";
+    }
+    std::string bytes = "bytes that are not UTF-8:";
+    for (char byte : symbol)
+    {
+        std::snprintf(number, sizeof number, " %02X", static_cast<unsigned char>(byte));
+        bytes += number;
+    }
+    return bytes;
 }
 
 } // namespace
@@ -109,7 +105,7 @@ int CCourseBuilder::Build(const std::string& listPath, const std::string& folder
             std::fprintf(iMessages, "%s: %d more problems\n", listPath.c_str(), iErrors - KMaxReported);
         return -1;
     }
-    if (!MakeFolders(folder))
+    if (!CZuFile::MakeFoldersFor(CZuString(folder.c_str())))
     {
         Report(0, "cannot create the folder " + folder);
         return -1;

@@ -4,8 +4,9 @@
 #include "CourseOper.h"
 #include "WholeFile.h"
 #include "WordInfo.h"
-#include "WordList.h"
 #include "ZuFile.h"
+#include "ZuLittleEndian.h"
+#include "ZuUnicode.h"
 
 #include <algorithm>
 #include <sys/stat.h>
@@ -21,11 +22,6 @@ long long FileSize(const std::string& path)
     if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return -1;
     return static_cast<long long>(info.st_size);
-}
-
-int Int32At(const unsigned char* p)
-{
-    return static_cast<int>(p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<unsigned int>(p[3]) << 24));
 }
 
 std::string Text(const CZuString& text)
@@ -74,7 +70,7 @@ int CCourseChecker::Check(FILE* report)
         Problem("the index file is shorter than its 8-byte header");
         return iProblems;
     }
-    int count = Int32At(&index[4]);
+    int count = CZuLittleEndian::ReadInt32(&index[4]);
     long long held = static_cast<long long>(index.size() - KHeaderSize) / CWordInfo::KIndexEntrySize;
     if (count < 0 || count > held)
         Problem("the index header counts " + std::to_string(count) + " words but the file holds " +
@@ -127,7 +123,7 @@ void CCourseChecker::CheckWord(int i, const unsigned char* entry, CZuFile& data)
     for (const CZuString* text :
          {&word.iSource, &word.iWord, &word.iPhonetic, &word.iPhoneticNote, &word.iExplanation})
     {
-        if (!CWordList::IsValidUtf8(Text(*text)))
+        if (!CZuUnicode::IsValidUtf8(Str(*text), text->Length()))
         {
             WordProblem(i, "", "a text of its record is not valid UTF-8");
             break;

@@ -1,5 +1,7 @@
 #include "EspeakPhonemes.h"
 
+#include "ZuUnicode.h"
+
 #include <vector>
 
 namespace
@@ -87,11 +89,12 @@ struct TPhoneme
 
 typedef std::vector<TPhoneme> TWord;
 
+// The bytes of the character at text[at]; a fault is as long as CZuUnicode makes it.
 size_t CharLength(const std::string& text, size_t at)
 {
-    unsigned char lead = static_cast<unsigned char>(text[at]);
-    size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    return at + length <= text.size() ? length : text.size() - at;
+    int taken = 0;
+    CZuUnicode::DecodeUtf8(text.data() + at, static_cast<int>(text.size() - at), taken);
+    return static_cast<size_t>(taken);
 }
 
 const TSound* SoundAt(const std::string& text, size_t at)

@@ -1,5 +1,7 @@
 #include "PhoneticStyle.h"
 
+#include "ZuUnicode.h"
+
 #include <set>
 #include <vector>
 
@@ -12,17 +14,18 @@ const char KPrimary[] = "ˈ";
 const char KSecondary[] = "ˌ";
 const char KLong[] = "ː";
 
-// Splits UTF-8 text into its characters.
+// Splits UTF-8 text into its characters; bytes that are no character stay, each fault a symbol of its own.
 TSymbols SplitSymbols(const std::string& text)
 {
     TSymbols symbols;
-    size_t i = 0;
-    while (i < text.size())
+    const int length = static_cast<int>(text.size());
+    int at = 0;
+    while (at < length)
     {
-        unsigned char lead = static_cast<unsigned char>(text[i]);
-        size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        symbols.push_back(text.substr(i, length));
-        i += length;
+        int taken = 0;
+        CZuUnicode::DecodeUtf8(text.data() + at, length - at, taken);
+        symbols.push_back(text.substr(static_cast<size_t>(at), static_cast<size_t>(taken)));
+        at += taken;
     }
     return symbols;
 }

@@ -1,6 +1,7 @@
 #include "WaveFile.h"
 
 #include "WholeFile.h"
+#include "ZuLittleEndian.h"
 
 #include <cstring>
 
@@ -12,16 +13,6 @@ const int KFormatFloat = 3;
 const int KFormatExtensible = 0xFFFE;
 const int KMaxChannels = 32;
 const int KMaxRate = 768000;
-
-unsigned int Read16(const unsigned char* p)
-{
-    return p[0] | (p[1] << 8);
-}
-
-unsigned int Read32(const unsigned char* p)
-{
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<unsigned int>(p[3]) << 24);
-}
 
 float Clamp(double value)
 {
@@ -50,13 +41,13 @@ float Sample(const unsigned char* p, int format, int bits)
     case 8:
         return (p[0] - 128) / 128.0f;
     case 16:
-        return static_cast<short>(Read16(p)) / 32768.0f;
+        return CZuLittleEndian::ReadInt16(p) / 32768.0f;
     case 24:
         // The three bytes as the top of a 32-bit sample.
         return static_cast<int>((p[0] << 8) | (p[1] << 16) | (static_cast<unsigned int>(p[2]) << 24)) /
                2147483648.0f;
     default:
-        return static_cast<int>(Read32(p)) / 2147483648.0f;
+        return CZuLittleEndian::ReadInt32(p) / 2147483648.0f;
     }
 }
 
@@ -93,16 +84,16 @@ bool CWaveFile::Parse(const std::vector<unsigned char>& bytes)
     while (pos + 8 <= bytes.size())
     {
         const unsigned char* chunk = bytes.data() + pos;
-        size_t size = Read32(chunk + 4);
+        size_t size = CZuLittleEndian::ReadUint32(chunk + 4);
         size_t available = bytes.size() - pos - 8;
         if (std::memcmp(chunk, "fmt ", 4) == 0 && size >= 16 && size <= available)
         {
-            format = Read16(chunk + 8);
-            channels = Read16(chunk + 10);
-            iSampleRate = static_cast<int>(Read32(chunk + 12));
-            bits = Read16(chunk + 22);
+            format = CZuLittleEndian::ReadUint16(chunk + 8);
+            channels = CZuLittleEndian::ReadUint16(chunk + 10);
+            iSampleRate = static_cast<int>(CZuLittleEndian::ReadUint32(chunk + 12));
+            bits = CZuLittleEndian::ReadUint16(chunk + 22);
             if (format == KFormatExtensible && size >= 26)
-                format = Read16(chunk + 32);
+                format = CZuLittleEndian::ReadUint16(chunk + 32);
         }
         else if (std::memcmp(chunk, "data", 4) == 0)
         {

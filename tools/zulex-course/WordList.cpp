@@ -2,6 +2,7 @@
 
 #include "WholeFile.h"
 #include "WordInfo.h"
+#include "ZuUnicode.h"
 
 namespace
 {
@@ -63,7 +64,7 @@ void CWordList::ParseLine(int number, const std::string& line)
 {
     if (IsBlank(line) || line[0] == '#')
         return;
-    if (!IsValidUtf8(line) || line.find('\0') != std::string::npos)
+    if (!CZuUnicode::IsValidUtf8(line.data(), static_cast<int>(line.size())) || line.find('\0') != std::string::npos)
     {
         iErrors.push_back({number, "not valid UTF-8"});
         return;
@@ -115,54 +116,4 @@ std::string CWordList::CheckLength(const char* field, const std::string& text, i
         return "";
     return std::string(field) + " is " + std::to_string(text.size()) +
            " bytes long; its field holds at most " + std::to_string(limit);
-}
-
-bool CWordList::IsValidUtf8(const std::string& text)
-{
-    size_t i = 0;
-    while (i < text.size())
-    {
-        unsigned char lead = static_cast<unsigned char>(text[i]);
-        int follow;
-        unsigned int codePoint;
-        if (lead < 0x80)
-        {
-            ++i;
-            continue;
-        }
-        if (lead >= 0xC2 && lead <= 0xDF)
-        {
-            follow = 1;
-            codePoint = lead & 0x1F;
-        }
-        else if (lead >= 0xE0 && lead <= 0xEF)
-        {
-            follow = 2;
-            codePoint = lead & 0x0F;
-        }
-        else if (lead >= 0xF0 && lead <= 0xF4)
-        {
-            follow = 3;
-            codePoint = lead & 0x07;
-        }
-        else
-        {
-            return false;
-        }
-        if (i + follow >= text.size())
-            return false;
-        for (int k = 1; k <= follow; ++k)
-        {
-            unsigned char next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            codePoint = (codePoint << 6) | (next & 0x3F);
-        }
-        // Over-long forms, surrogates and values beyond U+10FFFF.
-        if ((follow == 2 && codePoint < 0x800) || (follow == 3 && codePoint < 0x10000) ||
-            (codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF)
-            return false;
-        i += follow + 1;
-    }
-    return true;
 }

@@ -42,7 +42,6 @@ public:
     // Checks one text against its field: "" when it fits, else what is wrong. Also used after the
     // phonetic is filled in.
     static std::string CheckLength(const char* field, const std::string& text, int limit);
-    static bool IsValidUtf8(const std::string& text);
 
 private:
     void ParseLine(int number, const std::string& line);
