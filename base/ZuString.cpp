@@ -371,78 +371,7 @@ int Order(const char* a, const char* b)
 
 } // namespace
 
-bool operator==(const CZuString& a, const CZuString& b)
-{
-    return Order(a.PtrZ(), b.PtrZ()) == 0;
-}
-bool operator==(const CZuString& a, const char* b)
-{
-    return Order(a.PtrZ(), b) == 0;
-}
-bool operator==(const char* a, const CZuString& b)
-{
-    return Order(a, b.PtrZ()) == 0;
-}
-bool operator!=(const CZuString& a, const CZuString& b)
-{
-    return Order(a.PtrZ(), b.PtrZ()) != 0;
-}
-bool operator!=(const CZuString& a, const char* b)
-{
-    return Order(a.PtrZ(), b) != 0;
-}
-bool operator!=(const char* a, const CZuString& b)
-{
-    return Order(a, b.PtrZ()) != 0;
-}
-bool operator<(const CZuString& a, const CZuString& b)
-{
-    return Order(a.PtrZ(), b.PtrZ()) < 0;
-}
-bool operator<(const CZuString& a, const char* b)
-{
-    return Order(a.PtrZ(), b) < 0;
-}
-bool operator<(const char* a, const CZuString& b)
-{
-    return Order(a, b.PtrZ()) < 0;
-}
-bool operator<=(const CZuString& a, const CZuString& b)
-{
-    return Order(a.PtrZ(), b.PtrZ()) <= 0;
-}
-bool operator<=(const CZuString& a, const char* b)
-{
-    return Order(a.PtrZ(), b) <= 0;
-}
-bool operator<=(const char* a, const CZuString& b)
-{
-    return Order(a, b.PtrZ()) <= 0;
-}
-bool operator>(const CZuString& a, const CZuString& b)
-{
-    return Order(a.PtrZ(), b.PtrZ()) > 0;
-}
-bool operator>(const CZuString& a, const char* b)
-{
-    return Order(a.PtrZ(), b) > 0;
-}
-bool operator>(const char* a, const CZuString& b)
-{
-    return Order(a, b.PtrZ()) > 0;
-}
-bool operator>=(const CZuString& a, const CZuString& b)
-{
-    return Order(a.PtrZ(), b.PtrZ()) >= 0;
-}
-bool operator>=(const CZuString& a, const char* b)
-{
-    return Order(a.PtrZ(), b) >= 0;
-}
-bool operator>=(const char* a, const CZuString& b)
-{
-    return Order(a, b.PtrZ()) >= 0;
-}
+ZU_STRING_COMPARISONS(CZuString, char)
 
 char* Str(CZuString& s)
 {

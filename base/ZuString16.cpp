@@ -280,78 +280,7 @@ int Order(const TZuWChar* a, const TZuWChar* b)
 
 } // namespace
 
-bool operator==(const CZuString16& a, const CZuString16& b)
-{
-    return Order(a.PtrZ(), b.PtrZ()) == 0;
-}
-bool operator==(const CZuString16& a, const TZuWChar* b)
-{
-    return Order(a.PtrZ(), b) == 0;
-}
-bool operator==(const TZuWChar* a, const CZuString16& b)
-{
-    return Order(a, b.PtrZ()) == 0;
-}
-bool operator!=(const CZuString16& a, const CZuString16& b)
-{
-    return Order(a.PtrZ(), b.PtrZ()) != 0;
-}
-bool operator!=(const CZuString16& a, const TZuWChar* b)
-{
-    return Order(a.PtrZ(), b) != 0;
-}
-bool operator!=(const TZuWChar* a, const CZuString16& b)
-{
-    return Order(a, b.PtrZ()) != 0;
-}
-bool operator<(const CZuString16& a, const CZuString16& b)
-{
-    return Order(a.PtrZ(), b.PtrZ()) < 0;
-}
-bool operator<(const CZuString16& a, const TZuWChar* b)
-{
-    return Order(a.PtrZ(), b) < 0;
-}
-bool operator<(const TZuWChar* a, const CZuString16& b)
-{
-    return Order(a, b.PtrZ()) < 0;
-}
-bool operator<=(const CZuString16& a, const CZuString16& b)
-{
-    return Order(a.PtrZ(), b.PtrZ()) <= 0;
-}
-bool operator<=(const CZuString16& a, const TZuWChar* b)
-{
-    return Order(a.PtrZ(), b) <= 0;
-}
-bool operator<=(const TZuWChar* a, const CZuString16& b)
-{
-    return Order(a, b.PtrZ()) <= 0;
-}
-bool operator>(const CZuString16& a, const CZuString16& b)
-{
-    return Order(a.PtrZ(), b.PtrZ()) > 0;
-}
-bool operator>(const CZuString16& a, const TZuWChar* b)
-{
-    return Order(a.PtrZ(), b) > 0;
-}
-bool operator>(const TZuWChar* a, const CZuString16& b)
-{
-    return Order(a, b.PtrZ()) > 0;
-}
-bool operator>=(const CZuString16& a, const CZuString16& b)
-{
-    return Order(a.PtrZ(), b.PtrZ()) >= 0;
-}
-bool operator>=(const CZuString16& a, const TZuWChar* b)
-{
-    return Order(a.PtrZ(), b) >= 0;
-}
-bool operator>=(const TZuWChar* a, const CZuString16& b)
-{
-    return Order(a, b.PtrZ()) >= 0;
-}
+ZU_STRING_COMPARISONS(CZuString16, TZuWChar)
 
 void ConvertUtf8ToUnicode(const char* src, int len, CZuString16& out)
 {

@@ -102,4 +102,18 @@ template <typename T> int FindText(const T* s, int start, const T* needle)
 
 } // namespace ZuStringUnits
 
+// The six comparisons of a string class with itself and with C strings of its unit, each in both orders,
+// through a three-way Order(const Unit*, const Unit*) in scope where the macro is used.
+#define ZU_STRING_COMPARISON(op, String, Unit)                                                                 \
+    bool operator op(const String& a, const String& b) { return Order(a.PtrZ(), b.PtrZ()) op 0; }              \
+    bool operator op(const String& a, const Unit* b) { return Order(a.PtrZ(), b) op 0; }                       \
+    bool operator op(const Unit* a, const String& b) { return Order(a, b.PtrZ()) op 0; }
+#define ZU_STRING_COMPARISONS(String, Unit)                                                                    \
+    ZU_STRING_COMPARISON(==, String, Unit)                                                                     \
+    ZU_STRING_COMPARISON(!=, String, Unit)                                                                     \
+    ZU_STRING_COMPARISON(<, String, Unit)                                                                      \
+    ZU_STRING_COMPARISON(<=, String, Unit)                                                                     \
+    ZU_STRING_COMPARISON(>, String, Unit)                                                                      \
+    ZU_STRING_COMPARISON(>=, String, Unit)
+
 #endif // ZUSTRINGUNITS_H

@@ -22,6 +22,17 @@ if(ZU_FUZZ)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# zu_add_child_folders() — every folder below the current one that has a CMakeLists.txt: tests, benchmarks
+# and fuzz targets keep one folder per library or program, each adding its own targets.
+function(zu_add_child_folders)
+    file(GLOB children LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
+    foreach(child ${children})
+        if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
+            add_subdirectory(${child})
+        endif()
+    endforeach()
+endfunction()
+
 # zu_add_library(NAME DIR [LIBS ...]) — a shared library from the .cpp files of DIR, public headers in DIR/include.
 function(zu_add_library name dir)
     cmake_parse_arguments(ARG "" "" "LIBS;PRIVATE_LIBS;PRIVATE_INCLUDES" ${ARGN})
@@ -87,6 +98,7 @@ function(zu_add_fuzz name source)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
     set_target_properties(${name} PROPERTIES BUILD_RPATH "${ZU_OUT_DIR}")
     target_compile_options(${name} PRIVATE ${ZU_WARNINGS})
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/fuzz)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
     if(ZU_FUZZ)
         target_link_options(${name} PRIVATE -fsanitize=fuzzer)

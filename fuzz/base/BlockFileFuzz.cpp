@@ -1,6 +1,7 @@
 // Reads random bytes as a block file. The input is a script of read operations followed by the file:
 // byte 0 gives the script length (1 to 32 bytes), the rest is written to an in-memory file that
 // CZuReadFileStream and CZuFile then read with every read operation, in the order the script says.
+#include "FuzzCheck.h"
 #include "ZuBase.h"
 
 #include <cstdint>
@@ -26,12 +27,6 @@ int MemoryFile(CZuString& path)
     }
     path = name;
     return fd;
-}
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
 }
 
 void RunScript(const uint8_t* script, size_t scriptSize, const CZuString& path, int fileSize)

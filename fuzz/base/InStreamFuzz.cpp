@@ -1,21 +1,11 @@
 // Reads random bytes as an input stream: byte 0 gives the length of a script of operations (1 to 32
 // bytes), the rest is the stream's data, copied to a block of exactly its size.
+#include "FuzzCheck.h"
 #include "ZuBase.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-
-namespace
-{
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

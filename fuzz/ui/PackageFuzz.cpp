@@ -1,5 +1,6 @@
 // Feeds random bytes to the resource package reader as a package file: the directory, every entry's data
 // and the image path, which must never read past the end of the file.
+#include "FuzzCheck.h"
 #include "ZuUi.h"
 
 #include <cstdint>
@@ -11,12 +12,6 @@
 
 namespace
 {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // An image cache that has no images and makes none: only the reading around it is exercised.
 class CNoImages : public MZuImageSource

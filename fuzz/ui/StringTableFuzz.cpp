@@ -1,5 +1,6 @@
 // Feeds random bytes to the string table reader as a table file image, then lays every string out in
 // rows at a width taken from the input.
+#include "FuzzCheck.h"
 #include "ZuUi.h"
 
 #include <cstdint>
@@ -8,12 +9,6 @@
 
 namespace
 {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 class CFixedWidths : public MZuTextMeasure
 {
