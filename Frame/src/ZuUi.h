@@ -59,7 +59,11 @@
 #include "ZuGesture.h"
 #include "ZuGestureDetector.h"
 #include "ZuGestureObserver.h"
+#include "ZuProgressBar.h"
+#include "ZuScaledImage.h"
 
+#include "ZuGrid.h"
+#include "ZuGridCell.h"
 #include "ZuListNextPgStatusNotify.h"
 #include "ZuListPrevPgStatusNotify.h"
 
@@ -72,14 +76,9 @@
 #include "ZuMenuData.h"
 #include "ZuMenuItem.h"
 #include "ZuPromptBar.h"
+#include "ZuTitleBar.h"
 #include "ZuView.h"
 #include "ZuWnd.h"
 #include "ZuWndItem.h"
-
-#include "ZuProgressBar.h"
-#include "ZuScaledImage.h"
-
-#include "ZuGrid.h"
-#include "ZuGridCell.h"
 
 #endif // ZUUI_H

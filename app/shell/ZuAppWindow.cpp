@@ -10,6 +10,7 @@
 #include <SDL.h>
 #include <SDL_shape.h>
 #include <cstdio>
+#include <cstring>
 
 namespace
 {
@@ -21,6 +22,23 @@ CZuRect DisplayBounds()
     SDL_Rect bounds{0, 0, CZuAppWindow::KWidth, CZuAppWindow::KHeight};
     SDL_GetDisplayBounds(0, &bounds);
     return CZuRect(bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h);
+}
+
+SDL_HitTestResult TitleBarHitTest(SDL_Window*, const SDL_Point* area, void* data)
+{
+    CZuPlayerApp* glue = static_cast<CZuPlayerApp*>(data);
+    CZuUiManager* manager = glue ? glue->UiManager() : nullptr;
+    return CZuAppWindow::IsDragArea(manager, CZuPoint(area->x, area->y)) ? SDL_HITTEST_DRAGGABLE
+                                                                         : SDL_HITTEST_NORMAL;
+}
+
+// A Wayland program cannot place its window, so the title bar's own drag cannot move it; the compositor
+// moves it instead when SDL reports the title bar as a drag area.
+void LetCompositorDrag(CZuPlayerApp* glue)
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (glue->Window() && driver && std::strcmp(driver, "wayland") == 0)
+        SDL_SetWindowHitTest(glue->Window(), TitleBarHitTest, glue);
 }
 } // namespace
 
@@ -97,6 +115,21 @@ void CZuAppWindow::Bind(CZuUiManager* manager, CZuControl* root, CZuPlayerApp* g
     manager->SetObserver(glue);
     glue->SetUiManager(manager);
     manager->SetScreenRect(DisplayBounds());
+    LetCompositorDrag(glue);
+}
+
+bool CZuAppWindow::IsDragArea(CZuUiManager* manager, const CZuPoint& point)
+{
+    CZuControl* bar = manager ? manager->GetTitleBar() : nullptr;
+    if (!bar || !bar->IsVisible() || !bar->HitTest(point) || !manager->CanMoveUi() || manager->IsShowMenu())
+        return false;
+    for (int i = 0; i < bar->GetControlCount(); ++i)
+    {
+        CZuControl* child = bar->GetControl(i);
+        if (child->IsVisible() && child->HitTest(point))
+            return false;
+    }
+    return true;
 }
 
 void CZuAppWindow::Destroy(SDL_Window* window)

@@ -5,6 +5,7 @@
 
 class CZuControl;
 class CZuPlayerApp;
+class CZuPoint;
 class CZuUiManager;
 struct SDL_Window;
 
@@ -25,8 +26,12 @@ public:
     // the whole client area. It owns its CZuWindow wrapper.
     static CZuControl* CreateRoot(SDL_Window* window);
     // Binds root and glue to the UI manager the way the program starts: OS type, platform window (owned),
-    // observer, screen rectangle. Start() is left to the caller.
+    // observer, screen rectangle, and under Wayland the title bar as the area the compositor drags the
+    // window by. Start() is left to the caller.
     static void Bind(CZuUiManager* manager, CZuControl* root, CZuPlayerApp* glue);
+    // True where a press drags the window: on the current window's title bar, off its own controls, while
+    // the window is smaller than the screen and no menu is open.
+    static bool IsDragArea(CZuUiManager* manager, const CZuPoint& point);
     // Destroys the window and shuts SDL down.
     static void Destroy(SDL_Window* window);
     // True when the window was made with a shape.

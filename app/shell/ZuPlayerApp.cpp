@@ -16,6 +16,8 @@ CZuPlayerApp::CZuPlayerApp(SDL_Window* window) : iWindow(window), iManager(nullp
 CZuPlayerApp::~CZuPlayerApp()
 {
     CZuEventLoop::SetHandler(iWindow, nullptr);
+    if (iWindow)
+        SDL_SetWindowHitTest(iWindow, nullptr, nullptr);
     if (iManager)
         iManager->Release();
     iManager = nullptr;

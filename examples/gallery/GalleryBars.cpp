@@ -159,3 +159,47 @@ ZU_GALLERY_PAGE(prompt)
     scene.Advance(CZuPromptBar::KPageMs + CZuPromptBar::KScrollMs * (rowHeight / 2));
     scene.Shot("turned");
 }
+
+namespace
+{
+CZuTitleBar* AddTitleBar(CGalleryScene& scene, const CZuRect& rect, const char* title, bool icon)
+{
+    CZuTitleBar* bar = new CZuTitleBar(scene.Client(), true);
+    bar->SetRect(rect);
+    bar->SetTitle(CZuString(title));
+    if (icon)
+    {
+        bar->SetAppIcon(
+            CGalleryScene::MakeIcon("词", CZuRgb(90, 170, 250), CZuRgb(30, 100, 200), rect.Height()), true);
+        bar->SetShowAppIcon(true);
+    }
+    return bar;
+}
+} // namespace
+
+ZU_GALLERY_PAGE(titlebar)
+{
+    CZuControl* client = scene.Client();
+    const CZuRect area = scene.ClientRect();
+    const int barHeight = 30;
+    int top = area.iTl.iY;
+
+    CZuTitleBar* main =
+        AddTitleBar(scene, CZuRect(area.iTl.iX, top, area.iBr.iX, top + barHeight), "ZuLex 背单词", true);
+    main->SetAlign(EAlignCenter);
+    main->SetInputMethodState(EChinese);
+    top += barHeight + 16;
+    new CGalleryCaption(client, "图标、居左的标题、输入法 abc",
+                        CZuRect(area.iTl.iX + 16, top, area.iBr.iX, top + 24));
+    top += 28;
+    CZuTitleBar* left =
+        AddTitleBar(scene, CZuRect(area.iTl.iX, top, area.iBr.iX, top + barHeight), "选择课程", true);
+    left->SetInputMethodState(ELatinLower);
+    top += barHeight + 16;
+    new CGalleryCaption(client, "只有标题", CZuRect(area.iTl.iX + 16, top, area.iBr.iX, top + 24));
+    top += 28;
+    CZuTitleBar* plain =
+        AddTitleBar(scene, CZuRect(area.iTl.iX, top, area.iBr.iX, top + barHeight), "设置", false);
+    plain->SetAlign(EAlignCenter);
+    scene.Shot("bars");
+}

@@ -22,23 +22,6 @@ const TGalleryEntry KEntries[] = {
     {"退出", "退", CZuRgb(245, 120, 120), CZuRgb(190, 50, 50)},
 };
 
-// An icon drawn here and now: a rounded tile in a gradient with one character on it. The corners stay
-// transparent, so the tile sits on whatever is behind it.
-CZuImage* MakeIcon(const TGalleryEntry& entry, int side)
-{
-    CZuBitmapGc gc(CZuSize(side, side));
-    gc.SetDrawStyle(IZuGc::EDrawGradual);
-    gc.SetDrawColor2(entry.iTop, entry.iBottom, IZuGc::EGradualVertical);
-    gc.DrawRoundRect(CZuRect(CZuSize(side, side)), side / 5);
-    CZuFont* font = CZuEnv::FontMgr()->GetFont(EFontTitle, 175, false);
-    gc.UseFont(font);
-    gc.SetDrawColor(CZuRgb(255, 255, 255));
-    gc.DrawTextW(CZuString(entry.iGlyph), CZuRect(CZuSize(side, side)), EAlignCenter, 0, 0);
-    gc.DiscardFont();
-    CZuEnv::FontMgr()->ReleaseFont(font);
-    CZuImage* drawn = gc.EndDraw();
-    return drawn->GetSubImage(CZuRect(drawn->Size()), drawn->Size());
-}
 } // namespace
 
 ZU_GALLERY_PAGE(grid)
@@ -51,7 +34,8 @@ ZU_GALLERY_PAGE(grid)
     for (const TGalleryEntry& entry : KEntries)
     {
         CZuGridCell* cell = new CZuGridCell(grid, id++, 0, CZuString(entry.iCaption), CZuString());
-        cell->SetImage(MakeIcon(entry, grid->GetCellIconSize()), true);
+        cell->SetImage(
+            CGalleryScene::MakeIcon(entry.iGlyph, entry.iTop, entry.iBottom, grid->GetCellIconSize()), true);
         grid->AppendCell(cell);
     }
     grid->SetFocus(true);

@@ -212,3 +212,22 @@ unsigned CGalleryScene::PixelAt(int x, int y)
     const unsigned char* p = picture->GetImgBuf() + (y * picture->Size().iWidth + x) * 4;
     return (unsigned(p[2]) << 16) | (unsigned(p[1]) << 8) | p[0];
 }
+
+CZuImage* CGalleryScene::MakeIcon(const char* glyph, const CZuRgb& top, const CZuRgb& bottom, int side)
+{
+    CZuBitmapGc gc(CZuSize(side, side));
+    const CZuRect tile(CZuSize(side, side));
+    gc.SetDrawStyle(IZuGc::EDrawGradual);
+    gc.SetDrawColor2(top, bottom, IZuGc::EGradualVertical);
+    gc.DrawRoundRect(tile, side / 5);
+    // The character takes about half the tile.
+    CZuFont* font = CZuEnv::FontMgr()->GetFont(EFontTitle, side * 100 / 16 / 2 + 25, false);
+    gc.UseFont(font);
+    gc.SetDrawColor(CZuRgb(255, 255, 255));
+    gc.DrawTextW(CZuString(glyph), tile, EAlignCenter, 0, 0);
+    gc.DiscardFont();
+    CZuEnv::FontMgr()->ReleaseFont(font);
+    // A copy that the context does not own, masked by its transparent corner.
+    CZuImage* drawn = gc.EndDraw();
+    return drawn->GetSubImage(tile, drawn->Size());
+}

@@ -10,6 +10,8 @@
 
 class CZuBitmapGc;
 class CZuCba;
+class CZuImage;
+class CZuRgb;
 class CZuControl;
 class CZuManualClock;
 class CZuUiManager;
@@ -73,6 +75,11 @@ public:
     void ClearMessages();
     // The picture's pixel at (x, y) as 0xRRGGBB.
     unsigned PixelAt(int x, int y);
+
+    // An icon drawn here and now, for pages whose controls show icons: a square tile with round corners
+    // in a gradient from top to bottom, with one character (UTF-8) on it in white. Its corners are
+    // transparent. The caller owns it (Release()).
+    static CZuImage* MakeIcon(const char* glyph, const CZuRgb& top, const CZuRgb& bottom, int side);
 
 private:
     CGalleryScene(const CGalleryScene&) = delete;

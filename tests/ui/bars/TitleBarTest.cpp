@@ -1,0 +1,266 @@
+#include "UiTestSupport.h"
+#include "ZuAppWindow.h"
+#include "ZuRootWnd.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// A platform window whose pointer the test places and whose moves it records.
+class CFakeWindow : public CZuWindow
+{
+public:
+    CFakeWindow() : CZuWindow(nullptr) {}
+    CZuPoint GetScreenCursorPos() override { return iCursor; }
+    void SetWndPos(const CZuPoint& position) override { iMoves.push_back(position); }
+
+    CZuPoint iCursor;
+    std::vector<CZuPoint> iMoves;
+};
+
+TZuPointerEvent Pointer(TZuPointerType type, int x, int y)
+{
+    TZuPointerEvent event;
+    event.iType = type;
+    event.iFlags = (type == EZuPointerDown || type == EZuPointerDrag) ? EZuButtonLeft : 0;
+    event.iPosition = CZuPoint(x, y);
+    return event;
+}
+
+// A picture of one colour.
+CZuImage* Plain(const CZuSize& size, unsigned char blue, unsigned char green, unsigned char red)
+{
+    CZuImage* image = new CZuImage;
+    image->CreateEmptyImage(size);
+    unsigned char* p = image->GetImgBuf();
+    for (int i = 0; i < size.iWidth * size.iHeight; ++i, p += 4)
+    {
+        p[0] = blue;
+        p[1] = green;
+        p[2] = red;
+        p[3] = 255;
+    }
+    return image;
+}
+} // namespace
+
+class TitleBarTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        iClock = new CZuManualClock;
+        iUi = new CTestUiManager;
+        CZuEnv::StringMgr()->AddStringRes(CZuString(ZU_TEST_OUT_DIR "/res/ZuUi_zh.bin"));
+        iWindow = new CFakeWindow;
+        iRoot = new CZuControl(iWindow);
+        iRoot->SetRect(CZuRect(0, 0, 480, 360));
+        iUi->SetPlatWindow(iRoot, true);
+        iUi->SetObserver(iUi);
+        iUi->SetScreenRect(CZuRect(0, 0, 1920, 1080));
+        iBar = new CZuTitleBar(iRoot, true);
+        iBar->SetRect(CZuRect(0, 0, 480, 30));
+    }
+    void TearDown() override
+    {
+        delete iUi;
+        delete iClock;
+    }
+    // A press at (x, y) of the window while it stands at origin, the pointer then moved to the screen
+    // point cursor with the button held.
+    void PressAndDrag(const CZuPoint& origin, int x, int y, const CZuPoint& cursor)
+    {
+        iWindow->iCursor = CZuPoint(origin.iX + x, origin.iY + y);
+        iUi->HandlePointerEventL(Pointer(EZuPointerDown, x, y));
+        iWindow->iCursor = cursor;
+        iUi->HandlePointerEventL(Pointer(EZuPointerDrag, x, y));
+    }
+    unsigned Pixel(int x, int y)
+    {
+        CZuBitmapGc gc(CZuSize(480, 360));
+        iBar->DrawCtrl(gc, iBar->Rect());
+        return PixelAt(gc, x, y);
+    }
+
+    CZuManualClock* iClock = nullptr;
+    CTestUiManager* iUi = nullptr;
+    CFakeWindow* iWindow = nullptr;
+    CZuControl* iRoot = nullptr;
+    CZuTitleBar* iBar = nullptr;
+};
+
+TEST_F(TitleBarTest, IsAReadOnlyBarInTheTitleBarsColours)
+{
+    EXPECT_EQ(iBar->GetType(), EZuCtrlTitleBar);
+    EXPECT_TRUE(iBar->IsReadOnly());
+    EXPECT_EQ(iBar->GetFont()->FontName(), EFontTitle);
+    EXPECT_EQ(iBar->Background(), CZuEnv::UiStyle()->iTitleBar.iBackground);
+    EXPECT_EQ(iBar->Foreground(), CZuEnv::UiStyle()->iTitleBar.iForeground);
+    EXPECT_EQ(iBar->GetMenuNav(), nullptr);
+    iBar->SetTitle(CZuString("背单词"));
+    EXPECT_STREQ(iBar->GetText().PtrZ(), "背单词");
+}
+
+TEST_F(TitleBarTest, InputModesShowTheirIndicators)
+{
+    const std::pair<int, const char*> modes[] = {{0, ""},    {1, "T9"},   {2, "t9"},  {3, ""},
+                                                 {4, "123"}, {5, "ABC"},  {6, "abc"}, {7, "Abc"},
+                                                 {20, "中"}, {21, "ZhY"}, {22, "英"}, {8, "un"}};
+    for (const auto& mode : modes)
+    {
+        iBar->SetInputMethodState(static_cast<TAknEditingState>(mode.first));
+        const char* text = iBar->GetInputMethodText().PtrZ();
+        EXPECT_EQ(std::string(text ? text : ""), mode.second) << mode.first;
+    }
+}
+
+TEST_F(TitleBarTest, DraggingMovesTheWindowWithThePointer)
+{
+    const CZuPoint origin(400, 300);
+    // 30 pixels right and 5 up.
+    PressAndDrag(origin, 100, 10, CZuPoint(530, 305));
+    ASSERT_EQ(iWindow->iMoves.size(), 1u);
+    EXPECT_EQ(iWindow->iMoves[0], CZuPoint(430, 295));
+    iWindow->iCursor = CZuPoint(540, 300);
+    iUi->HandlePointerEventL(Pointer(EZuPointerUp, 100, 10));
+    ASSERT_EQ(iWindow->iMoves.size(), 2u);
+    EXPECT_EQ(iWindow->iMoves[1], CZuPoint(440, 290));
+    EXPECT_FALSE(iBar->IsDragging());
+    EXPECT_EQ(iUi->iMessages, (std::vector<unsigned>{EZuMsgMoveWindow, EZuMsgMoveWindow}));
+}
+
+TEST_F(TitleBarTest, AWindowDraggedPastTheScreensTopLeftGetsNegativeCoordinates)
+{
+    PressAndDrag(CZuPoint(10, 10), 100, 10, CZuPoint(-20, 3));
+    ASSERT_EQ(iWindow->iMoves.size(), 1u);
+    EXPECT_EQ(iWindow->iMoves[0], CZuPoint(-120, -7));
+    iWindow->iCursor = CZuPoint(250, -4);
+    iUi->HandlePointerEventL(Pointer(EZuPointerDrag, 100, 10));
+    EXPECT_EQ(iWindow->iMoves.back(), CZuPoint(150, -14));
+}
+
+TEST_F(TitleBarTest, AMoveWithoutTheButtonEndsTheDrag)
+{
+    PressAndDrag(CZuPoint(400, 300), 100, 10, CZuPoint(530, 305));
+    // The release happened where the bar could not see it; the pointer comes back with no button held.
+    iUi->HandlePointerEventL(Pointer(EZuPointerMove, 120, 12));
+    EXPECT_FALSE(iBar->IsDragging());
+    iWindow->iCursor = CZuPoint(600, 400);
+    iUi->HandlePointerEventL(Pointer(EZuPointerDrag, 120, 12));
+    iUi->HandlePointerEventL(Pointer(EZuPointerUp, 120, 12));
+    EXPECT_EQ(iWindow->iMoves.size(), 1u);
+}
+
+TEST_F(TitleBarTest, APressWhileDraggingStartsAgainFromThatPress)
+{
+    PressAndDrag(CZuPoint(400, 300), 100, 10, CZuPoint(530, 305));
+    PressAndDrag(CZuPoint(430, 295), 50, 20, CZuPoint(500, 330));
+    EXPECT_TRUE(iBar->IsDragging());
+    EXPECT_EQ(iWindow->iMoves.back(), CZuPoint(450, 310));
+}
+
+TEST_F(TitleBarTest, AReleaseAnywhereEndsTheDrag)
+{
+    PressAndDrag(CZuPoint(400, 300), 100, 10, CZuPoint(530, 305));
+    iUi->HandlePointerEventL(Pointer(EZuPointerUp, 300, 200));
+    EXPECT_FALSE(iBar->IsDragging());
+    iUi->HandlePointerEventL(Pointer(EZuPointerDrag, 300, 200));
+    EXPECT_EQ(iWindow->iMoves.size(), 2u);
+}
+
+TEST_F(TitleBarTest, NothingMovesWhenTheUiFillsTheScreen)
+{
+    iUi->SetScreenRect(CZuRect(0, 0, 480, 360));
+    PressAndDrag(CZuPoint(0, 0), 100, 10, CZuPoint(130, 5));
+    EXPECT_FALSE(iBar->IsDragging());
+    EXPECT_TRUE(iWindow->iMoves.empty());
+}
+
+TEST_F(TitleBarTest, APressBelowTheBarStartsNoDrag)
+{
+    PressAndDrag(CZuPoint(400, 300), 100, 40, CZuPoint(530, 305));
+    EXPECT_FALSE(iBar->IsDragging());
+    EXPECT_TRUE(iWindow->iMoves.empty());
+}
+
+TEST_F(TitleBarTest, AControlOnTheBarTakesItsOwnPresses)
+{
+    CRecordingControl* control = new CRecordingControl(iBar, false);
+    control->SetPredefinedSize(CZuSize(40, 20));
+    iBar->SetRightControl(control);
+    // It keeps its size and ends 0.6 of its height before the bar's end, centred on the bar.
+    EXPECT_EQ(control->Rect(), CZuRect(428, 5, 468, 25));
+    EXPECT_EQ(iBar->FindControl(control), 0);
+    PressAndDrag(CZuPoint(400, 300), 440, 10, CZuPoint(900, 305));
+    EXPECT_FALSE(iBar->IsDragging());
+    EXPECT_FALSE(control->iPointers.empty());
+    PressAndDrag(CZuPoint(400, 300), 400, 10, CZuPoint(830, 305));
+    EXPECT_TRUE(iBar->IsDragging());
+}
+
+TEST_F(TitleBarTest, TheIconFillsASquareOfTheBarsHeightBeforeTheTitle)
+{
+    iBar->SetInnerSpace(0);
+    iBar->SetAppIcon(Plain(CZuSize(8, 8), 0, 0, 250), true);
+    EXPECT_NE(Pixel(20, 15), 0xFA0000u);
+    iBar->SetShowAppIcon(true);
+    EXPECT_EQ(Pixel(1, 1), 0xFA0000u);
+    EXPECT_EQ(Pixel(29, 28), 0xFA0000u);
+    EXPECT_NE(Pixel(31, 15), 0xFA0000u);
+    // Another icon replaces the first, which the bar owned and now hands back.
+    iBar->SetAppIcon(Plain(CZuSize(30, 30), 0, 250, 0), true);
+    EXPECT_EQ(Pixel(15, 15), 0x00FA00u);
+}
+
+TEST_F(TitleBarTest, ATitlePictureIsStretchedOverTheTextArea)
+{
+    iBar->SetInnerSpace(0);
+    CZuImage* title = Plain(CZuSize(100, 10), 200, 0, 0);
+    iBar->SetTitle(title, false);
+    EXPECT_EQ(iBar->GetMinSize(), CZuSize(100, 10));
+    EXPECT_EQ(Pixel(2, 2), 0x0000C8u);
+    EXPECT_EQ(Pixel(477, 27), 0x0000C8u);
+    iBar->SetTitle(nullptr, false);
+    EXPECT_NE(Pixel(2, 2), 0x0000C8u);
+    title->Release();
+}
+
+TEST_F(TitleBarTest, TheTitleTextIsDrawnInTheForegroundColour)
+{
+    iBar->SetForeground(CZuRgb(255, 255, 255));
+    iBar->SetBackground(CZuRgb(0, 0, 0));
+    iBar->SetShowBackground(true, false, IZuGc::EGradualVertical);
+    iBar->SetBgTransDegree(255);
+    iBar->SetAlign(EAlignLeft);
+    EXPECT_EQ(Pixel(5, 15), 0u);
+    iBar->SetTitle(CZuString("██"));
+    bool white = false;
+    for (int x = 0; x < 30 && !white; ++x)
+        white = Pixel(x, 15) == 0xFFFFFFu;
+    EXPECT_TRUE(white);
+}
+
+TEST_F(TitleBarTest, UnderWaylandTheCompositorDragsByTheTitleBarOffItsControls)
+{
+    EXPECT_FALSE(CZuAppWindow::IsDragArea(iUi, CZuPoint(100, 10)));
+    CZuRootWnd* wnd = new CZuRootWnd(iRoot);
+    wnd->SetWndName(CZuString("BarWnd"));
+    iUi->AppendWnd(wnd);
+    iUi->SwitchWnd(CZuString("BarWnd"));
+    CZuTitleBar* bar = new CZuTitleBar(wnd->GetWnd(), true);
+    bar->SetRect(CZuRect(0, 0, 480, 30));
+    wnd->Append(bar, 1, CZuString("TitleBar"));
+    CRecordingControl* control = new CRecordingControl(bar, false);
+    control->SetPredefinedSize(CZuSize(40, 20));
+    bar->SetRightControl(control);
+
+    EXPECT_TRUE(CZuAppWindow::IsDragArea(iUi, CZuPoint(100, 10)));
+    EXPECT_FALSE(CZuAppWindow::IsDragArea(iUi, CZuPoint(100, 40)));
+    EXPECT_FALSE(CZuAppWindow::IsDragArea(iUi, CZuPoint(440, 10)));
+    bar->MakeVisible(false);
+    EXPECT_FALSE(CZuAppWindow::IsDragArea(iUi, CZuPoint(100, 10)));
+    bar->MakeVisible(true);
+    iUi->SetScreenRect(CZuRect(0, 0, 480, 360));
+    EXPECT_FALSE(CZuAppWindow::IsDragArea(iUi, CZuPoint(100, 10)));
+    EXPECT_FALSE(CZuAppWindow::IsDragArea(nullptr, CZuPoint(100, 10)));
+}
