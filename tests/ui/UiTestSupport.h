@@ -76,6 +76,24 @@ public:
     CZuBitmapGc* iScreen = nullptr;
 };
 
+// A key event of a key code, or of a typed character.
+inline TZuKeyEvent KeyEvent(unsigned code, bool isChar = false)
+{
+    return TZuKeyEvent{code, 0, isChar};
+}
+
+// A pointer event at (x, y) of the window, the left button held for presses and drags; value: the wheel's
+// steps.
+inline TZuPointerEvent PointerEvent(TZuPointerType type, int x, int y, int value = 0)
+{
+    TZuPointerEvent event;
+    event.iType = type;
+    event.iFlags = (type == EZuPointerDown || type == EZuPointerDrag) ? EZuButtonLeft : 0;
+    event.iPosition = CZuPoint(x, y);
+    event.iValue1 = value;
+    return event;
+}
+
 // The pixel at (x, y) of a bitmap context's picture as 0xRRGGBB.
 inline unsigned PixelAt(CZuBitmapGc& gc, int x, int y)
 {

@@ -106,6 +106,19 @@ void CZuTitleBar::ReleaseImage(CZuImage*& image, bool& owned)
     owned = false;
 }
 
+void CZuTitleBar::ReplaceImage(CZuImage*& slot, bool& slotOwned, CZuScaledImage& scaled, CZuImage* image,
+                               bool owned)
+{
+    if (image != slot)
+    {
+        scaled.Reset();
+        ReleaseImage(slot, slotOwned);
+    }
+    slot = image;
+    slotOwned = image && owned;
+    DrawDeferred();
+}
+
 void CZuTitleBar::SetShowAppIcon(bool show)
 {
     iShowAppIcon = show;
@@ -122,14 +135,7 @@ void CZuTitleBar::SetAppIcon(const CZuString& file)
 
 void CZuTitleBar::SetAppIcon(CZuImage* icon, bool owned)
 {
-    if (icon != iAppIcon)
-    {
-        iScaledIcon.Reset();
-        ReleaseImage(iAppIcon, iAppIconOwned);
-    }
-    iAppIcon = icon;
-    iAppIconOwned = icon && owned;
-    DrawDeferred();
+    ReplaceImage(iAppIcon, iAppIconOwned, iScaledIcon, icon, owned);
 }
 
 void CZuTitleBar::SetTitle(const CZuString& title)
@@ -139,14 +145,7 @@ void CZuTitleBar::SetTitle(const CZuString& title)
 
 void CZuTitleBar::SetTitle(CZuImage* title, bool owned)
 {
-    if (title != iTitleImage)
-    {
-        iScaledTitle.Reset();
-        ReleaseImage(iTitleImage, iTitleImageOwned);
-    }
-    iTitleImage = title;
-    iTitleImageOwned = title && owned;
-    DrawDeferred();
+    ReplaceImage(iTitleImage, iTitleImageOwned, iScaledTitle, title, owned);
 }
 
 void CZuTitleBar::SetText(const CZuString& text)

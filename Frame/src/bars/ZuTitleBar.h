@@ -62,6 +62,8 @@ public:
 
 private:
     void ReleaseImage(CZuImage*& image, bool& owned);
+    // Puts image in slot, releasing the picture there before when the bar owned it.
+    void ReplaceImage(CZuImage*& slot, bool& slotOwned, CZuScaledImage& scaled, CZuImage* image, bool owned);
     void StartDrag(const CZuPoint& press);
     // Moves the window so that the pressed point stays under the pointer.
     void FollowPointer();

@@ -2,6 +2,7 @@
 
 #include "ZuEnv.h"
 #include "ZuImage.h"
+#include "ZuKeyCode.h"
 #include "ZuMessage.h"
 
 #include <algorithm>
@@ -9,10 +10,6 @@
 
 namespace
 {
-const unsigned KKeyLeft = 37;
-const unsigned KKeyUp = 38;
-const unsigned KKeyRight = 39;
-const unsigned KKeyDown = 40;
 // A key moves the position by this part of the total.
 const int KKeyStepsPerTotal = 20;
 const CZuRgb KTrackFill(170, 170, 170);
@@ -215,8 +212,8 @@ bool CZuProgressBar::HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType ty
         return false;
     // Small totals still move by one.
     const int64_t step = std::max(1, iTotal / KKeyStepsPerTotal);
-    const bool lower = event.iCode == KKeyLeft || (!IsHorizontal() && event.iCode == KKeyDown);
-    const bool raise = event.iCode == KKeyRight || (!IsHorizontal() && event.iCode == KKeyUp);
+    const bool lower = event.iCode == EZuKeyLeft || (!IsHorizontal() && event.iCode == EZuKeyDown);
+    const bool raise = event.iCode == EZuKeyRight || (!IsHorizontal() && event.iCode == EZuKeyUp);
     if (lower && iPosition >= 1)
         return ChangeByUser(static_cast<int>(std::max<int64_t>(0, iPosition - step)));
     if (raise && iPosition < iTotal)

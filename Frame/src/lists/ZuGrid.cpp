@@ -3,17 +3,13 @@
 #include "ZuEnv.h"
 #include "ZuFont.h"
 #include "ZuGridCell.h"
+#include "ZuKeyCode.h"
 #include "ZuMessage.h"
 
 #include <algorithm>
 
 namespace
 {
-const unsigned KKeyEnter = 13;
-const unsigned KKeyLeft = 37;
-const unsigned KKeyUp = 38;
-const unsigned KKeyRight = 39;
-const unsigned KKeyDown = 40;
 const int KDefaultSpace = 10;
 const int KInnerSpace = 5;
 
@@ -272,7 +268,7 @@ bool CZuGrid::HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type)
     if (type != EZuKeyEventKey)
         return false;
     // Enter comes as the key or as its character; the arrows only as keys (a typed "%" is not left).
-    if (event.iCode == KKeyEnter)
+    if (event.iCode == EZuKeyEnter)
     {
         PostGridMessage(KMsgActivated);
         return false;
@@ -285,7 +281,7 @@ bool CZuGrid::HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type)
     const bool valid = selected >= 0 && selected < count;
     switch (event.iCode)
     {
-    case KKeyLeft:
+    case EZuKeyLeft:
         if (selected < 0)
             MoveSelectionTo(0);
         else if (selected >= count)
@@ -293,11 +289,11 @@ bool CZuGrid::HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type)
         else if (selected >= 1)
             MoveSelectionTo(selected - 1);
         return true;
-    case KKeyUp:
+    case EZuKeyUp:
         if (valid && selected >= 1)
             MoveSelectionTo(std::max(selected - GetColumnCount(), 0));
         return true;
-    case KKeyRight:
+    case EZuKeyRight:
         if (selected < 0)
             MoveSelectionTo(0);
         else if (selected >= count)
@@ -305,7 +301,7 @@ bool CZuGrid::HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type)
         else if (selected < last)
             MoveSelectionTo(selected + 1);
         return true;
-    case KKeyDown:
+    case EZuKeyDown:
         if (valid && selected < last)
             MoveSelectionTo(std::min(selected + GetColumnCount(), last));
         return true;

@@ -18,15 +18,6 @@ public:
     std::vector<CZuPoint> iMoves;
 };
 
-TZuPointerEvent Pointer(TZuPointerType type, int x, int y)
-{
-    TZuPointerEvent event;
-    event.iType = type;
-    event.iFlags = (type == EZuPointerDown || type == EZuPointerDrag) ? EZuButtonLeft : 0;
-    event.iPosition = CZuPoint(x, y);
-    return event;
-}
-
 // A picture of one colour.
 CZuImage* Plain(const CZuSize& size, unsigned char blue, unsigned char green, unsigned char red)
 {
@@ -71,9 +62,9 @@ protected:
     void PressAndDrag(const CZuPoint& origin, int x, int y, const CZuPoint& cursor)
     {
         iWindow->iCursor = CZuPoint(origin.iX + x, origin.iY + y);
-        iUi->HandlePointerEventL(Pointer(EZuPointerDown, x, y));
+        iUi->HandlePointerEventL(PointerEvent(EZuPointerDown, x, y));
         iWindow->iCursor = cursor;
-        iUi->HandlePointerEventL(Pointer(EZuPointerDrag, x, y));
+        iUi->HandlePointerEventL(PointerEvent(EZuPointerDrag, x, y));
     }
     unsigned Pixel(int x, int y)
     {
@@ -122,7 +113,7 @@ TEST_F(TitleBarTest, DraggingMovesTheWindowWithThePointer)
     ASSERT_EQ(iWindow->iMoves.size(), 1u);
     EXPECT_EQ(iWindow->iMoves[0], CZuPoint(430, 295));
     iWindow->iCursor = CZuPoint(540, 300);
-    iUi->HandlePointerEventL(Pointer(EZuPointerUp, 100, 10));
+    iUi->HandlePointerEventL(PointerEvent(EZuPointerUp, 100, 10));
     ASSERT_EQ(iWindow->iMoves.size(), 2u);
     EXPECT_EQ(iWindow->iMoves[1], CZuPoint(440, 290));
     EXPECT_FALSE(iBar->IsDragging());
@@ -135,7 +126,7 @@ TEST_F(TitleBarTest, AWindowDraggedPastTheScreensTopLeftGetsNegativeCoordinates)
     ASSERT_EQ(iWindow->iMoves.size(), 1u);
     EXPECT_EQ(iWindow->iMoves[0], CZuPoint(-120, -7));
     iWindow->iCursor = CZuPoint(250, -4);
-    iUi->HandlePointerEventL(Pointer(EZuPointerDrag, 100, 10));
+    iUi->HandlePointerEventL(PointerEvent(EZuPointerDrag, 100, 10));
     EXPECT_EQ(iWindow->iMoves.back(), CZuPoint(150, -14));
 }
 
@@ -143,11 +134,11 @@ TEST_F(TitleBarTest, AMoveWithoutTheButtonEndsTheDrag)
 {
     PressAndDrag(CZuPoint(400, 300), 100, 10, CZuPoint(530, 305));
     // The release happened where the bar could not see it; the pointer comes back with no button held.
-    iUi->HandlePointerEventL(Pointer(EZuPointerMove, 120, 12));
+    iUi->HandlePointerEventL(PointerEvent(EZuPointerMove, 120, 12));
     EXPECT_FALSE(iBar->IsDragging());
     iWindow->iCursor = CZuPoint(600, 400);
-    iUi->HandlePointerEventL(Pointer(EZuPointerDrag, 120, 12));
-    iUi->HandlePointerEventL(Pointer(EZuPointerUp, 120, 12));
+    iUi->HandlePointerEventL(PointerEvent(EZuPointerDrag, 120, 12));
+    iUi->HandlePointerEventL(PointerEvent(EZuPointerUp, 120, 12));
     EXPECT_EQ(iWindow->iMoves.size(), 1u);
 }
 
@@ -162,9 +153,9 @@ TEST_F(TitleBarTest, APressWhileDraggingStartsAgainFromThatPress)
 TEST_F(TitleBarTest, AReleaseAnywhereEndsTheDrag)
 {
     PressAndDrag(CZuPoint(400, 300), 100, 10, CZuPoint(530, 305));
-    iUi->HandlePointerEventL(Pointer(EZuPointerUp, 300, 200));
+    iUi->HandlePointerEventL(PointerEvent(EZuPointerUp, 300, 200));
     EXPECT_FALSE(iBar->IsDragging());
-    iUi->HandlePointerEventL(Pointer(EZuPointerDrag, 300, 200));
+    iUi->HandlePointerEventL(PointerEvent(EZuPointerDrag, 300, 200));
     EXPECT_EQ(iWindow->iMoves.size(), 2u);
 }
 

@@ -12,18 +12,6 @@ const CZuRgb KBarOutline(0, 0, 100);
 const CZuRgb KProgressFill(250, 250, 0);
 const CZuRgb KProgressOutline(200, 100, 0);
 
-TZuKeyEvent Key(unsigned code)
-{
-    return TZuKeyEvent{code, 0, false};
-}
-
-TZuPointerEvent Pointer(TZuPointerType type, int x, int y)
-{
-    TZuPointerEvent event;
-    event.iType = type;
-    event.iPosition = CZuPoint(x, y);
-    return event;
-}
 } // namespace
 
 class ProgressBarTest : public ::testing::Test
@@ -144,10 +132,10 @@ TEST_F(ProgressBarTest, RightKeyRaisesToTheTotalThenIsNotTaken)
     CZuProgressBar* bar = MakeBar(CZuProgressBar::EHorizontal, CZuRect(10, 10, 112, 30));
     bar->SetStyle(CZuProgressBar::EStyleNone);
     bar->SetCurPos(98, 100);
-    EXPECT_TRUE(bar->HandleKeyEvent(Key(39), EZuKeyEventKey));
+    EXPECT_TRUE(bar->HandleKeyEvent(KeyEvent(39), EZuKeyEventKey));
     EXPECT_EQ(bar->GetCurPos(), 100);
     EXPECT_EQ(Reported(bar), std::vector<int>{100});
-    EXPECT_FALSE(bar->HandleKeyEvent(Key(39), EZuKeyEventKey));
+    EXPECT_FALSE(bar->HandleKeyEvent(KeyEvent(39), EZuKeyEventKey));
     EXPECT_EQ(bar->GetCurPos(), 100);
     EXPECT_TRUE(Reported(bar).empty());
 }
@@ -157,11 +145,11 @@ TEST_F(ProgressBarTest, LeftKeyStepsATwentiethAndStopsAtZero)
     CZuProgressBar* bar = MakeBar(CZuProgressBar::EHorizontal, CZuRect(10, 10, 112, 30));
     bar->SetStyle(CZuProgressBar::EStyleSlider);
     bar->SetCurPos(12, 200);
-    EXPECT_TRUE(bar->HandleKeyEvent(Key(37), EZuKeyEventKey));
+    EXPECT_TRUE(bar->HandleKeyEvent(KeyEvent(37), EZuKeyEventKey));
     EXPECT_EQ(bar->GetCurPos(), 2);
-    EXPECT_TRUE(bar->HandleKeyEvent(Key(37), EZuKeyEventKey));
+    EXPECT_TRUE(bar->HandleKeyEvent(KeyEvent(37), EZuKeyEventKey));
     EXPECT_EQ(bar->GetCurPos(), 0);
-    EXPECT_FALSE(bar->HandleKeyEvent(Key(37), EZuKeyEventKey));
+    EXPECT_FALSE(bar->HandleKeyEvent(KeyEvent(37), EZuKeyEventKey));
     EXPECT_EQ(Reported(bar).size(), 2u);
 }
 
@@ -170,9 +158,9 @@ TEST_F(ProgressBarTest, ASmallTotalStillStepsByOne)
     CZuProgressBar* bar = MakeBar(CZuProgressBar::EHorizontal, CZuRect(10, 10, 112, 30));
     bar->SetStyle(CZuProgressBar::EStyleSlider);
     bar->SetCurPos(3, 10);
-    EXPECT_TRUE(bar->HandleKeyEvent(Key(39), EZuKeyEventKey));
+    EXPECT_TRUE(bar->HandleKeyEvent(KeyEvent(39), EZuKeyEventKey));
     EXPECT_EQ(bar->GetCurPos(), 4);
-    EXPECT_TRUE(bar->HandleKeyEvent(Key(37), EZuKeyEventKey));
+    EXPECT_TRUE(bar->HandleKeyEvent(KeyEvent(37), EZuKeyEventKey));
     EXPECT_EQ(bar->GetCurPos(), 3);
 }
 
@@ -181,7 +169,7 @@ TEST_F(ProgressBarTest, HugeTotalsStepWithoutOverflow)
     CZuProgressBar* bar = MakeBar(CZuProgressBar::EHorizontal, CZuRect(10, 10, 112, 30));
     bar->SetStyle(CZuProgressBar::EStyleSlider);
     bar->SetCurPos(INT_MAX - 5, INT_MAX);
-    EXPECT_TRUE(bar->HandleKeyEvent(Key(39), EZuKeyEventKey));
+    EXPECT_TRUE(bar->HandleKeyEvent(KeyEvent(39), EZuKeyEventKey));
     EXPECT_EQ(bar->GetCurPos(), INT_MAX);
 }
 
@@ -189,16 +177,16 @@ TEST_F(ProgressBarTest, OnlyTheSliderAndTheUndrawnStyleTakeKeyPresses)
 {
     CZuProgressBar* bar = MakeBar(CZuProgressBar::EHorizontal, CZuRect(10, 10, 112, 30));
     bar->SetCurPos(50, 100);
-    EXPECT_FALSE(bar->HandleKeyEvent(Key(39), EZuKeyEventKey));
+    EXPECT_FALSE(bar->HandleKeyEvent(KeyEvent(39), EZuKeyEventKey));
     bar->SetStyle(CZuProgressBar::EStyleImages);
-    EXPECT_FALSE(bar->HandleKeyEvent(Key(39), EZuKeyEventKey));
+    EXPECT_FALSE(bar->HandleKeyEvent(KeyEvent(39), EZuKeyEventKey));
     bar->SetStyle(CZuProgressBar::EStyleSlider);
     // Key-down and key-up, and a typed "'" (code 39), are not presses of the right key.
-    EXPECT_FALSE(bar->HandleKeyEvent(Key(39), EZuKeyEventDown));
-    EXPECT_FALSE(bar->HandleKeyEvent(Key(39), EZuKeyEventUp));
-    EXPECT_FALSE(bar->HandleKeyEvent(TZuKeyEvent{39, 0, true}, EZuKeyEventKey));
+    EXPECT_FALSE(bar->HandleKeyEvent(KeyEvent(39), EZuKeyEventDown));
+    EXPECT_FALSE(bar->HandleKeyEvent(KeyEvent(39), EZuKeyEventUp));
+    EXPECT_FALSE(bar->HandleKeyEvent(KeyEvent(39, true), EZuKeyEventKey));
     // Up and down belong to the focus on a horizontal bar.
-    EXPECT_FALSE(bar->HandleKeyEvent(Key(38), EZuKeyEventKey));
+    EXPECT_FALSE(bar->HandleKeyEvent(KeyEvent(38), EZuKeyEventKey));
     EXPECT_EQ(bar->GetCurPos(), 50);
     EXPECT_TRUE(Reported(bar).empty());
 }
@@ -208,10 +196,10 @@ TEST_F(ProgressBarTest, AVerticalSliderAlsoTakesUpAndDown)
     CZuProgressBar* bar = MakeBar(CZuProgressBar::EVertical, CZuRect(10, 10, 30, 112));
     bar->SetStyle(CZuProgressBar::EStyleSlider);
     bar->SetCurPos(50, 100);
-    EXPECT_TRUE(bar->HandleKeyEvent(Key(38), EZuKeyEventKey));
+    EXPECT_TRUE(bar->HandleKeyEvent(KeyEvent(38), EZuKeyEventKey));
     EXPECT_EQ(bar->GetCurPos(), 55);
-    EXPECT_TRUE(bar->HandleKeyEvent(Key(40), EZuKeyEventKey));
-    EXPECT_TRUE(bar->HandleKeyEvent(Key(40), EZuKeyEventKey));
+    EXPECT_TRUE(bar->HandleKeyEvent(KeyEvent(40), EZuKeyEventKey));
+    EXPECT_TRUE(bar->HandleKeyEvent(KeyEvent(40), EZuKeyEventKey));
     EXPECT_EQ(bar->GetCurPos(), 45);
 }
 
@@ -219,13 +207,13 @@ TEST_F(ProgressBarTest, AReleaseInsideSetsThePositionUnderThePointer)
 {
     CZuProgressBar* bar = MakeBar(CZuProgressBar::EHorizontal, CZuRect(10, 10, 110, 30));
     bar->SetCurPos(0, 200);
-    EXPECT_TRUE(bar->HandlePointerEventL(Pointer(EZuPointerDown, 35, 20)));
+    EXPECT_TRUE(bar->HandlePointerEventL(PointerEvent(EZuPointerDown, 35, 20)));
     EXPECT_EQ(bar->GetCurPos(), 0);
-    EXPECT_TRUE(bar->HandlePointerEventL(Pointer(EZuPointerUp, 35, 20)));
+    EXPECT_TRUE(bar->HandlePointerEventL(PointerEvent(EZuPointerUp, 35, 20)));
     EXPECT_EQ(bar->GetCurPos(), 50);
     EXPECT_EQ(Reported(bar), std::vector<int>{50});
     // The same place again changes nothing and reports nothing.
-    EXPECT_TRUE(bar->HandlePointerEventL(Pointer(EZuPointerUp, 35, 20)));
+    EXPECT_TRUE(bar->HandlePointerEventL(PointerEvent(EZuPointerUp, 35, 20)));
     EXPECT_TRUE(Reported(bar).empty());
 }
 
@@ -234,12 +222,12 @@ TEST_F(ProgressBarTest, PointerEventsOutsideTheBarAreNotTaken)
     CZuProgressBar* bar = MakeBar(CZuProgressBar::EHorizontal, CZuRect(10, 10, 110, 30));
     bar->SetInnerSpace(2);
     bar->SetCurPos(0, 100);
-    EXPECT_FALSE(bar->HandlePointerEventL(Pointer(EZuPointerUp, 110, 20)));
-    EXPECT_FALSE(bar->HandlePointerEventL(Pointer(EZuPointerUp, 11, 20)));
-    EXPECT_FALSE(bar->HandlePointerEventL(Pointer(EZuPointerUp, 50, 9)));
+    EXPECT_FALSE(bar->HandlePointerEventL(PointerEvent(EZuPointerUp, 110, 20)));
+    EXPECT_FALSE(bar->HandlePointerEventL(PointerEvent(EZuPointerUp, 11, 20)));
+    EXPECT_FALSE(bar->HandlePointerEventL(PointerEvent(EZuPointerUp, 50, 9)));
     EXPECT_EQ(bar->GetCurPos(), 0);
-    EXPECT_TRUE(bar->HandlePointerEventL(Pointer(EZuPointerUp, 12, 20)));
-    EXPECT_TRUE(bar->HandlePointerEventL(Pointer(EZuPointerUp, 107, 20)));
+    EXPECT_TRUE(bar->HandlePointerEventL(PointerEvent(EZuPointerUp, 12, 20)));
+    EXPECT_TRUE(bar->HandlePointerEventL(PointerEvent(EZuPointerUp, 107, 20)));
     EXPECT_EQ(bar->GetCurPos(), 98);
 }
 
@@ -248,11 +236,11 @@ TEST_F(ProgressBarTest, AVerticalBarReadsThePointersHeight)
     CZuProgressBar* bar = MakeBar(CZuProgressBar::EVertical, CZuRect(10, 10, 30, 110));
     bar->SetCurPos(0, 100);
     // Far right of a narrow bar, three quarters up: the height counts, not the x.
-    EXPECT_TRUE(bar->HandlePointerEventL(Pointer(EZuPointerUp, 29, 34)));
+    EXPECT_TRUE(bar->HandlePointerEventL(PointerEvent(EZuPointerUp, 29, 34)));
     EXPECT_EQ(bar->GetCurPos(), 75);
-    EXPECT_TRUE(bar->HandlePointerEventL(Pointer(EZuPointerUp, 12, 109)));
+    EXPECT_TRUE(bar->HandlePointerEventL(PointerEvent(EZuPointerUp, 12, 109)));
     EXPECT_EQ(bar->GetCurPos(), 0);
-    EXPECT_TRUE(bar->HandlePointerEventL(Pointer(EZuPointerUp, 12, 10)));
+    EXPECT_TRUE(bar->HandlePointerEventL(PointerEvent(EZuPointerUp, 12, 10)));
     EXPECT_EQ(bar->GetCurPos(), 99);
 }
 
@@ -261,12 +249,12 @@ TEST_F(ProgressBarTest, TheSlidersKnobFollowsADragAndAClickFocusesIt)
     CZuProgressBar* bar = MakeBar(CZuProgressBar::EHorizontal, CZuRect(10, 10, 110, 30));
     bar->SetStyle(CZuProgressBar::EStyleSlider);
     bar->SetCurPos(0, 100);
-    EXPECT_TRUE(bar->HandlePointerEventL(Pointer(EZuPointerDown, 20, 20)));
+    EXPECT_TRUE(bar->HandlePointerEventL(PointerEvent(EZuPointerDown, 20, 20)));
     EXPECT_TRUE(bar->IsFocused());
     EXPECT_EQ(bar->GetCurPos(), 10);
-    EXPECT_TRUE(bar->HandlePointerEventL(Pointer(EZuPointerDrag, 40, 20)));
+    EXPECT_TRUE(bar->HandlePointerEventL(PointerEvent(EZuPointerDrag, 40, 20)));
     EXPECT_EQ(bar->GetCurPos(), 30);
-    EXPECT_TRUE(bar->HandlePointerEventL(Pointer(EZuPointerUp, 45, 20)));
+    EXPECT_TRUE(bar->HandlePointerEventL(PointerEvent(EZuPointerUp, 45, 20)));
     EXPECT_EQ(bar->GetCurPos(), 35);
     EXPECT_EQ(Reported(bar).size(), 3u);
 }
@@ -294,7 +282,7 @@ TEST_F(ProgressBarTest, ADisabledBarTakesNothing)
     bar->SetStyle(CZuProgressBar::EStyleSlider);
     bar->SetCurPos(50, 100);
     bar->SetDisabled(true);
-    EXPECT_FALSE(bar->HandleKeyEvent(Key(39), EZuKeyEventKey));
-    EXPECT_FALSE(bar->HandlePointerEventL(Pointer(EZuPointerUp, 20, 20)));
+    EXPECT_FALSE(bar->HandleKeyEvent(KeyEvent(39), EZuKeyEventKey));
+    EXPECT_FALSE(bar->HandlePointerEventL(PointerEvent(EZuPointerUp, 20, 20)));
     EXPECT_EQ(bar->GetCurPos(), 50);
 }

@@ -3,28 +3,6 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
-TZuKeyEvent Key(unsigned code)
-{
-    return TZuKeyEvent{code, 0, false};
-}
-
-TZuPointerEvent Pointer(TZuPointerType type, int x, int y, int value = 0)
-{
-    TZuPointerEvent event;
-    event.iType = type;
-    event.iPosition = CZuPoint(x, y);
-    event.iValue1 = value;
-    return event;
-}
-
-const unsigned KLeft = 37;
-const unsigned KUp = 38;
-const unsigned KRight = 39;
-const unsigned KDown = 40;
-} // namespace
-
 class GridTest : public ::testing::Test
 {
 protected:
@@ -54,17 +32,17 @@ protected:
         iScene.ClearMessages();
         return actions;
     }
-    bool Press(CZuGrid* grid, unsigned code) { return grid->HandleKeyEvent(Key(code), EZuKeyEventKey); }
+    bool Press(CZuGrid* grid, unsigned code) { return grid->HandleKeyEvent(KeyEvent(code), EZuKeyEventKey); }
     void Tap(CZuGrid* grid, int x, int y)
     {
-        grid->HandlePointerEventL(Pointer(EZuPointerDown, x, y));
-        grid->HandlePointerEventL(Pointer(EZuPointerUp, x, y));
+        grid->HandlePointerEventL(PointerEvent(EZuPointerDown, x, y));
+        grid->HandlePointerEventL(PointerEvent(EZuPointerUp, x, y));
     }
     void Drag(CZuGrid* grid, int x, int fromY, int toY)
     {
-        grid->HandlePointerEventL(Pointer(EZuPointerDown, x, fromY));
-        grid->HandlePointerEventL(Pointer(EZuPointerDrag, x, toY));
-        grid->HandlePointerEventL(Pointer(EZuPointerUp, x, toY));
+        grid->HandlePointerEventL(PointerEvent(EZuPointerDown, x, fromY));
+        grid->HandlePointerEventL(PointerEvent(EZuPointerDrag, x, toY));
+        grid->HandlePointerEventL(PointerEvent(EZuPointerUp, x, toY));
     }
 
     CGalleryScene iScene{ZU_TEST_OUT_DIR "/", "", "grid"};
@@ -76,8 +54,8 @@ TEST_F(GridTest, AnEmptyGridSelectsAndDrawsNothing)
     EXPECT_EQ(grid->GetType(), EZuCtrlGrid);
     EXPECT_EQ(grid->GetSelectedIndex(), -1);
     EXPECT_EQ(grid->GetSelectedCellID(), -1);
-    EXPECT_TRUE(Press(grid, KLeft));
-    EXPECT_TRUE(Press(grid, KDown));
+    EXPECT_TRUE(Press(grid, EZuKeyLeft));
+    EXPECT_TRUE(Press(grid, EZuKeyDown));
     EXPECT_EQ(grid->GetSelectedIndex(), -1);
     EXPECT_TRUE(Posted(grid).empty());
     grid->SetBackground(CZuRgb(1, 2, 3));
@@ -108,12 +86,12 @@ TEST_F(GridTest, SelectingPostsOnceAndTheSameIndexPostsNothing)
 TEST_F(GridTest, LeftOrRightWithNothingSelectedSelectsTheFirstCell)
 {
     CZuGrid* grid = MakeGrid(4);
-    EXPECT_TRUE(Press(grid, KLeft));
+    EXPECT_TRUE(Press(grid, EZuKeyLeft));
     EXPECT_EQ(grid->GetSelectedIndex(), 0);
     EXPECT_EQ(Posted(grid).size(), 1u);
     grid->SetSelectedItem(-1);
     Posted(grid);
-    EXPECT_TRUE(Press(grid, KRight));
+    EXPECT_TRUE(Press(grid, EZuKeyRight));
     EXPECT_EQ(grid->GetSelectedIndex(), 0);
 }
 
@@ -125,41 +103,41 @@ TEST_F(GridTest, ArrowsStopAtTheEdges)
     grid->SetSelectedItem(0);
     Posted(grid);
     // The first cell: left and up go nowhere and post nothing, but the keys are the grid's.
-    EXPECT_TRUE(Press(grid, KLeft));
-    EXPECT_TRUE(Press(grid, KUp));
+    EXPECT_TRUE(Press(grid, EZuKeyLeft));
+    EXPECT_TRUE(Press(grid, EZuKeyUp));
     EXPECT_EQ(grid->GetSelectedIndex(), 0);
     EXPECT_TRUE(Posted(grid).empty());
-    Press(grid, KRight);
+    Press(grid, EZuKeyRight);
     EXPECT_EQ(grid->GetSelectedIndex(), 1);
     // Up from the first row lands on the first cell.
-    Press(grid, KUp);
+    Press(grid, EZuKeyUp);
     EXPECT_EQ(grid->GetSelectedIndex(), 0);
-    Press(grid, KDown);
-    Press(grid, KDown);
+    Press(grid, EZuKeyDown);
+    Press(grid, EZuKeyDown);
     EXPECT_EQ(grid->GetSelectedIndex(), 6);
     // Down from a row above the short last row lands on the last cell.
     grid->SetSelectedItem(8);
-    Press(grid, KDown);
+    Press(grid, EZuKeyDown);
     EXPECT_EQ(grid->GetSelectedIndex(), 9);
     Posted(grid);
-    EXPECT_TRUE(Press(grid, KDown));
-    EXPECT_TRUE(Press(grid, KRight));
+    EXPECT_TRUE(Press(grid, EZuKeyDown));
+    EXPECT_TRUE(Press(grid, EZuKeyRight));
     EXPECT_EQ(grid->GetSelectedIndex(), 9);
     EXPECT_TRUE(Posted(grid).empty());
-    Press(grid, KUp);
+    Press(grid, EZuKeyUp);
     EXPECT_EQ(grid->GetSelectedIndex(), 6);
-    Press(grid, KLeft);
+    Press(grid, EZuKeyLeft);
     EXPECT_EQ(grid->GetSelectedIndex(), 5);
 }
 
 TEST_F(GridTest, OtherKeysAndKeyPhasesAreNotTheGrids)
 {
     CZuGrid* grid = MakeGrid(4);
-    EXPECT_FALSE(grid->HandleKeyEvent(Key(KRight), EZuKeyEventDown));
-    EXPECT_FALSE(grid->HandleKeyEvent(Key(KRight), EZuKeyEventUp));
+    EXPECT_FALSE(grid->HandleKeyEvent(KeyEvent(EZuKeyRight), EZuKeyEventDown));
+    EXPECT_FALSE(grid->HandleKeyEvent(KeyEvent(EZuKeyRight), EZuKeyEventUp));
     EXPECT_FALSE(Press(grid, 'A'));
     // A typed "%" has the left key's code.
-    EXPECT_FALSE(grid->HandleKeyEvent(TZuKeyEvent{KLeft, 0, true}, EZuKeyEventKey));
+    EXPECT_FALSE(grid->HandleKeyEvent(KeyEvent(EZuKeyLeft, true), EZuKeyEventKey));
     EXPECT_EQ(grid->GetSelectedIndex(), -1);
 }
 
@@ -170,7 +148,7 @@ TEST_F(GridTest, EnterActivatesAndLeavesTheKeyToOthers)
     Posted(grid);
     EXPECT_FALSE(Press(grid, 13));
     // The window delivers Enter as its character.
-    EXPECT_FALSE(grid->HandleKeyEvent(TZuKeyEvent{13, 0, true}, EZuKeyEventKey));
+    EXPECT_FALSE(grid->HandleKeyEvent(KeyEvent(13, true), EZuKeyEventKey));
     EXPECT_EQ(Posted(grid), (std::vector<int>{CZuGrid::KMsgActivated, CZuGrid::KMsgActivated}));
 }
 
@@ -179,20 +157,20 @@ TEST_F(GridTest, KeysScrollARowToShowTheSelectionAndBack)
     CZuGrid* grid = MakeGrid(10);
     grid->SetSelectedItem(3);
     EXPECT_EQ(grid->Origin().iY, 5);
-    Press(grid, KDown);
+    Press(grid, EZuKeyDown);
     EXPECT_EQ(grid->GetSelectedIndex(), 6);
     EXPECT_EQ(grid->Origin().iY, 5 - 60);
     EXPECT_EQ(grid->CellRect(6), CZuRect(5, 65, 55, 115));
-    Press(grid, KDown);
+    Press(grid, EZuKeyDown);
     // The last row is held at the bottom of the grid.
     EXPECT_EQ(grid->GetSelectedIndex(), 9);
     EXPECT_EQ(grid->Origin().iY, 125 - 230);
-    Press(grid, KUp);
-    Press(grid, KUp);
+    Press(grid, EZuKeyUp);
+    Press(grid, EZuKeyUp);
     // A row up from where the last row held the grid.
     EXPECT_EQ(grid->Origin().iY, 125 - 230 + 60);
     EXPECT_EQ(grid->CellRect(3).iTl.iY, 15);
-    Press(grid, KUp);
+    Press(grid, EZuKeyUp);
     EXPECT_EQ(grid->GetSelectedIndex(), 0);
     EXPECT_EQ(grid->Origin().iY, 5);
 }
@@ -204,11 +182,11 @@ TEST_F(GridTest, ASelectionFarOutOfSightIsBroughtWholeIntoView)
     // Dragged half a row down the list, then the keys take over.
     Drag(grid, 100, 100, 70);
     ASSERT_EQ(grid->Origin().iY, 5 - 30);
-    Press(grid, KUp);
+    Press(grid, EZuKeyUp);
     EXPECT_EQ(grid->GetSelectedIndex(), 0);
     EXPECT_EQ(grid->CellRect(0).iTl.iY, 5);
     grid->SetSelectedItem(27);
-    Press(grid, KRight);
+    Press(grid, EZuKeyRight);
     EXPECT_EQ(grid->GetSelectedIndex(), 28);
     EXPECT_EQ(grid->CellRect(28).iBr.iY, 125);
 }
@@ -230,30 +208,30 @@ TEST_F(GridTest, TapsThatMoveOrMissACellSelectNothing)
 {
     CZuGrid* grid = MakeGrid(6);
     // Half a font height (8 pixels) of movement is a drag.
-    grid->HandlePointerEventL(Pointer(EZuPointerDown, 20, 20));
-    grid->HandlePointerEventL(Pointer(EZuPointerUp, 28, 20));
+    grid->HandlePointerEventL(PointerEvent(EZuPointerDown, 20, 20));
+    grid->HandlePointerEventL(PointerEvent(EZuPointerUp, 28, 20));
     EXPECT_EQ(grid->GetSelectedIndex(), -1);
-    grid->HandlePointerEventL(Pointer(EZuPointerDown, 20, 20));
-    grid->HandlePointerEventL(Pointer(EZuPointerUp, 27, 20));
+    grid->HandlePointerEventL(PointerEvent(EZuPointerDown, 20, 20));
+    grid->HandlePointerEventL(PointerEvent(EZuPointerUp, 27, 20));
     EXPECT_EQ(grid->GetSelectedIndex(), 0);
     // The gap between two cells, and a press on one cell released on the next.
     Tap(grid, 60, 30);
-    grid->HandlePointerEventL(Pointer(EZuPointerDown, 53, 30));
-    grid->HandlePointerEventL(Pointer(EZuPointerUp, 58, 30));
+    grid->HandlePointerEventL(PointerEvent(EZuPointerDown, 53, 30));
+    grid->HandlePointerEventL(PointerEvent(EZuPointerUp, 58, 30));
     EXPECT_EQ(grid->GetSelectedIndex(), 0);
     // A release with no press inside the grid first.
-    grid->HandlePointerEventL(Pointer(EZuPointerDown, 300, 30));
-    EXPECT_TRUE(grid->HandlePointerEventL(Pointer(EZuPointerUp, 82, 32)));
+    grid->HandlePointerEventL(PointerEvent(EZuPointerDown, 300, 30));
+    EXPECT_TRUE(grid->HandlePointerEventL(PointerEvent(EZuPointerUp, 82, 32)));
     EXPECT_EQ(grid->GetSelectedIndex(), 0);
 }
 
 TEST_F(GridTest, PointerEventsOutsideTheInnerRectangleAreNotTaken)
 {
     CZuGrid* grid = MakeGrid(6);
-    EXPECT_FALSE(grid->HandlePointerEventL(Pointer(EZuPointerDown, 2, 30)));
-    EXPECT_FALSE(grid->HandlePointerEventL(Pointer(EZuPointerUp, 2, 30)));
-    EXPECT_FALSE(grid->HandlePointerEventL(Pointer(EZuPointerMove, 30, 30)));
-    EXPECT_TRUE(grid->HandlePointerEventL(Pointer(EZuPointerDown, 30, 30)));
+    EXPECT_FALSE(grid->HandlePointerEventL(PointerEvent(EZuPointerDown, 2, 30)));
+    EXPECT_FALSE(grid->HandlePointerEventL(PointerEvent(EZuPointerUp, 2, 30)));
+    EXPECT_FALSE(grid->HandlePointerEventL(PointerEvent(EZuPointerMove, 30, 30)));
+    EXPECT_TRUE(grid->HandlePointerEventL(PointerEvent(EZuPointerDown, 30, 30)));
 }
 
 TEST_F(GridTest, DraggingScrollsButNeverPastTheFirstOrLastRow)
@@ -273,7 +251,7 @@ TEST_F(GridTest, AGridThatShowsAllItsCellsDoesNotScroll)
 {
     CZuGrid* grid = MakeGrid(6);
     Drag(grid, 100, 100, 40);
-    grid->HandlePointerEventL(Pointer(EZuPointerWheel, 100, 100, -1));
+    grid->HandlePointerEventL(PointerEvent(EZuPointerWheel, 100, 100, -1));
     EXPECT_EQ(grid->Origin().iY, 5);
 }
 
@@ -290,13 +268,13 @@ TEST_F(GridTest, CellsAppendedAfterTheLayoutScrollToo)
 TEST_F(GridTest, TheWheelScrollsARowAStepWithinTheRows)
 {
     CZuGrid* grid = MakeGrid(30);
-    EXPECT_TRUE(grid->HandlePointerEventL(Pointer(EZuPointerWheel, 100, 60, -2)));
+    EXPECT_TRUE(grid->HandlePointerEventL(PointerEvent(EZuPointerWheel, 100, 60, -2)));
     EXPECT_EQ(grid->Origin().iY, 5 - 120);
-    EXPECT_TRUE(grid->HandlePointerEventL(Pointer(EZuPointerWheel, 100, 60, 5)));
+    EXPECT_TRUE(grid->HandlePointerEventL(PointerEvent(EZuPointerWheel, 100, 60, 5)));
     EXPECT_EQ(grid->Origin().iY, 5);
-    EXPECT_TRUE(grid->HandlePointerEventL(Pointer(EZuPointerWheel, 100, 60, -100)));
+    EXPECT_TRUE(grid->HandlePointerEventL(PointerEvent(EZuPointerWheel, 100, 60, -100)));
     EXPECT_EQ(grid->Origin().iY, 125 - (60 * 10 - 10));
-    EXPECT_FALSE(grid->HandlePointerEventL(Pointer(EZuPointerWheel, 300, 60, 1)));
+    EXPECT_FALSE(grid->HandlePointerEventL(PointerEvent(EZuPointerWheel, 300, 60, 1)));
 }
 
 TEST_F(GridTest, TheWheelReachesTheGridThroughTheUiManager)
