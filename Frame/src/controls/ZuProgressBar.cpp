@@ -177,7 +177,8 @@ void CZuProgressBar::DrawImages(CZuGc& gc, const CZuRect& rect)
 {
     if (!iProgressImg || !iProgressBgImg)
         return;
-    const int height = iProgressBgImg->Size().iHeight;
+    // A picture taller than the bar is fitted to it rather than drawn over its neighbours.
+    const int height = std::min(iProgressBgImg->Size().iHeight, rect.Height());
     CZuRect band(rect.iTl.iX, rect.iTl.iY + (rect.Height() - height) / 2, rect.iBr.iX, 0);
     band.iBr.iY = band.iTl.iY + height;
     if (CZuImage* background = iScaledBackground.Get(iProgressBgImg, band.Size()))

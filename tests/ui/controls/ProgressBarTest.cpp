@@ -286,3 +286,34 @@ TEST_F(ProgressBarTest, ADisabledBarTakesNothing)
     EXPECT_FALSE(bar->HandlePointerEventL(PointerEvent(EZuPointerUp, 20, 20)));
     EXPECT_EQ(bar->GetCurPos(), 50);
 }
+
+TEST_F(ProgressBarTest, ImagesFillTheirBandUpToThePosition)
+{
+    CZuProgressBar* bar = MakeBar(CZuProgressBar::EHorizontal, CZuRect(10, 10, 110, 40));
+    bar->SetStyle(CZuProgressBar::EStyleImages);
+    bar->SetCurPos(25, 100);
+    CZuBitmapGc background(CZuSize(10, 10));
+    background.SetDrawColor(CZuRgb(0, 200, 0));
+    background.Clear();
+    CZuBitmapGc progress(CZuSize(4, 4));
+    progress.SetDrawColor(CZuRgb(200, 0, 0));
+    progress.Clear();
+    bar->SetProgressBgImg(background.EndDraw());
+    bar->SetProgressImg(progress.EndDraw());
+    // The band is the background's height, centred, stretched over the whole width.
+    iScene.Draw();
+    EXPECT_EQ(bar->GetProgressRect(), CZuRect(10, 20, 35, 30));
+    EXPECT_EQ(iScene.PixelAt(20, 25), 0xC80000u);
+    EXPECT_EQ(iScene.PixelAt(34, 29), 0xC80000u);
+    EXPECT_EQ(iScene.PixelAt(35, 25), 0x00C800u);
+    EXPECT_EQ(iScene.PixelAt(109, 20), 0x00C800u);
+    EXPECT_NE(iScene.PixelAt(60, 19), 0x00C800u);
+    // A background taller than the bar is fitted into it.
+    bar->SetRect(CZuRect(10, 10, 110, 16));
+    iScene.Draw();
+    EXPECT_EQ(bar->GetProgressRect(), CZuRect(10, 10, 35, 16));
+    EXPECT_NE(iScene.PixelAt(60, 16), 0x00C800u);
+    EXPECT_NE(iScene.PixelAt(60, 9), 0x00C800u);
+    bar->SetProgressImg(nullptr);
+    bar->SetProgressBgImg(nullptr);
+}
