@@ -37,10 +37,10 @@ bool CZuFile::Replace(const CZuString& path, int mode)
     return Create(path, mode);
 }
 
-bool CZuFile::Open(const CZuString& path, int /*mode*/)
+bool CZuFile::Open(const CZuString& path, int mode)
 {
     Close();
-    iHandle = std::fopen(Str(path), "r+b");
+    iHandle = std::fopen(Str(path), mode == EZuFileReadOnly ? "rb" : "r+b");
     return iHandle != nullptr;
 }
 

@@ -13,7 +13,7 @@ CZuReadFileStream::~CZuReadFileStream()
 bool CZuReadFileStream::Open(const CZuString& path)
 {
     iBlock->Set(nullptr, 0, false);
-    return iFile.Open(path);
+    return iFile.Open(path, EZuFileReadOnly);
 }
 
 void CZuReadFileStream::Close()

@@ -1,12 +1,28 @@
 #include "ZuWriteFileStream.h"
 
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace
 {
 
 // A Block is cut once the pending items reach this size.
 const int KBlockCutSize = 32768;
+
+// Makes a rename in the folder of path durable.
+void SyncFolderOf(const CZuString& path)
+{
+    int slash = path.Length() - 1;
+    while (slash >= 0 && path[slash] != '/')
+        --slash;
+    CZuString folder = slash < 0 ? CZuString(".") : path.Left(slash + 1);
+    int fd = open(Str(folder), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    fsync(fd);
+    close(fd);
+}
 
 } // namespace
 
@@ -112,6 +128,10 @@ bool CZuWriteFileStream::Close()
         {
             CZuFile::FileDelete(iTempPath);
             written = false;
+        }
+        else
+        {
+            SyncFolderOf(iReplacedPath);
         }
         iTempPath.Empty();
         iReplacedPath.Empty();

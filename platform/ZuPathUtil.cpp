@@ -17,6 +17,20 @@ CZuString ProgramFileName()
     return CZuString(name, static_cast<int>(length));
 }
 
+// The directory set in place of the program's own, with its trailing "/"; empty when none is set.
+CZuString& DataDirectory()
+{
+    static CZuString directory;
+    return directory;
+}
+
+// Where the program's files are: the data directory when one is set, else the program's own.
+CZuString FilesPath()
+{
+    const CZuString& directory = DataDirectory();
+    return directory.IsEmpty() ? CZuPathUtil::GetAppPath() : directory;
+}
+
 } // namespace
 
 CZuString CZuPathUtil::GetDirectory(const CZuString& fileName)
@@ -36,15 +50,23 @@ CZuString CZuPathUtil::GetAppPath()
 
 CZuString CZuPathUtil::GetDataPath()
 {
-    return GetAppPath();
+    return FilesPath();
 }
 
 CZuString CZuPathUtil::GetResourcePath()
 {
-    return GetAppPath();
+    return FilesPath();
 }
 
 CZuString CZuPathUtil::GetLogPath()
 {
-    return GetAppPath();
+    return FilesPath();
+}
+
+void CZuPathUtil::SetDataDirectory(const CZuString& directory)
+{
+    CZuString& stored = DataDirectory();
+    stored = directory;
+    if (!stored.IsEmpty() && stored[stored.Length() - 1] != '/')
+        stored += "/";
 }

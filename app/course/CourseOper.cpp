@@ -97,7 +97,7 @@ int UsableCount(unsigned int count, int fileLength)
 // Opens path and reads its header. Returns the usable word count, or -1 when it cannot be opened.
 int OpenIndexFile(const CZuString& path, CZuFile& index, int& format)
 {
-    if (!index.Open(path))
+    if (!index.Open(path, EZuFileReadOnly))
         return -1;
     unsigned char header[KHeaderSize];
     int length = index.Length();
@@ -234,7 +234,7 @@ void CCourseOper::ReadRecords()
     if (iWords.GetCount() == 0)
         return;
     CZuFile data;
-    if (!data.Open(iDataPath))
+    if (!data.Open(iDataPath, EZuFileReadOnly))
         return;
     for (int i = 0; i < iWords.GetCount(); ++i)
         Word(i)->ReadRecord(data);
@@ -247,7 +247,7 @@ char* CCourseOper::ReadSpeech(const CWordInfo& word, int& length) const
         return nullptr;
     CZuString path = word.iSource.IsEmpty() ? iSpeechPath : iFolder + word.iSource + ".pro";
     CZuFile speech;
-    if (!speech.Open(path))
+    if (!speech.Open(path, EZuFileReadOnly))
         return nullptr;
     // Never more than the file holds from the clip's offset on.
     int available = speech.Length() - word.iSpeechOffset;

@@ -16,6 +16,14 @@ enum TZuSeek
     EZuSeekEnd = 2
 };
 
+// Modes of CZuFile::Open. Files that are only read are opened read-only, so that they can be read where
+// the program may not write.
+enum TZuFileMode
+{
+    EZuFileReadWrite = 0,
+    EZuFileReadOnly = 1
+};
+
 // A thin file over a C library stream. Paths are UTF-8. Closed until Create or Open succeeds.
 class CZuFile
 {
@@ -27,8 +35,8 @@ public:
     // Creates or truncates the file for reading and writing. The mode is not used.
     bool Create(const CZuString& path, int mode = 0);
     bool Replace(const CZuString& path, int mode = 0);
-    // Opens an existing file for reading and writing. The mode is not used.
-    bool Open(const CZuString& path, int mode = 0);
+    // Opens an existing file for reading and writing, or for reading only with EZuFileReadOnly.
+    bool Open(const CZuString& path, int mode = EZuFileReadWrite);
     void Close();
     bool IsOpen() const { return iHandle != nullptr; }
 

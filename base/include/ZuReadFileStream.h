@@ -15,6 +15,7 @@ public:
     // Closes the file if it is still open.
     virtual ~CZuReadFileStream();
 
+    // Opens the file for reading only.
     bool Open(const CZuString& path);
 
     unsigned char ReadByte();

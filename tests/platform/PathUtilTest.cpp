@@ -47,4 +47,23 @@ TEST(PathUtil, AllPathsAreTheDirectoryOfTheRunningProgram)
     EXPECT_EQ(CZuString(ZU_TEST_BINARY_DIR "/tests/"), app);
 }
 
+// The program's --data-dir: data, resources and the log move; the program itself does not.
+TEST(PathUtil, DataDirectoryReplacesTheProgramsOwnForItsFiles)
+{
+    CZuString app = CZuPathUtil::GetAppPath();
+    CZuPathUtil::SetDataDirectory("/srv/zulex-data");
+    EXPECT_EQ(CZuString("/srv/zulex-data/"), CZuPathUtil::GetDataPath());
+    EXPECT_EQ(CZuString("/srv/zulex-data/"), CZuPathUtil::GetResourcePath());
+    EXPECT_EQ(CZuString("/srv/zulex-data/"), CZuPathUtil::GetLogPath());
+    EXPECT_EQ(app, CZuPathUtil::GetAppPath());
+
+    CZuPathUtil::SetDataDirectory("/srv/zulex-data/");
+    EXPECT_EQ(CZuString("/srv/zulex-data/"), CZuPathUtil::GetDataPath());
+
+    CZuPathUtil::SetDataDirectory(CZuString());
+    EXPECT_EQ(app, CZuPathUtil::GetDataPath());
+    EXPECT_EQ(app, CZuPathUtil::GetResourcePath());
+    EXPECT_EQ(app, CZuPathUtil::GetLogPath());
+}
+
 } // namespace

@@ -1,0 +1,22 @@
+#ifndef XMLTEXT_H
+#define XMLTEXT_H
+
+class TiXmlDocument;
+
+// XML that came from a file or the network, parsed only when it is safe to: within a size bound, and
+// nested no deeper than the parser's recursion can take.
+class CXmlText
+{
+public:
+    // Deepest element nesting accepted; real course lists and update answers use three levels.
+    static const int KMaxDepth = 64;
+
+    // Parses the length bytes at text, which must be followed by a zero byte, as UTF-8 into document.
+    // False for null text, a negative length, nesting beyond KMaxDepth or a parse error.
+    static bool Parse(TiXmlDocument& document, const char* text, int length);
+    // True when no element in the length bytes at text lies deeper than maxDepth. Markup inside
+    // comments, CDATA and processing instructions is skipped, as are the bodies of quoted attributes.
+    static bool DepthWithin(const char* text, int length, int maxDepth);
+};
+
+#endif // XMLTEXT_H
