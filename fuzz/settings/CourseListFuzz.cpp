@@ -2,10 +2,10 @@
 // course before it has a name and a file name that stays inside the course folder.
 #include "Course.h"
 #include "CourseList.h"
+#include "FuzzCheck.h"
 #include "ZuObjectList.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -13,13 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     CZuObjectList* list = CCourseList::Parse(reinterpret_cast<const char*>(data), static_cast<int>(size));
     int count = list->GetCount();
-    if (count < 1 || static_cast<CCourse*>(list->GetAt(count - 1))->iFile != CCourseList::KNewWordFile)
-        std::abort();
+    Check(count >= 1 && static_cast<CCourse*>(list->GetAt(count - 1))->iFile == CCourseList::KNewWordFile);
     for (int i = 0; i + 1 < count; ++i)
     {
         const CCourse* course = static_cast<CCourse*>(list->GetAt(i));
-        if (course->iName.IsEmpty() || !CCourseList::IsUsableFileName(course->iFile))
-            std::abort();
+        Check(!course->iName.IsEmpty() && CCourseList::IsUsableFileName(course->iFile));
     }
     delete list;
     return 0;

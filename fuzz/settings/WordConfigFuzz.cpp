@@ -1,6 +1,7 @@
 // Reads random bytes as a settings file "Word.cfg": every field must come out within what the screens can
 // use, and what is then saved must read back the same.
 #include "CourseList.h"
+#include "FuzzCheck.h"
 #include "WordConfig.h"
 #include "ZuPathUtil.h"
 
@@ -13,12 +14,6 @@
 
 namespace
 {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 std::string& ScratchFolder()
 {

@@ -1,11 +1,11 @@
 // Reads random bytes as the update server's answer: the verdict is one of the known kinds, a newer version
 // is always a version text that reads back, and a failure never claims a version.
+#include "FuzzCheck.h"
 #include "UpdateAnswer.h"
 #include "ZuHttpAnswer.h"
 #include "ZuVersion.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -21,16 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     {
     case TUpdateVerdict::ENewer:
     case TUpdateVerdict::ENotNewer:
-        if (!CUpdateAnswer::ReadVersion(verdict.iVersion, version))
-            std::abort();
+        Check(CUpdateAnswer::ReadVersion(verdict.iVersion, version));
         break;
     case TUpdateVerdict::EBadAnswer:
-        if (!verdict.iVersion.IsEmpty() || !verdict.iDescription.IsEmpty())
-            std::abort();
+        Check(verdict.iVersion.IsEmpty() && verdict.iDescription.IsEmpty());
         break;
     default:
         // A body that arrived whole is never a transfer failure.
-        std::abort();
+        Check(false);
     }
     return 0;
 }
