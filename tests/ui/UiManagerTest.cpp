@@ -212,11 +212,26 @@ TEST_F(UiManagerTest, TypedCharactersAreMarkedAndNeverActAsKeys)
 
 TEST_F(UiManagerTest, ShowMenuMessageTakesItsAnchorControl)
 {
+    CRecordingView* view = new CRecordingView(iUi);
+    view->SetViewId(1);
+    view->CreateMenu()->AddMenu();
+    iUi->AddViewL(view);
+    iUi->ActivateViewL(1);
     CZuControl* anchor = new CZuControl(iWnd->GetWnd(), true, EZuCtrlPane);
     anchor->SetRect(CZuRect(150, 120, 190, 140));
     CZuEnv::Static()->PostMessageW(iUi, EZuMsgShowMenu, 1, CZuMessage::MakeParam(anchor));
     Pump();
-    EXPECT_EQ(CZuRect(150, 120, 190, 140), iUi->GetMenuBasePos());
+    // The menu opens above the anchor, not above the command bar's left soft key.
+    ASSERT_NE(iUi->GetMenuBar(), nullptr);
+    EXPECT_EQ(iUi->GetMenuBar()->Rect().iTl.iX, 150);
+    EXPECT_LT(iUi->GetMenuBar()->Rect().iBr.iY, 120);
+    // Opened without an anchor, the menu stands on the left soft key.
+    iUi->CloseMenu();
+    CZuEnv::Static()->PostMessageW(iUi, EZuMsgShowMenu, 1, 0);
+    Pump();
+    ASSERT_NE(iUi->GetMenuBar(), nullptr);
+    EXPECT_EQ(iUi->GetMenuBasePos().iTl.iX, iWnd->iCba->GetButton(0)->Rect().iTl.iX);
+    EXPECT_EQ(iUi->GetMenuBar()->Rect().iTl.iX, iWnd->iCba->GetButton(0)->Rect().iTl.iX);
 }
 
 TEST_F(UiManagerTest, ReleasedArrowMovesTheFocusOfTheWindowRoot)
@@ -506,8 +521,9 @@ TEST_F(UiManagerTest, FontsAndImagesAreSharedByTheirKeys)
 {
     CZuFontManager* fonts = CZuEnv::FontMgr();
     int before = fonts->GetFontCount();
-    CZuFont* a = fonts->GetFont(EFontUi, 100, false);
-    CZuFont* b = fonts->GetFont(EFontUi, 100, false);
+    // Sizes nothing on the screen uses yet.
+    CZuFont* a = fonts->GetFont(EFontUi, 130, false);
+    CZuFont* b = fonts->GetFont(EFontUi, 130, false);
     CZuFont* c = fonts->GetFont(EFontUi, 150, false);
     EXPECT_EQ(a, b);
     EXPECT_NE(a, c);

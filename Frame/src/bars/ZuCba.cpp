@@ -1,41 +1,47 @@
 #include "ZuCba.h"
 
+#include "ZuButton.h"
 #include "ZuCbaData.h"
 #include "ZuEnv.h"
-#include "ZuFont.h"
+#include "ZuKeyCode.h"
 #include "ZuMessage.h"
 #include "ZuUiManager.h"
 #include "ZuUiStyle.h"
 
-namespace
-{
-const unsigned KLeftSoftKey = 112;
-const unsigned KRightSoftKey = 113;
-// A command that opens the options menu rather than going to the screen.
-const int KMenuCommand = 1;
-// The message a soft key sends with its command.
-const unsigned KCommandMessage = 18;
-// Space between a label and the bar's end.
-const int KLabelMargin = 8;
-} // namespace
-
 CZuCba::CZuCba(CZuControl* parent, bool addToParent)
-    : CZuControl(parent, addToParent, EZuCtrlCba), iLeftCmd(0), iRightCmd(0)
+    : CZuButtonGroup(parent, addToParent, EZuCtrlCba), iFiredKey(EZuKeyNone)
 {
     SetReadOnly(true);
     SetShowBackground(true, true, IZuGc::EGradualVertical);
+    SetBtnStyle(EZuBtnStylePlain);
     if (CZuEnv::Static())
         SetUiStyle(&CZuEnv::UiStyle()->iCbaBar);
+    // The two soft keys sit at the two ends: the space left over goes into the gap between them.
+    SetSpace(-1);
+    AppendButton(EZuCmdNone, CZuString(), nullptr, false, 0, 0);
+    AppendButton(EZuCmdNone, CZuString(), nullptr, false, 0, 0);
 }
 
 CZuCba::~CZuCba() {}
 
+CZuButton* CZuCba::LeftButton() const
+{
+    return GetButton(0);
+}
+
+CZuButton* CZuCba::RightButton() const
+{
+    return GetButtonCount() >= 2 ? GetButton(GetButtonCount() - 1) : nullptr;
+}
+
 void CZuCba::SetCbaData(int leftCmd, const CZuString& leftText, int rightCmd, const CZuString& rightText)
 {
-    iLeftCmd = leftCmd;
-    iLeftText = leftText;
-    iRightCmd = rightCmd;
-    iRightText = rightText;
+    if (CZuButton* left = LeftButton())
+        left->Set(leftCmd, leftText, nullptr, false);
+    if (CZuButton* right = RightButton())
+        right->Set(rightCmd, rightText, nullptr, false);
+    // The texts set the buttons' widths.
+    Relayout();
 }
 
 void CZuCba::SetCbaData(CZuCbaData* data)
@@ -46,39 +52,62 @@ void CZuCba::SetCbaData(CZuCbaData* data)
                data->GetRightItem()->GetCommandID(), data->GetRightItem()->GetItemName());
 }
 
+int CZuCba::GetLeftCommand() const
+{
+    return LeftButton() ? LeftButton()->GetCommand() : EZuCmdNone;
+}
+
+int CZuCba::GetRightCommand() const
+{
+    return RightButton() ? RightButton()->GetCommand() : EZuCmdNone;
+}
+
+CZuString CZuCba::GetLeftText() const
+{
+    return LeftButton() ? LeftButton()->GetText() : CZuString();
+}
+
+CZuString CZuCba::GetRightText() const
+{
+    return RightButton() ? RightButton()->GetText() : CZuString();
+}
+
 bool CZuCba::HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type)
 {
-    if (type != EZuKeyEventKey || !event.IsKey())
+    if (!event.IsKey() || (event.iCode != EZuKeyF1 && event.iCode != EZuKeyF2))
         return false;
-    int command;
-    if (event.iCode == KLeftSoftKey)
-        command = iLeftCmd;
-    else if (event.iCode == KRightSoftKey)
-        command = iRightCmd;
-    else
+    // A new press of a soft key may act again; its release ends the press.
+    if (type == EZuKeyEventDown || (type == EZuKeyEventUp && event.iCode == iFiredKey))
+        iFiredKey = EZuKeyNone;
+    if (type != EZuKeyEventKey)
         return false;
+    // The auto-repeats of a held key.
+    if (event.iCode == iFiredKey)
+        return true;
+    // The labels last drawn may belong to the screen below a pop-up pushed since: take the top's now.
+    CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
+    if (manager)
+        manager->RefreshCba();
+    CZuButton* button = event.iCode == EZuKeyF1 ? LeftButton() : RightButton();
+    if (!button || !Fire(button->GetCommand()))
+        return false;
+    iFiredKey = event.iCode;
+    return true;
+}
+
+bool CZuCba::Fire(int command)
+{
     CZuEnv* env = CZuEnv::Static();
-    if (!env)
+    if (!env || command == EZuCmdNone)
         return false;
-    if (command != KMenuCommand)
+    if (command != EZuCmdMenu)
     {
-        env->PostMessageW(nullptr, KCommandMessage, static_cast<unsigned>(command), 0);
+        env->PostMessageW(nullptr, EZuMsgCommand, static_cast<uintptr_t>(static_cast<intptr_t>(command)), 0);
         return true;
     }
     CZuUiManager* manager = CZuEnv::UiManager();
     if (manager && manager->IsShowMenu())
         return false;
-    env->PostMessageW(manager, EZuMsgShowMenu, 1, 0);
+    env->PostMessageW(manager, EZuMsgShowMenu, EZuCmdMenu, 0);
     return true;
-}
-
-void CZuCba::Draw(CZuGc& gc, const CZuRect& rect)
-{
-    gc.UseFont(GetFont());
-    gc.SetDrawColor(Foreground());
-    if (!iLeftText.IsEmpty())
-        gc.DrawTextW(iLeftText, rect, EAlignLeft, 0, KLabelMargin);
-    if (!iRightText.IsEmpty())
-        gc.DrawTextW(iRightText, rect, EAlignRight, 0, KLabelMargin);
-    gc.DiscardFont();
 }

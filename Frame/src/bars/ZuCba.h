@@ -1,37 +1,42 @@
 #ifndef ZUCBA_H
 #define ZUCBA_H
 
-#include "ZuControl.h"
+#include "ZuButtonGroup.h"
 
 class CZuCbaData;
 
-// The command bar at the bottom of a window: two soft keys, F1 on the left and F2 on the right, that send
-// their commands as message 18 (command 1 opens the options menu instead).
-//
-// To be completed with the buttons: this is the bar's minimal form, drawing its two labels itself. The
-// full bar is a button group (CZuButtonGroup) whose two buttons can also be clicked.
-class CZuCba : public CZuControl
+// The command bar at the bottom of a window: a group of two soft-key buttons over a gradient, the left one
+// answering F1 and the right one F2 (or a click). A soft key sends its command as message 18; the menu
+// command opens the options menu instead; command 0 does nothing. The bar never takes the focus but sees
+// every key.
+class CZuCba : public CZuButtonGroup
 {
 public:
     CZuCba(CZuControl* parent, bool addToParent);
     ~CZuCba() override;
 
-    // The left key gets the left command and text, the right key the right ones.
+    // The first button gets the left command and text, the last (when there are two) the right ones.
     void SetCbaData(int leftCmd, const CZuString& leftText, int rightCmd, const CZuString& rightText);
+    // The same from a data object; null changes nothing.
     void SetCbaData(CZuCbaData* data);
-    int GetLeftCommand() const { return iLeftCmd; }
-    int GetRightCommand() const { return iRightCmd; }
-    const CZuString& GetLeftText() const { return iLeftText; }
-    const CZuString& GetRightText() const { return iRightText; }
+    // What the soft keys hold now (0 and empty without their button).
+    int GetLeftCommand() const;
+    int GetRightCommand() const;
+    CZuString GetLeftText() const;
+    CZuString GetRightText() const;
 
+    // F1 and F2 (key events of type 1), with the commands of what is on top of the screen now. A held key
+    // acts once per press.
     bool HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type) override;
-    void Draw(CZuGc& gc, const CZuRect& rect) override;
 
 private:
-    int iLeftCmd;
-    int iRightCmd;
-    CZuString iLeftText;
-    CZuString iRightText;
+    CZuButton* LeftButton() const;
+    CZuButton* RightButton() const;
+    // Sends a soft key's command; false when it has none to send.
+    bool Fire(int command);
+
+    // The soft key that has acted during the press now held (0 none).
+    unsigned iFiredKey;
 };
 
 #endif // ZUCBA_H

@@ -8,13 +8,11 @@
 class CZuCbaButtonData : public CZuObject
 {
 public:
-    CZuCbaButtonData() : iCommand(0) {}
+    // Command 0, no label.
+    CZuCbaButtonData();
+    ~CZuCbaButtonData() override;
 
-    void Set(int command, const CZuString& name)
-    {
-        iCommand = command;
-        iName = name;
-    }
+    void Set(int command, const CZuString& name);
     int GetCommandID() const { return iCommand; }
     const CZuString& GetItemName() const { return iName; }
 

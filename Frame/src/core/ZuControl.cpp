@@ -5,6 +5,7 @@
 #include "ZuFontManager.h"
 #include "ZuImage.h"
 #include "ZuImageManager.h"
+#include "ZuKeyCode.h"
 #include "ZuLayout.h"
 #include "ZuUiManager.h"
 #include "ZuUiSetting.h"
@@ -74,14 +75,12 @@ void CZuControl::Init(TZuControlType type)
     iShowBackground = false;
     iGradientBackground = false;
     iGradualType = IZuGc::EGradualVertical;
-    iBackgroundImg = nullptr;
-    iBackgroundImgOwned = false;
     iFont = nullptr;
     iAlign = EAlignLeft;
-    iPrevCtrlKey = 37;
-    iNextCtrlKey = 39;
-    iPrevRowKey = 38;
-    iNextRowKey = 40;
+    iPrevCtrlKey = EZuKeyLeft;
+    iNextCtrlKey = EZuKeyRight;
+    iPrevRowKey = EZuKeyUp;
+    iNextRowKey = EZuKeyDown;
     iCtrlsPerRow = 1;
     iFocusIndex = 0;
     iDispLevel = 0;
@@ -89,7 +88,9 @@ void CZuControl::Init(TZuControlType type)
     iSendMsg = 0;
     iTransformEffect = EZuTransNone;
     iSavedState = EZuStateNormal;
-    iDragEdge = 0;
+    iDragEdge = EZuEdgeNone;
+    iEnterDown = false;
+    iPointerPressed = false;
     iAppearance = new TZuCtrlAppearance;
     if (CZuEnv::Static())
         SetUiStyle(&CZuEnv::UiStyle()->iCommon);
@@ -101,30 +102,27 @@ CZuControl::~CZuControl()
     if (iDeleteWindow)
         delete iWindow;
     SetBackgroundImg(nullptr, false);
-    if (iFont)
-    {
-        if (CZuEnv::Static())
-            CZuEnv::FontMgr()->ReleaseFont(iFont);
-        else
-            iFont->Release();
-    }
+    CZuEnv::ReleaseFont(iFont);
     DeleteAllControl();
     delete iAppearance;
 }
 
-void CZuControl::SetText(const CZuString&) {}
+void CZuControl::SetText(const CZuString& text)
+{
+    iText = text;
+}
 
 CZuString CZuControl::GetText()
 {
-    return CZuString();
+    return iText;
 }
 
 CZuSize CZuControl::GetMinSize()
 {
     if (iPredefinedSize.iWidth > 0 && iPredefinedSize.iHeight > 0)
         return iPredefinedSize;
-    if (iBackgroundImg)
-        return iBackgroundImg->Size();
+    if (iBackgroundImg.Get())
+        return iBackgroundImg.Get()->Size();
     CZuFont* font = GetFont();
     int width = font->TextWidthInPixels(GetText()) + iInnerSpace.iLeft + iInnerSpace.iRight + 2;
     int height = font->HeightInPixels() + iInnerSpace.iTop + iInnerSpace.iBottom + 2;
@@ -157,25 +155,14 @@ void CZuControl::SetFont(CZuFont* font)
         return;
     if (font)
         font->AddRef();
-    if (iFont)
-    {
-        if (CZuEnv::Static())
-            CZuEnv::FontMgr()->ReleaseFont(iFont);
-        else
-            iFont->Release();
-    }
+    CZuEnv::ReleaseFont(iFont);
     iFont = font;
 }
 
 CZuFont* CZuControl::GetFont()
 {
     if (!iFont)
-    {
-        if (CZuEnv::Static())
-            iFont = CZuEnv::FontMgr()->GetFont(EFontUi, 100, false);
-        else
-            iFont = new CZuFont(EFontUi, 100, false);
-    }
+        iFont = CZuEnv::AcquireFont(EFontUi, 100, false);
     return iFont;
 }
 
@@ -523,15 +510,7 @@ void CZuControl::SetShowBackground(bool show, bool gradient, IZuGc::TGradualType
 
 void CZuControl::SetBackgroundImg(CZuImage* image, bool owned)
 {
-    if (iBackgroundImg && iBackgroundImgOwned && iBackgroundImg != image)
-    {
-        if (CZuEnv::Static())
-            CZuEnv::ImageMgr()->ReleaseImage(iBackgroundImg);
-        else
-            iBackgroundImg->Release();
-    }
-    iBackgroundImg = image;
-    iBackgroundImgOwned = image && owned;
+    iBackgroundImg.Set(image, owned);
 }
 
 void CZuControl::UpdateUiStyle()
@@ -541,8 +520,11 @@ void CZuControl::UpdateUiStyle()
         CZuUiStyle* styles = CZuEnv::UiStyle();
         switch (iType)
         {
-        case EZuCtrlLabel:
         case EZuCtrlButton:
+            // The command bar's and the groups' buttons keep the button part of their parent's record.
+            SetUiStyle(styles->ButtonStyleForParent(iParent ? iParent->GetType() : -1));
+            break;
+        case EZuCtrlLabel:
         case EZuCtrlButtonGroup:
         case EZuCtrlTabGroup:
         case EZuCtrlPromptBar:

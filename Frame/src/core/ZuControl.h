@@ -4,6 +4,7 @@
 #include "ZuAlign.h"
 #include "ZuControlTypes.h"
 #include "ZuGc.h"
+#include "ZuHeldImage.h"
 #include "ZuKeyEvent.h"
 #include "ZuMargin.h"
 #include "ZuMessageWnd.h"
@@ -36,6 +37,7 @@ public:
     // and the layouts.
     ~CZuControl() override;
 
+    // The control's text: a button's caption, a label's line, a pane's title.
     virtual void SetText(const CZuString& text);
     virtual CZuString GetText();
     // The predefined size when both its sides are positive, else the background image's size, else the
@@ -80,9 +82,11 @@ public:
     // Takes the parent's window without owning it.
     void SetParent(CZuControl* parent);
     CZuControl* Parent() const { return iParent; }
+    // With owned the control takes the window and deletes it when it goes or gets another one.
     void SetSelfWindow(CZuWindow* window, bool owned);
     CZuWindow* SelfWindow() const { return iWindow; }
-    bool IsOwnedWindow() const { return false; }
+    // True when the control deletes its window: a root built on it, or SetSelfWindow with owned.
+    bool IsOwnedWindow() const { return iDeleteWindow; }
     void SetType(TZuControlType type) { iType = type; }
     TZuControlType GetType() const { return iType; }
 
@@ -148,7 +152,7 @@ public:
     bool IsShowBackground() const { return iShowBackground; }
     // owned: the image is handed back to the image manager when replaced or when the control goes.
     void SetBackgroundImg(CZuImage* image, bool owned);
-    CZuImage* BackgroundImg() const { return iBackgroundImg; }
+    CZuImage* BackgroundImg() const { return iBackgroundImg.Get(); }
     // The font; the environment's interface font on first need.
     CZuFont* GetFont();
     // Takes the style record of its control type, and so does every descendant.
@@ -208,9 +212,11 @@ public:
     int GetCtrlCountPerRow() const { return iCtrlsPerRow; }
     // Type 1 events of the four focus keys.
     bool MoveFocus(const TZuKeyEvent& event, TZuKeyEventType type);
-    // The Enter key presses (2) and releases (3, then 5) an activatable control; always false.
+    // The Enter key presses (2) and releases (3, then 5) an activatable control; always false. The
+    // release counts only after a press of Enter on this control; a disabled control takes neither.
     bool ProcessKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type);
-    // Hover, press and release looks of an activatable control; true when the state changed.
+    // Hover, press and release looks of an activatable control; true when the state changed. A release
+    // completes a click only after a press on this control.
     bool SetStateByPointerEvent(const TZuPointerEvent& event);
 
     // Display levels: pop-ups are drawn above the controls of lower levels.
@@ -237,11 +243,19 @@ public:
     void DrawDeferred();
 
 protected:
-    // Which edge band of a resizable frame the point is on: 1 top, 2 bottom, 3 left, 4 right, 0 none.
-    int FrameEdgeAt(const CZuPoint& point) const;
+    // Which edge band of a resizable frame the point is on.
+    TZuFrameEdge FrameEdgeAt(const CZuPoint& point) const;
     bool HandleFrameEvent(const TZuPointerEvent& event);
     // Sets a new state and calls StateChanged() when it differs.
     void ChangeState(TZuControlState state);
+    // The keys of a clickable control: Enter pressed and released (ProcessKeyEvent); true for those two
+    // events of Enter, false for every other key and for a disabled control.
+    bool HandleClickKey(const TZuKeyEvent& event, TZuKeyEventType type);
+    // The pointer on a clickable control: hover, press and release looks (SetStateByPointerEvent), a
+    // focus tree updated after a click and a redraw; false for a disabled control. A control whose
+    // parent is read-only (the command bar's buttons) goes back to normal after a click instead of taking
+    // the focus.
+    bool HandleClickPointer(const TZuPointerEvent& event);
 
 private:
     CZuControl(const CZuControl&) = delete;
@@ -274,10 +288,10 @@ private:
     bool iShowBackground;
     bool iGradientBackground;
     IZuGc::TGradualType iGradualType;
-    CZuImage* iBackgroundImg;
-    bool iBackgroundImgOwned;
+    CZuHeldImage iBackgroundImg;
     CZuFont* iFont;
     TZuAlign iAlign;
+    CZuString iText;
     unsigned iPrevCtrlKey;
     unsigned iNextCtrlKey;
     unsigned iPrevRowKey;
@@ -294,7 +308,10 @@ private:
     // position and the edge being dragged.
     TZuControlState iSavedState;
     CZuPoint iLastPointerPos;
-    int iDragEdge;
+    TZuFrameEdge iDragEdge;
+    // An activatable control's own press: Enter went down on it, the pointer was pressed on it.
+    bool iEnterDown;
+    bool iPointerPressed;
     TZuCtrlAppearance* iAppearance;
 };
 

@@ -14,6 +14,12 @@ namespace
 // How wide the edge bands of a resizable window frame are.
 const int KFrameBandWidth = 4;
 
+// The top and bottom edges move vertically.
+bool IsVerticalEdge(TZuFrameEdge edge)
+{
+    return edge == EZuEdgeTop || edge == EZuEdgeBottom;
+}
+
 bool GradientSupported()
 {
     return !CZuEnv::Static() || CZuEnv::UiSetting()->IsSupportGradient();
@@ -71,9 +77,9 @@ void CZuControl::DrawBackground(CZuGc& gc)
 {
     int tl, tr, bl, br;
     RoundCornerSize(tl, tr, bl, br);
-    if (iBackgroundImg)
+    if (iBackgroundImg.Get())
     {
-        gc.DrawImage(Rect(), iBackgroundImg, false);
+        gc.DrawImage(Rect(), iBackgroundImg.Get(), false);
         return;
     }
     if (iGradientBackground && GradientSupported())
@@ -155,20 +161,20 @@ void CZuControl::DrawOutline(CZuGc& gc, const CZuRect& rect, const CZuRgb& color
     gc.DrawRect(CZuRect(r - width, t + tr, r - 1, b - br - 1));
 }
 
-int CZuControl::FrameEdgeAt(const CZuPoint& point) const
+TZuFrameEdge CZuControl::FrameEdgeAt(const CZuPoint& point) const
 {
     CZuRect rect = Rect();
     if (!rect.Contains(point))
-        return 0;
+        return EZuEdgeNone;
     if (point.iY < rect.iTl.iY + KFrameBandWidth)
-        return 1;
+        return EZuEdgeTop;
     if (point.iY >= rect.iBr.iY - KFrameBandWidth)
-        return 2;
+        return EZuEdgeBottom;
     if (point.iX < rect.iTl.iX + KFrameBandWidth)
-        return 3;
+        return EZuEdgeLeft;
     if (point.iX >= rect.iBr.iX - KFrameBandWidth)
-        return 4;
-    return 0;
+        return EZuEdgeRight;
+    return EZuEdgeNone;
 }
 
 bool CZuControl::HandleFrameEvent(const TZuPointerEvent& event)
@@ -178,18 +184,18 @@ bool CZuControl::HandleFrameEvent(const TZuPointerEvent& event)
     {
     case EZuPointerMove:
     {
-        int edge = FrameEdgeAt(event.iPosition);
-        if (edge == 0 && iDragEdge == 0)
+        TZuFrameEdge edge = FrameEdgeAt(event.iPosition);
+        if (edge == EZuEdgeNone && iDragEdge == EZuEdgeNone)
             return false;
-        unsigned cursor = edge == 0 ? EZuCursorNone : (edge <= 2 ? EZuCursorSizeNS : EZuCursorSizeWE);
+        unsigned cursor = edge == EZuEdgeNone ? EZuCursorNone : (IsVerticalEdge(edge) ? EZuCursorSizeNS : EZuCursorSizeWE);
         if (env)
             env->SendMessageW(nullptr, EZuMsgSetCursor, cursor, 0);
         iDragEdge = edge;
-        return edge != 0;
+        return edge != EZuEdgeNone;
     }
     case EZuPointerDown:
         iDragEdge = FrameEdgeAt(event.iPosition);
-        if (iDragEdge == 0)
+        if (iDragEdge == EZuEdgeNone)
             return false;
         iLastPointerPos = event.iPosition;
         if (iWindow)
@@ -197,20 +203,20 @@ bool CZuControl::HandleFrameEvent(const TZuPointerEvent& event)
         return true;
     case EZuPointerDrag:
     {
-        if (iDragEdge == 0)
+        if (iDragEdge == EZuEdgeNone)
             return false;
-        bool vertical = iDragEdge <= 2;
+        bool vertical = IsVerticalEdge(iDragEdge);
         int delta =
             vertical ? event.iPosition.iY - iLastPointerPos.iY : event.iPosition.iX - iLastPointerPos.iX;
         iLastPointerPos = event.iPosition;
         if (delta != 0 && env)
-            env->SendMessageW(nullptr, EZuMsgResizeWindow, iDragEdge, static_cast<unsigned>(delta));
+            env->SendMessageW(nullptr, EZuMsgResizeWindow, iDragEdge, static_cast<uintptr_t>(static_cast<intptr_t>(delta)));
         return true;
     }
     case EZuPointerUp:
     {
-        bool wasDragging = iDragEdge != 0;
-        iDragEdge = 0;
+        bool wasDragging = iDragEdge != EZuEdgeNone;
+        iDragEdge = EZuEdgeNone;
         if (iWindow)
             iWindow->ReleaseCapture();
         return wasDragging;

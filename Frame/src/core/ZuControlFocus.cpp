@@ -210,14 +210,21 @@ bool CZuControl::MoveFocus(const TZuKeyEvent& event, TZuKeyEventType type)
 
 bool CZuControl::ProcessKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type)
 {
-    if (!event.IsKey() || event.iCode != EZuKeyEnter)
+    if (!event.IsKey() || event.iCode != EZuKeyEnter || IsDisabled())
         return false;
     if (type == EZuKeyEventDown)
     {
+        iEnterDown = true;
         ChangeState(EZuStatePressed);
     }
     else if (type == EZuKeyEventUp)
     {
+        // Only the release of an Enter pressed here clicks: a key-up whose key-down went elsewhere (it
+        // opened this screen, or moved the focus here) does nothing.
+        bool pressedHere = iEnterDown && iState == EZuStatePressed;
+        iEnterDown = false;
+        if (!pressedHere)
+            return false;
         ChangeState(EZuStateReleased);
         ChangeState(EZuStateFocused);
     }
@@ -231,20 +238,28 @@ bool CZuControl::SetStateByPointerEvent(const TZuPointerEvent& event)
         switch (event.iType)
         {
         case EZuPointerDown:
+            iPointerPressed = true;
             iState = EZuStatePressed;
             return true;
         case EZuPointerDrag:
-            if (iState == EZuStatePressed)
+            // A drag that began elsewhere does not press this control.
+            if (!iPointerPressed || iState == EZuStatePressed)
                 return false;
             iState = EZuStatePressed;
             return true;
         case EZuPointerMove:
+            iPointerPressed = false;
             if (iState == EZuStatePointerOver)
                 return false;
             iSavedState = iState;
             iState = EZuStatePointerOver;
             return true;
         case EZuPointerUp:
+            // A click completes only from a press this control received itself: the release that follows
+            // a press which closed a menu, or began on another control, clicks nothing.
+            if (!iPointerPressed)
+                return false;
+            iPointerPressed = false;
             ChangeState(EZuStateReleased);
             ChangeState(EZuStateFocused);
             return true;
@@ -252,6 +267,8 @@ bool CZuControl::SetStateByPointerEvent(const TZuPointerEvent& event)
             return false;
         }
     }
+    if (event.iType == EZuPointerUp || event.iType == EZuPointerMove)
+        iPointerPressed = false;
     bool leftHover = event.iType == EZuPointerMove && iState == EZuStatePointerOver;
     if (leftHover || iState == EZuStatePressed)
     {
@@ -259,4 +276,29 @@ bool CZuControl::SetStateByPointerEvent(const TZuPointerEvent& event)
         return true;
     }
     return false;
+}
+
+bool CZuControl::HandleClickKey(const TZuKeyEvent& event, TZuKeyEventType type)
+{
+    if (!event.IsKey() || event.iCode != EZuKeyEnter || IsDisabled())
+        return false;
+    if (type != EZuKeyEventDown && type != EZuKeyEventUp)
+        return false;
+    ProcessKeyEvent(event, type);
+    return true;
+}
+
+bool CZuControl::HandleClickPointer(const TZuPointerEvent& event)
+{
+    if (IsDisabled() || !SetStateByPointerEvent(event))
+        return false;
+    if (iState == EZuStateFocused)
+    {
+        if (iParent && iParent->IsReadOnly())
+            ChangeState(EZuStateNormal);
+        else
+            UpdateFocusTree();
+    }
+    DrawDeferred();
+    return true;
 }

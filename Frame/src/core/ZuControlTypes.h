@@ -25,6 +25,8 @@ enum TZuControlType
     EZuCtrlCba = 200,
     EZuCtrlTitleBar = 201,
     EZuCtrlPane = 204,
+    // A pane whose content scrolls.
+    EZuCtrlScrollPane = 205,
     EZuCtrlMenuBar = 300,
     EZuCtrlDialog = 301,
     // The container of a view, as the application creates it.
@@ -57,6 +59,16 @@ enum TZuBorderType
     EZuBorderResizable = 5,
     // An outline drawn without the background's transparency.
     EZuBorderOpaque = 6
+};
+
+// The edge of a resizable window frame under the pointer or being dragged.
+enum TZuFrameEdge
+{
+    EZuEdgeNone = 0,
+    EZuEdgeTop = 1,
+    EZuEdgeBottom = 2,
+    EZuEdgeLeft = 3,
+    EZuEdgeRight = 4
 };
 
 // How a new screen or pop-up enters.

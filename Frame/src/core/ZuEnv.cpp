@@ -1,6 +1,8 @@
 #include "ZuEnv.h"
 
+#include "ZuFont.h"
 #include "ZuFontManager.h"
+#include "ZuImage.h"
 #include "ZuImageManager.h"
 #include "ZuMessage.h"
 #include "ZuMessageProcessorImpl.h"
@@ -141,6 +143,33 @@ CZuMessageProcessorImpl* CZuEnv::MsgProcessor()
 CZuPrivateData* CZuEnv::PrivateData()
 {
     return iStatic ? iStatic->iPrivateData : nullptr;
+}
+
+CZuFont* CZuEnv::AcquireFont(TZuFontName name, int size, bool flag)
+{
+    if (FontMgr())
+        return FontMgr()->GetFont(name, size, flag);
+    return new CZuFont(name, size, flag);
+}
+
+void CZuEnv::ReleaseFont(CZuFont* font)
+{
+    if (!font)
+        return;
+    if (FontMgr())
+        FontMgr()->ReleaseFont(font);
+    else
+        font->Release();
+}
+
+void CZuEnv::ReleaseImage(CZuImage* image)
+{
+    if (!image)
+        return;
+    if (ImageMgr())
+        ImageMgr()->ReleaseImage(image);
+    else
+        image->Release();
 }
 
 CZuString CZuEnv::GetString(int id)

@@ -7,7 +7,9 @@
 #include "ZuPoint.h"
 #include "ZuString.h"
 
+class CZuFont;
 class CZuFontManager;
+class CZuImage;
 class CZuImageManager;
 class CZuMessageProcessorImpl;
 class CZuPrivateData;
@@ -18,6 +20,7 @@ class CZuUiSetting;
 class CZuUiStyle;
 class MZuMessageWnd;
 struct TZuPathSetting;
+enum TZuFontName : int;
 
 // What the application says about where its files are; the toolkit only keeps it.
 typedef int TZuPathType;
@@ -49,6 +52,13 @@ public:
     static CZuTimerManager* TimerMgr();
     static CZuMessageProcessorImpl* MsgProcessor();
     static CZuPrivateData* PrivateData();
+    // A shared font from the font manager (one more reference), or a font of its own without an
+    // environment. Hand it back with ReleaseFont.
+    static CZuFont* AcquireFont(TZuFontName name, int size, bool flag);
+    // Hands a font back to the font manager, or releases it without an environment; null does nothing.
+    static void ReleaseFont(CZuFont* font);
+    // Hands an image back to the image manager, or releases it without an environment; null does nothing.
+    static void ReleaseImage(CZuImage* image);
     // The text of a string id (the string manager's "NotFound" for an unknown id).
     static CZuString GetString(int id);
 

@@ -8,6 +8,7 @@
 #include "ZuEnv.h"
 #include "ZuImage.h"
 #include "ZuImageManager.h"
+#include "ZuKeyCode.h"
 #include "ZuLayout.h"
 #include "ZuLog.h"
 #include "ZuMenuBar.h"
@@ -35,10 +36,9 @@ const char* const KCba = "Cba";
 const char* const KResFolder = "res/";
 const char* const KUiStringTable = "ZuUi_zh.bin";
 const char* const KImageFolder = "img/";
-// Message 3 with this value, 11 with 4, 18 with 6 and other types below 30 with 11 close the program.
+// Message 3 with this value, 11 with 4, a command EZuCmdExit and other types below 30 with 11 close the
+// program.
 const unsigned KShowTypeExit = 4;
-const unsigned KMsgCommand = 18;
-const unsigned KCommandExit = 6;
 const unsigned KMsgLastHandled = 30;
 } // namespace
 
@@ -92,7 +92,7 @@ void CZuUiManager::SetPlatWindow(CZuControl* root, bool owned)
     iData->iPlatWindowOwned = owned;
     if (!root)
         return;
-    root->SetMoveFocusKey(37, 38, 39, 40);
+    root->SetMoveFocusKey(EZuKeyLeft, EZuKeyUp, EZuKeyRight, EZuKeyDown);
     iData->iUiRect = root->Rect();
     delete iData->iBackBuffer;
     delete iData->iOldPicture;
@@ -404,6 +404,8 @@ bool CZuUiManager::CanMoveUi() const
 
 CZuRect CZuUiManager::GetMenuBasePos() const
 {
+    if (iData->iMenuAnchor)
+        return iData->iMenuBasePos;
     if (CZuCba* cba = GetCba())
     {
         for (int i = 0; i < cba->GetControlCount(); ++i)
@@ -644,16 +646,16 @@ void CZuUiManager::ResizeWindow(int side, int delta)
     CZuRect rect = window->GetRect();
     switch (side)
     {
-    case 1:
+    case EZuEdgeTop:
         rect.iTl.iY += delta;
         break;
-    case 2:
+    case EZuEdgeBottom:
         rect.iBr.iY += delta;
         break;
-    case 3:
+    case EZuEdgeLeft:
         rect.iTl.iX += delta;
         break;
-    case 4:
+    case EZuEdgeRight:
         rect.iBr.iX += delta;
         break;
     default:
@@ -673,7 +675,9 @@ bool CZuUiManager::HandleMessage(CZuMessage* message)
         // param2 may name the control the menu opens from.
         if (CZuControl* anchor = CZuMessage::ParamObject<CZuControl>(message->iParam2))
             SetMenuBasePos(anchor->Rect());
+        iData->iMenuAnchor = CZuMessage::ParamObject<CZuControl>(message->iParam2);
         ShowMenu();
+        iData->iMenuAnchor = nullptr;
         break;
     case EZuMsgCloseMenu:
         CloseMenu();
@@ -716,8 +720,8 @@ bool CZuUiManager::HandleMessage(CZuMessage* message)
         if (window)
             window->SetCursor(static_cast<TZuCursorType>(param1));
         break;
-    case KMsgCommand:
-        if (param1 == KCommandExit)
+    case EZuMsgCommand:
+        if (param1 == EZuCmdExit)
             Exit();
         break;
     default:

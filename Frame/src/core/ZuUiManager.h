@@ -12,6 +12,7 @@
 
 class CZuBitmapGc;
 class CZuCba;
+class CZuCbaData;
 class CZuControl;
 class CZuGc;
 class CZuImage;
@@ -147,6 +148,12 @@ public:
     CZuControl* GetTitleBar() const;
     CZuCba* GetCba() const;
     void SetAppTitle(const CZuString& title);
+    // The soft keys of what is on top of the display stack: the menu bar's, the dialog's, or the view's
+    // whose container is on top; null when the top has none (or the stack is empty).
+    CZuCbaData* GetTopCbaData() const;
+    // Shows the top's soft keys on "Cba": its data, or none when the top has none; with an empty display
+    // stack the bar keeps what it has. Drawing does this, and the bar itself when a soft key arrives.
+    void RefreshCba();
 
     // The welcome screen.
     void ShowWelcomeScreen(bool show);
@@ -167,7 +174,6 @@ private:
     void DrawScreen(CZuGc& gc, const CZuRect& rect);
     void DrawBackground(CZuGc& gc, const CZuRect& rect);
     void DrawWelcome(CZuGc& gc, const CZuRect& rect);
-    void RefreshCba();
     void StartTransition();
     void SetTransformRects(const CZuRect& drawn);
     void ResizeBuffers(const CZuSize& size);

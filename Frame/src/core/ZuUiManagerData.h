@@ -36,6 +36,8 @@ struct TZuUiManagerData
     CZuView* iCurView = nullptr;
     CZuView* iActivatingView = nullptr;
     CZuRect iMenuBasePos;
+    // The control a menu-opening message named, while that menu opens: it comes before the command bar.
+    CZuControl* iMenuAnchor = nullptr;
     CZuMenuBar* iMenuBar = nullptr;
     CZuObjectList iDispStack{false};
     MZuUiManagerObserver* iObserver = nullptr;

@@ -132,31 +132,38 @@ void CZuUiManager::DrawBackground(CZuGc& gc, const CZuRect& rect)
     gc.DrawRoundRect(iData->iUiRect, corners[0], corners[1], corners[2], corners[3]);
 }
 
-void CZuUiManager::RefreshCba()
+CZuCbaData* CZuUiManager::GetTopCbaData() const
 {
-    CZuCba* cba = GetCba();
     CZuControl* top = GetTopFromDispStack();
-    if (!cba || !top)
-        return;
-    CZuCbaData* data = nullptr;
+    if (!top)
+        return nullptr;
     switch (top->GetType())
     {
     case EZuCtrlMenuBar:
-        data = static_cast<CZuMenuBar*>(top)->GetCbaData();
-        break;
+        return static_cast<CZuMenuBar*>(top)->GetCbaData();
     case EZuCtrlDialog:
         if (CZuDialog* dialog = dynamic_cast<CZuDialog*>(top))
-            data = dialog->GetCbaData();
-        break;
+            return dialog->GetCbaData();
+        return nullptr;
     case EZuCtrlContainer:
         if (CZuContainer* container = dynamic_cast<CZuContainer*>(top))
-            data = container->GetView() ? container->GetView()->GetCbaData() : nullptr;
-        break;
+            return container->GetView() ? container->GetView()->GetCbaData() : nullptr;
+        return nullptr;
     default:
-        break;
+        return nullptr;
     }
-    if (data)
+}
+
+void CZuUiManager::RefreshCba()
+{
+    CZuCba* cba = GetCba();
+    if (!cba || !GetTopFromDispStack())
+        return;
+    // A top without soft keys clears them: the labels of the screen below must not stay active.
+    if (CZuCbaData* data = GetTopCbaData())
         cba->SetCbaData(data);
+    else
+        cba->SetCbaData(EZuCmdNone, CZuString(), EZuCmdNone, CZuString());
 }
 
 void CZuUiManager::DrawWelcome(CZuGc& gc, const CZuRect& rect)
@@ -198,13 +205,8 @@ void CZuUiManager::SetBgImage(const CZuString& file)
 
 void CZuUiManager::SetBgImage(CZuImage* image, bool owned)
 {
-    if (iData->iBgImage && iData->iBgImageOwned && iData->iBgImage != image)
-    {
-        if (CZuEnv::ImageMgr())
-            CZuEnv::ImageMgr()->ReleaseImage(iData->iBgImage);
-        else
-            iData->iBgImage->Release();
-    }
+    if (iData->iBgImageOwned && iData->iBgImage != image)
+        CZuEnv::ReleaseImage(iData->iBgImage);
     iData->iBgImage = image;
     iData->iBgImageOwned = image && owned;
 }

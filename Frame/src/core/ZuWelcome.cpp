@@ -95,16 +95,12 @@ void CZuWelcome::DrawText(CZuGc& gc, const CZuRect& rect)
 {
     if (iText.IsEmpty())
         return;
-    CZuFontManager* fonts = CZuEnv::FontMgr();
-    CZuFont* font = fonts ? fonts->GetFont(EFontUi, 100, false) : new CZuFont(EFontUi, 100, false);
+    CZuFont* font = CZuEnv::AcquireFont(EFontUi, 100, false);
     gc.UseFont(font);
     gc.SetDrawColor(iForeground);
     gc.DrawTextW(iText, rect, EAlignCenter, 0, 0);
     gc.DiscardFont();
-    if (fonts)
-        fonts->ReleaseFont(font);
-    else
-        font->Release();
+    CZuEnv::ReleaseFont(font);
 }
 
 CZuRect CZuWelcome::ProgressRect(const CZuRect& rect) const

@@ -3,21 +3,6 @@
 #include "ZuLayout.h"
 #include "ZuWndItem.h"
 
-CZuWndItem::CZuWndItem(int id, const CZuString& name, CZuControl* control)
-    : iId(id), iName(name), iControl(control), iLayout(nullptr)
-{
-}
-
-CZuWndItem::CZuWndItem(int id, const CZuString& name, CZuLayout* layout)
-    : iId(id), iName(name), iControl(nullptr), iLayout(layout)
-{
-}
-
-CZuWndItem::~CZuWndItem()
-{
-    delete iLayout;
-}
-
 CZuWnd::CZuWnd() : iId(0), iWndLayout(nullptr), iItems(true) {}
 
 CZuWnd::~CZuWnd()
@@ -42,48 +27,41 @@ void CZuWnd::Append(CZuLayout* layout, int id, const CZuString& name)
     iItems.Append(new CZuWndItem(id, name, layout));
 }
 
-CZuControl* CZuWnd::GetControl(const CZuString& name)
+CZuWndItem* CZuWnd::FindItem(const CZuString* name, int id, bool wantLayout) const
 {
     for (int i = 0; i < iItems.GetCount(); ++i)
     {
         CZuWndItem* item = static_cast<CZuWndItem*>(iItems.GetAt(i));
-        if (item->iControl && item->iName.Compare(name) == 0)
-            return item->iControl;
+        bool holds = wantLayout ? item->GetLayout() != nullptr : item->GetControl() != nullptr;
+        bool matches = name ? item->GetName().Compare(*name) == 0 : item->GetId() == id;
+        if (holds && matches)
+            return item;
     }
     return nullptr;
+}
+
+CZuControl* CZuWnd::GetControl(const CZuString& name)
+{
+    CZuWndItem* item = FindItem(&name, 0, false);
+    return item ? item->GetControl() : nullptr;
 }
 
 CZuLayout* CZuWnd::GetLayout(const CZuString& name)
 {
-    for (int i = 0; i < iItems.GetCount(); ++i)
-    {
-        CZuWndItem* item = static_cast<CZuWndItem*>(iItems.GetAt(i));
-        if (item->iLayout && item->iName.Compare(name) == 0)
-            return item->iLayout;
-    }
-    return nullptr;
+    CZuWndItem* item = FindItem(&name, 0, true);
+    return item ? item->GetLayout() : nullptr;
 }
 
 CZuControl* CZuWnd::GetControl(int id)
 {
-    for (int i = 0; i < iItems.GetCount(); ++i)
-    {
-        CZuWndItem* item = static_cast<CZuWndItem*>(iItems.GetAt(i));
-        if (item->iControl && item->iId == id)
-            return item->iControl;
-    }
-    return nullptr;
+    CZuWndItem* item = FindItem(nullptr, id, false);
+    return item ? item->GetControl() : nullptr;
 }
 
 CZuLayout* CZuWnd::GetLayout(int id)
 {
-    for (int i = 0; i < iItems.GetCount(); ++i)
-    {
-        CZuWndItem* item = static_cast<CZuWndItem*>(iItems.GetAt(i));
-        if (item->iLayout && item->iId == id)
-            return item->iLayout;
-    }
-    return nullptr;
+    CZuWndItem* item = FindItem(nullptr, id, true);
+    return item ? item->GetLayout() : nullptr;
 }
 
 void CZuWnd::SetWndLayout(CZuLayout* layout)

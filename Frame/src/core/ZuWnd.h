@@ -7,6 +7,7 @@
 
 class CZuControl;
 class CZuLayout;
+class CZuWndItem;
 
 // A window description: a named set of controls and layouts ("TitleBar", "Cba", "ClientLayout") around
 // the views. A subclass (built in code, or by the form loader from a description file) supplies the
@@ -42,6 +43,8 @@ public:
 private:
     CZuWnd(const CZuWnd&) = delete;
     CZuWnd& operator=(const CZuWnd&) = delete;
+    // The first item that holds a control (or a layout) and matches the name when given, else the id.
+    CZuWndItem* FindItem(const CZuString* name, int id, bool wantLayout) const;
 
     int iId;
     CZuString iName;

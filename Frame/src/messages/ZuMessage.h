@@ -23,7 +23,33 @@ enum TZuMessageType
     EZuMsgChar = 13,
     EZuMsgKeyUp = 14,
     EZuMsgSetCursor = 15,
-    EZuMsgLastUiManager = 15
+    EZuMsgLastUiManager = 15,
+
+    // What controls post to their screen (16 and above): to a receiver, or with none to the top of the
+    // display stack and then the UI manager.
+    // A soft key or menu command: param1 the command (TZuCommand).
+    EZuMsgCommand = 18,
+    // A push button was clicked: param1 its command.
+    EZuMsgButtonClicked = 19,
+    // A check or radio button was chosen: param1 its command; 0 in param2 tells the screen, any other
+    // value is a pane's own radio group at work.
+    EZuMsgButtonChosen = 20,
+    // A button of a tab group was clicked: param1 its command.
+    EZuMsgTabClicked = 24
+};
+
+// Commands with a meaning of their own to the toolkit; a screen's own commands are other numbers.
+enum TZuCommand
+{
+    // Nothing: a soft key without a command.
+    EZuCmdNone = 0,
+    // Opens the options menu rather than going to the screen.
+    EZuCmdMenu = 1,
+    // The open menu's soft keys: choose the selected item, close the menu.
+    EZuCmdMenuChoose = 3,
+    EZuCmdMenuCancel = 4,
+    // Closes the program.
+    EZuCmdExit = 6
 };
 
 // A message of the toolkit's queue: who gets it, what it is, and its values. It owns nothing. The two

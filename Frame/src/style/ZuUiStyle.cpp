@@ -122,3 +122,18 @@ CZuUiStyleCommon* CZuUiStyle::StyleForControlType(int controlType)
         return &iCommon;
     }
 }
+
+CZuUiStyleButton* CZuUiStyle::ButtonStyleForParent(int parentType)
+{
+    switch (parentType)
+    {
+    case 6:
+        return &iButtonGroup.iButtonStyle;
+    case 7:
+        return &iTabGroup.iButtonStyle;
+    case 200:
+        return &iCbaBar.iButtonStyle;
+    default:
+        return &iButton;
+    }
+}

@@ -47,6 +47,9 @@ public:
     // 6 button group, 7 tab group, 9 prompt bar, 100 list, 101 scroll list, 200 command bar, 201 title bar,
     // 300 menu bar, 301 dialog; every other type the common record.
     CZuUiStyleCommon* StyleForControlType(int controlType);
+    // The record a button takes inside a parent of this control type: the command bar's, a button
+    // group's or a tab group's button part (types 200, 6, 7), else the button record.
+    CZuUiStyleButton* ButtonStyleForParent(int parentType);
 
     CZuUiStyleCommon iCommon;
     CZuUiStyleTitleBar iTitleBar;

@@ -1,0 +1,130 @@
+#include "ZuDrawUtil.h"
+
+#include "ZuFont.h"
+#include "ZuImage.h"
+#include "ZuObjectList.h"
+#include "ZuPoint.h"
+#include "ZuRect.h"
+#include "ZuRectUtil.h"
+#include "ZuStrUtil.h"
+#include "ZuString16.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace
+{
+const int KArrowHalfWidth = 4;
+const int KSmallArrowBox = 9;
+} // namespace
+
+void CZuDrawUtil::DrawTrangle(IZuGc& gc, int direction, const CZuRect& rect, CZuRgb colour)
+{
+    const int width = rect.Width();
+    const int height = rect.Height();
+    const int w = width <= KSmallArrowBox ? width / 3 : KArrowHalfWidth;
+    const int cx = rect.iTl.iX + width / 2;
+    const int cy = rect.iTl.iY + height / 2;
+    CZuPoint points[3];
+    switch (direction)
+    {
+    case EDirUp:
+    {
+        const int apexY = rect.iTl.iY + (height - w) / 2;
+        points[0] = CZuPoint(cx, apexY);
+        points[1] = CZuPoint(cx - w, apexY + w);
+        points[2] = CZuPoint(cx + w, apexY + w);
+        break;
+    }
+    case EDirDown:
+    {
+        const int apexY = rect.iBr.iY - (height - w) / 2;
+        points[0] = CZuPoint(cx, apexY);
+        points[1] = CZuPoint(cx - w, apexY - w);
+        points[2] = CZuPoint(cx + w, apexY - w);
+        break;
+    }
+    case EDirLeft:
+    {
+        const int apexX = rect.iTl.iX + (width - w) / 2;
+        points[0] = CZuPoint(apexX, cy);
+        points[1] = CZuPoint(apexX + w, cy - w);
+        points[2] = CZuPoint(apexX + w, cy + w);
+        break;
+    }
+    case EDirRight:
+    {
+        const int apexX = rect.iBr.iX - (width - w) / 2;
+        points[0] = CZuPoint(apexX, cy);
+        points[1] = CZuPoint(apexX - w, cy - w);
+        points[2] = CZuPoint(apexX - w, cy + w);
+        break;
+    }
+    default:
+        return;
+    }
+    gc.SetDrawStyle(IZuGc::EDrawFill);
+    gc.SetDrawColor(colour);
+    gc.DrawPolygon(points, 3);
+}
+
+void CZuDrawUtil::DrawRectWithBorder(IZuGc& gc, const CZuRect& rect, CZuRgb fill, const CZuRgb& border)
+{
+    gc.SetDrawStyle(IZuGc::EDrawFill);
+    gc.SetDrawColor(fill);
+    gc.DrawRect(rect);
+    gc.SetDrawStyle(IZuGc::EDrawOutline);
+    gc.SetDrawColor(border);
+    gc.DrawRect(rect);
+}
+
+void CZuDrawUtil::DrawRoundRect(IZuGc& gc, const CZuRect& rect, int radius, CZuRgb fill, const CZuRgb& border)
+{
+    radius = std::max(radius, 0);
+    gc.SetDrawStyle(IZuGc::EDrawFill);
+    gc.SetDrawColor(fill);
+    gc.DrawRoundRect(rect, radius);
+    gc.SetDrawStyle(IZuGc::EDrawOutline);
+    gc.SetDrawColor(border);
+    gc.DrawRoundRect(rect, radius);
+}
+
+void CZuDrawUtil::FillRoundRect(IZuGc& gc, const CZuRect& rect, int radius, const CZuRgb& first,
+                                const CZuRgb& second, IZuGc::TGradualType type)
+{
+    gc.SetDrawStyle(IZuGc::EDrawGradual);
+    gc.SetDrawColor2(first, second, type);
+    gc.DrawRoundRect(rect, std::max(radius, 0));
+    // A shape drawn next must not come out as this gradient.
+    gc.SetDrawStyle(IZuGc::EDrawFill);
+}
+
+void CZuDrawUtil::DrawCentredImage(IZuGc& gc, const CZuRect& rect, CZuImage* image)
+{
+    if (!image || !image->HaveBitmap() || rect.IsEmpty())
+        return;
+    CZuRect target;
+    CZuRect part;
+    CZuRectUtil::CalculateCenterRect(rect, CZuRect(image->Size()), target, part);
+    gc.DrawImage(target.iTl, image, part);
+}
+
+void CZuDrawUtil::DrawTextW(IZuGc& gc, const CZuString16& text, const CZuRect& rect, TZuAlign align, CZuFont*)
+{
+    gc.DrawTextW(text, rect, align, 0, 0);
+}
+
+void CZuDrawUtil::DrawWrapText(IZuGc& gc, const CZuString16& text, const CZuRect& rect, int, int, int lineSpace,
+                               CZuFont* font)
+{
+    std::unique_ptr<CZuObjectList> rows(CZuStrUtil::GetTextRowList(text, rect.Width(), font));
+    if (!rows)
+        return;
+    const int lineHeight = font->HeightInPixels();
+    int baseline = rect.iTl.iY + lineSpace + lineHeight;
+    for (int i = 0; i < rows->GetCount() && baseline <= rect.iBr.iY; ++i)
+    {
+        gc.DrawTextW(*static_cast<CZuString16*>(rows->GetAt(i)), CZuPoint(rect.iTl.iX, baseline));
+        baseline += lineHeight + lineSpace;
+    }
+}

@@ -1,0 +1,49 @@
+#ifndef ZUDRAWUTIL_H
+#define ZUDRAWUTIL_H
+
+#include "ZuAlign.h"
+#include "ZuGc.h"
+#include "ZuRgb.h"
+
+class CZuFont;
+class CZuImage;
+class CZuRect;
+class CZuString16;
+
+// The small drawing routines several controls share: arrows, framed rectangles, gradient round rectangles
+// and wrapped text. Each one sets the draw style it needs itself, so none inherits a gradient or an outline
+// from the call before it, and none leaves a gradient behind.
+class CZuDrawUtil
+{
+public:
+    // Which way an arrow points.
+    enum TZuDirection
+    {
+        EDirUp = 1,
+        EDirDown = 2,
+        EDirLeft = 3,
+        EDirRight = 4
+    };
+
+    // A filled arrow head centred in rect: half-width 4, or a third of the width in a rect 9 pixels wide
+    // or less. Other directions draw nothing.
+    static void DrawTrangle(IZuGc& gc, int direction, const CZuRect& rect, CZuRgb colour);
+    static void DrawRectWithBorder(IZuGc& gc, const CZuRect& rect, CZuRgb fill, const CZuRgb& border);
+    // A negative radius is taken as 0.
+    static void DrawRoundRect(IZuGc& gc, const CZuRect& rect, int radius, CZuRgb fill, const CZuRgb& border);
+    // A gradient from first to second; the context is left in fill style.
+    static void FillRoundRect(IZuGc& gc, const CZuRect& rect, int radius, const CZuRgb& first,
+                              const CZuRgb& second, IZuGc::TGradualType type);
+    // The image centred in rect, cropped to it when larger; nothing for a null image or one without pixels.
+    static void DrawCentredImage(IZuGc& gc, const CZuRect& rect, CZuImage* image);
+    // One line placed in rect. The font argument is not applied: the context's current font draws.
+    static void DrawTextW(IZuGc& gc, const CZuString16& text, const CZuRect& rect, TZuAlign align,
+                          CZuFont* font);
+    // The text broken into lines that fit rect's width with font, drawn from rect's top with lineSpace
+    // between lines in the context's current font, until a baseline passes rect's bottom. The two ints
+    // after rect have no effect.
+    static void DrawWrapText(IZuGc& gc, const CZuString16& text, const CZuRect& rect, int, int, int lineSpace,
+                             CZuFont* font);
+};
+
+#endif // ZUDRAWUTIL_H
