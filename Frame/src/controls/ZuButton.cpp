@@ -340,9 +340,7 @@ void CZuButton::DrawGradientLook(CZuGc& gc, const CZuRect& rect)
     {
     case EZuStateNormal:
         CZuDrawUtil::FillRoundRect(gc, rect, c, iNormalColor.iFirst, iNormalColor.iSecond, vertical);
-        gc.SetDrawStyle(IZuGc::EDrawOutline);
-        gc.SetDrawColor(GetBorderColor());
-        gc.DrawRoundRect(rect, c);
+        CZuDrawUtil::OutlineRoundRect(gc, rect, c, GetBorderColor());
         break;
     case EZuStatePointerOver:
         CZuDrawUtil::FillRoundRect(gc, rect, c - 1, iNormalColor.iSecond, iNormalColor.iFirst, vertical);
@@ -424,20 +422,22 @@ void CZuButton::DrawFlatLook(CZuGc& gc)
 
 void CZuButton::DrawFallbackLook(CZuGc& gc, const CZuRect& rect)
 {
-    gc.SetDrawStyle(IZuGc::EDrawFill);
     switch (GetState())
     {
     case EZuStateNormal:
-        gc.SetDrawColor(WithAlpha(iNormalColor.iFirst, 130));
-        gc.DrawRect(rect);
+    {
+        const CZuRgb color = WithAlpha(iNormalColor.iFirst, 130);
+        CZuDrawUtil::DrawRectWithBorder(gc, rect, color, color);
         break;
+    }
     case EZuStatePointerOver:
-        gc.SetDrawColor(iNormalColor.iFirst.GetNewColor(30, -30));
-        gc.DrawRect(rect);
+    {
+        const CZuRgb color = iNormalColor.iFirst.GetNewColor(30, -30);
+        CZuDrawUtil::DrawRectWithBorder(gc, rect, color, color);
         break;
+    }
     case EZuStatePressed:
-        gc.SetDrawColor(iDownColor.iFirst);
-        gc.DrawRect(rect);
+        CZuDrawUtil::DrawRectWithBorder(gc, rect, iDownColor.iFirst, iDownColor.iFirst);
         break;
     case EZuStateDefaultFocus:
     {
@@ -447,13 +447,10 @@ void CZuButton::DrawFallbackLook(CZuGc& gc, const CZuRect& rect)
     }
     case EZuStateFocused:
     {
-        gc.SetDrawColor(iFocusedColor.iFirst);
-        gc.DrawRect(rect);
+        CZuDrawUtil::DrawRectWithBorder(gc, rect, iFocusedColor.iFirst, iFocusedColor.iFirst);
         CZuRect inside = rect;
         inside.Grow(-1, -1);
-        gc.SetDrawStyle(IZuGc::EDrawOutline);
-        gc.SetDrawColor(BgFocusedColor());
-        gc.DrawRect(inside);
+        CZuDrawUtil::DrawRectWithBorder(gc, inside, iFocusedColor.iFirst, BgFocusedColor());
         break;
     }
     default:

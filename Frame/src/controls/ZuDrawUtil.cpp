@@ -70,12 +70,16 @@ void CZuDrawUtil::DrawTrangle(IZuGc& gc, int direction, const CZuRect& rect, CZu
 
 void CZuDrawUtil::DrawRectWithBorder(IZuGc& gc, const CZuRect& rect, CZuRgb fill, const CZuRgb& border)
 {
+    if (rect.IsEmpty())
+        return;
+    // The context's rectangles take both edges inclusive; rect's right and bottom edges are outside it.
+    const CZuRect pixels(rect.iTl.iX, rect.iTl.iY, rect.iBr.iX - 1, rect.iBr.iY - 1);
     gc.SetDrawStyle(IZuGc::EDrawFill);
     gc.SetDrawColor(fill);
-    gc.DrawRect(rect);
+    gc.DrawRect(pixels);
     gc.SetDrawStyle(IZuGc::EDrawOutline);
     gc.SetDrawColor(border);
-    gc.DrawRect(rect);
+    gc.DrawRect(pixels);
 }
 
 void CZuDrawUtil::DrawRoundRect(IZuGc& gc, const CZuRect& rect, int radius, CZuRgb fill, const CZuRgb& border)
@@ -84,9 +88,20 @@ void CZuDrawUtil::DrawRoundRect(IZuGc& gc, const CZuRect& rect, int radius, CZuR
     gc.SetDrawStyle(IZuGc::EDrawFill);
     gc.SetDrawColor(fill);
     gc.DrawRoundRect(rect, radius);
+    OutlineRoundRect(gc, rect, radius, border);
+}
+
+void CZuDrawUtil::OutlineRoundRect(IZuGc& gc, const CZuRect& rect, int radius, const CZuRgb& color)
+{
+    if (rect.IsEmpty())
+        return;
+    // The stroke is centred on the edges: clipped, its outer half stays off the neighbours' pixels (the
+    // context's clip box takes both edges inclusive).
+    gc.SetClippingRect(CZuRect(rect.iTl.iX, rect.iTl.iY, rect.iBr.iX - 1, rect.iBr.iY - 1));
     gc.SetDrawStyle(IZuGc::EDrawOutline);
-    gc.SetDrawColor(border);
-    gc.DrawRoundRect(rect, radius);
+    gc.SetDrawColor(color);
+    gc.DrawRoundRect(rect, std::max(radius, 0));
+    gc.CancelClippingRect();
 }
 
 void CZuDrawUtil::FillRoundRect(IZuGc& gc, const CZuRect& rect, int radius, const CZuRgb& first,

@@ -28,9 +28,12 @@ public:
     // A filled arrow head centred in rect: half-width 4, or a third of the width in a rect 9 pixels wide
     // or less. Other directions draw nothing.
     static void DrawTrangle(IZuGc& gc, int direction, const CZuRect& rect, CZuRgb colour);
+    // Exactly the pixels of rect (its right and bottom edges outside), filled, the outermost ones in border.
     static void DrawRectWithBorder(IZuGc& gc, const CZuRect& rect, CZuRgb fill, const CZuRgb& border);
-    // A negative radius is taken as 0.
+    // Filled, then outlined inside rect; a negative radius is taken as 0.
     static void DrawRoundRect(IZuGc& gc, const CZuRect& rect, int radius, CZuRgb fill, const CZuRgb& border);
+    // The outline alone, kept inside rect.
+    static void OutlineRoundRect(IZuGc& gc, const CZuRect& rect, int radius, const CZuRgb& color);
     // A gradient from first to second; the context is left in fill style.
     static void FillRoundRect(IZuGc& gc, const CZuRect& rect, int radius, const CZuRgb& first,
                               const CZuRgb& second, IZuGc::TGradualType type);

@@ -1,0 +1,420 @@
+#include "TestScreen.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const int KCommand = 24845;
+
+TZuKeyEvent Key(unsigned code)
+{
+    return TZuKeyEvent{code, 0};
+}
+
+TZuPointerEvent Pointer(TZuPointerType type, int x, int y)
+{
+    TZuPointerEvent event;
+    event.iType = type;
+    event.iPosition = CZuPoint(x, y);
+    return event;
+}
+
+// An opaque picture of one colour (0xRRGGBB), made with the image's own pixels.
+CZuImage* SolidImage(int width, int height, unsigned rgb)
+{
+    CZuImage* image = new CZuImage;
+    image->CreateEmptyImage(CZuSize(width, height));
+    unsigned char* p = image->GetImgBuf();
+    for (int i = 0; i < width * height; ++i, p += 4)
+    {
+        p[0] = rgb & 0xFF;
+        p[1] = (rgb >> 8) & 0xFF;
+        p[2] = (rgb >> 16) & 0xFF;
+        p[3] = 255;
+    }
+    return image;
+}
+
+// A button on the test screen's client pane, focused, posting to a log.
+class ButtonTest : public ::testing::Test
+{
+protected:
+    ButtonTest()
+    {
+        iButton = new CZuButton(iScreen.Client());
+        iButton->Set(KCommand, CZuString("Next"), nullptr, false);
+        iButton->SetRect(CZuRect(20, 20, 100, 50));
+        iButton->SetMsgWnd(&iLog, 0);
+        iButton->SetFocus(true);
+    }
+    int Clicks() const { return iLog.Count(EZuMsgButtonClicked); }
+
+    CTestScreen iScreen;
+    CMessageLog iLog;
+    CZuButton* iButton;
+};
+} // namespace
+
+TEST_F(ButtonTest, AButtonIsACentredGradientButtonWithRoundCorners)
+{
+    CZuButton button(nullptr);
+    EXPECT_EQ(button.GetType(), EZuCtrlButton);
+    EXPECT_EQ(button.GetAlign(), EAlignCenter);
+    EXPECT_EQ(button.GetBtnUiStyle(), EZuBtnStyleGradient);
+    EXPECT_EQ(button.GetBtnType(), EZuBtnText);
+    const CZuMargin& inner = button.InnerMargin();
+    EXPECT_EQ(inner.iTop, 3);
+    EXPECT_EQ(inner.iBottom, 3);
+    EXPECT_EQ(inner.iLeft, 5);
+    EXPECT_EQ(inner.iRight, 5);
+    EXPECT_EQ(button.RoundCornerSizeTr(), 4);
+    EXPECT_EQ(button.GetBorderType(), EZuBorderLine3);
+    button.SetCommand(77);
+    EXPECT_EQ(button.GetCommand(), 77);
+    EXPECT_EQ(button.GetID(), 77);
+}
+
+TEST_F(ButtonTest, EachLookSetsItsBorderAndTheFlatLookDropsTheInnerSpaces)
+{
+    iButton->SetBtnUiStyle(EZuBtnStyleFlat);
+    EXPECT_EQ(iButton->GetBorderType(), EZuBorderNone);
+    EXPECT_EQ(iButton->InnerMargin().iLeft, 0);
+    EXPECT_EQ(iButton->InnerMargin().iTop, 0);
+    for (TZuButtonUiStyle style : {EZuBtnStyleFrame, EZuBtnStylePlain, EZuBtnStyleImages, EZuBtnStyleHexagon})
+    {
+        iButton->SetBorderType(EZuBorderLine);
+        iButton->SetBtnUiStyle(style);
+        EXPECT_EQ(iButton->GetBorderType(), EZuBorderNone) << style;
+    }
+    // Any other look keeps what it has.
+    iButton->SetBorderType(EZuBorderLine);
+    iButton->SetBtnUiStyle(TZuButtonUiStyle(9));
+    EXPECT_EQ(iButton->GetBorderType(), EZuBorderLine);
+    EXPECT_EQ(iButton->GetBtnUiStyle(), 9);
+}
+
+TEST_F(ButtonTest, TextButtonMeasuresItsTextWithRoomAround)
+{
+    CZuFont* font = iButton->GetFont();
+    const int textWidth = font->TextWidthInPixels(CZuString("Next"));
+    const int height = font->HeightInPixels();
+    // 1.2 times the text, 1.3 times the font, the inner spaces 5 + 5 and 3 + 3.
+    EXPECT_EQ(iButton->GetMinSize(), CZuSize(textWidth * 12 / 10 + 10, height * 13 / 10 + 6));
+    iButton->SetBtnUiStyle(EZuBtnStyleHexagon);
+    CZuSize hexagon = iButton->GetMinSize();
+    EXPECT_EQ(hexagon.iWidth, textWidth * 12 / 10 + 10 + hexagon.iHeight);
+    iButton->SetBtnUiStyle(EZuBtnStyleFlat);
+    EXPECT_EQ(iButton->GetMinSize(), CZuSize(textWidth * 12 / 10 + height * 3 / 2, height * 13 / 10));
+    iButton->SetPredefinedSize(CZuSize(0, 40));
+    EXPECT_EQ(iButton->GetMinSize().iHeight, 40);
+    iButton->SetPredefinedSize(CZuSize(90, 40));
+    EXPECT_EQ(iButton->GetMinSize(), CZuSize(90, 40));
+}
+
+TEST_F(ButtonTest, MissingAndUnloadedImagesMeasureNothing)
+{
+    iButton->SetBtnType(EZuBtnImage);
+    EXPECT_EQ(iButton->GetMinSize(), CZuSize(10, 6));
+    // A file that does not exist leaves an image without pixels.
+    iButton->SetImg(CZuString("/nonexistent/picture.png"));
+    EXPECT_EQ(iButton->GetMinSize(), CZuSize(10, 6));
+    iButton->SetImg(SolidImage(30, 20, 0xFF0000), true);
+    EXPECT_EQ(iButton->GetMinSize(), CZuSize(40, 26));
+    // The normal look's picture, when it has one, gives the size.
+    iButton->SetNormalImg(SolidImage(50, 30, 0x00FF00), true);
+    EXPECT_EQ(iButton->GetMinSize(), CZuSize(60, 36));
+    iButton->SetBtnUiStyle(EZuBtnStyleImages);
+    EXPECT_EQ(iButton->GetMinSize(), CZuSize(50, 30));
+}
+
+TEST_F(ButtonTest, ImageAndTextButtonsHoldBothWhole)
+{
+    CZuFont* font = iButton->GetFont();
+    const int textWidth = font->TextWidthInPixels(CZuString("Next"));
+    iButton->SetImg(SolidImage(20, 40, 0xFF0000), true);
+    iButton->SetBtnType(EZuBtnImageText);
+    // Side by side with 4 between; as high as the taller of the two.
+    EXPECT_EQ(iButton->GetMinSize(), CZuSize(textWidth + 20 + 4 + 10, 40 + 6));
+    iButton->SetBtnType(EZuBtnImageOverText);
+    // Stacked; as wide as the wider of the two.
+    EXPECT_EQ(iButton->GetMinSize(), CZuSize(std::max(20, textWidth) + 10, font->HeightInPixels() + 40 + 6));
+}
+
+TEST_F(ButtonTest, EnterPressedAndReleasedPostsTheCommandOnce)
+{
+    EXPECT_TRUE(iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventDown));
+    EXPECT_EQ(iButton->GetState(), EZuStatePressed);
+    iScreen.Pump();
+    EXPECT_EQ(Clicks(), 0);
+    EXPECT_TRUE(iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventUp));
+    EXPECT_EQ(iButton->GetState(), EZuStateFocused);
+    iScreen.Pump();
+    ASSERT_EQ(Clicks(), 1);
+    EXPECT_EQ(iLog.iGot[0].iParam1, uintptr_t(KCommand));
+    EXPECT_EQ(iLog.iGot[0].iParam2, 0u);
+}
+
+TEST_F(ButtonTest, EnterThroughTheUiManagerClicksTheFocusedButton)
+{
+    iScreen.Press(EZuKeyEnter);
+    EXPECT_EQ(Clicks(), 1);
+    EXPECT_EQ(iButton->GetState(), EZuStateFocused);
+}
+
+TEST_F(ButtonTest, AKeyUpWithoutItsKeyDownDoesNothing)
+{
+    EXPECT_TRUE(iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventUp));
+    iScreen.Pump();
+    EXPECT_EQ(Clicks(), 0);
+    EXPECT_EQ(iButton->GetState(), EZuStateFocused);
+    // Pressed, then the press taken away (the focus moved): the release clicks nothing either.
+    iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventDown);
+    iButton->SetState(EZuStateDefaultFocus);
+    iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventUp);
+    iScreen.Pump();
+    EXPECT_EQ(Clicks(), 0);
+}
+
+TEST_F(ButtonTest, OnlyEnterKeyDownAndUpCount)
+{
+    EXPECT_FALSE(iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventKey));
+    EXPECT_FALSE(iButton->HandleKeyEvent(Key(EZuKeySpace), EZuKeyEventDown));
+    // A typed carriage return is a character, not the Enter key.
+    TZuKeyEvent typed{EZuKeyEnter, 0, true};
+    EXPECT_FALSE(iButton->HandleKeyEvent(typed, EZuKeyEventDown));
+    EXPECT_EQ(iButton->GetState(), EZuStateFocused);
+}
+
+TEST_F(ButtonTest, ADisabledButtonTakesNoStateAndPostsNothing)
+{
+    iButton->SetDisabled(true);
+    EXPECT_FALSE(iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventDown));
+    EXPECT_FALSE(iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventUp));
+    EXPECT_EQ(iButton->GetState(), EZuStateFocused);
+    EXPECT_FALSE(iButton->HandlePointerEventL(Pointer(EZuPointerDown, 30, 30)));
+    EXPECT_FALSE(iButton->HandlePointerEventL(Pointer(EZuPointerUp, 30, 30)));
+    // Even a state set from outside posts nothing.
+    iButton->SetState(EZuStateReleased);
+    iButton->StateChanged();
+    iScreen.Pump();
+    EXPECT_EQ(Clicks(), 0);
+}
+
+TEST_F(ButtonTest, PressAndReleaseByPointerClicks)
+{
+    iButton->SetState(EZuStateNormal);
+    EXPECT_TRUE(iButton->HandlePointerEventL(Pointer(EZuPointerDown, 30, 30)));
+    EXPECT_EQ(iButton->GetState(), EZuStatePressed);
+    EXPECT_TRUE(iButton->HandlePointerEventL(Pointer(EZuPointerUp, 30, 30)));
+    EXPECT_EQ(iButton->GetState(), EZuStateFocused);
+    iScreen.Pump();
+    EXPECT_EQ(Clicks(), 1);
+}
+
+TEST_F(ButtonTest, PressDragOutAndReleaseOutsideIsNoClick)
+{
+    iButton->HandlePointerEventL(Pointer(EZuPointerMove, 30, 30));
+    iButton->HandlePointerEventL(Pointer(EZuPointerDown, 30, 30));
+    EXPECT_TRUE(iButton->HandlePointerEventL(Pointer(EZuPointerDrag, 150, 30)));
+    // Back to what it was before the pointer came.
+    EXPECT_EQ(iButton->GetState(), EZuStateFocused);
+    EXPECT_FALSE(iButton->HandlePointerEventL(Pointer(EZuPointerUp, 150, 30)));
+    iScreen.Pump();
+    EXPECT_EQ(Clicks(), 0);
+    // A later release over the button belongs to no press of its own.
+    EXPECT_FALSE(iButton->HandlePointerEventL(Pointer(EZuPointerUp, 30, 30)));
+    iScreen.Pump();
+    EXPECT_EQ(Clicks(), 0);
+}
+
+TEST_F(ButtonTest, DraggedOutAndBackTheReleaseStillClicks)
+{
+    iButton->HandlePointerEventL(Pointer(EZuPointerDown, 30, 30));
+    iButton->HandlePointerEventL(Pointer(EZuPointerDrag, 150, 30));
+    EXPECT_TRUE(iButton->HandlePointerEventL(Pointer(EZuPointerDrag, 40, 30)));
+    EXPECT_EQ(iButton->GetState(), EZuStatePressed);
+    iButton->HandlePointerEventL(Pointer(EZuPointerUp, 40, 30));
+    iScreen.Pump();
+    EXPECT_EQ(Clicks(), 1);
+}
+
+TEST_F(ButtonTest, ADragThatBeganElsewhereDoesNotPress)
+{
+    iButton->SetState(EZuStateNormal);
+    EXPECT_FALSE(iButton->HandlePointerEventL(Pointer(EZuPointerDrag, 30, 30)));
+    EXPECT_EQ(iButton->GetState(), EZuStateNormal);
+    EXPECT_FALSE(iButton->HandlePointerEventL(Pointer(EZuPointerUp, 30, 30)));
+    iScreen.Pump();
+    EXPECT_EQ(Clicks(), 0);
+}
+
+TEST_F(ButtonTest, ThePressThatClosesAMenuDoesNotClickTheButtonBelow)
+{
+    CZuView* view = new CZuView(&iScreen.Ui());
+    view->SetViewId(1);
+    view->CreateMenu()->AddMenu();
+    iScreen.Ui().AddViewL(view);
+    // Without a container the view is not pushed; the menu needs only a current view.
+    iScreen.Ui().ActivateViewL(1);
+    ASSERT_TRUE(iScreen.Ui().ShowMenu());
+    ASSERT_TRUE(iScreen.Ui().IsShowMenu());
+    iScreen.Point(EZuPointerDown, 30, 30);
+    EXPECT_FALSE(iScreen.Ui().IsShowMenu());
+    iScreen.Point(EZuPointerUp, 30, 30);
+    iScreen.Pump();
+    EXPECT_EQ(Clicks(), 0);
+    // The next full click does click.
+    iScreen.Click(30, 30);
+    EXPECT_EQ(Clicks(), 1);
+}
+
+TEST_F(ButtonTest, WithAMessageTypeTheButtonNamesItself)
+{
+    iButton->SetMsgWnd(&iLog, 40);
+    iScreen.Press(EZuKeyEnter);
+    ASSERT_EQ(iLog.iGot.size(), 1u);
+    EXPECT_EQ(iLog.iGot[0].iType, 40u);
+    EXPECT_EQ(iLog.iGot[0].iParam1, uintptr_t(KCommand));
+    EXPECT_EQ(CZuMessage::ParamObject<CZuButton>(iLog.iGot[0].iParam2), iButton);
+}
+
+TEST_F(ButtonTest, WithoutAReceiverTheParentDecidesTheMessage)
+{
+    struct TCase
+    {
+        TZuControlType iParentType;
+        int iCommand;
+        unsigned iExpected;
+    };
+    const TCase cases[] = {{EZuCtrlButtonGroup, 5, EZuMsgButtonClicked},
+                           {EZuCtrlTabGroup, 5, EZuMsgTabClicked},
+                           {EZuCtrlCba, 5, EZuMsgCommand},
+                           {EZuCtrlCba, EZuCmdMenu, EZuMsgShowMenu},
+                           {EZuCtrlPane, 5, EZuMsgButtonClicked}};
+    for (const TCase& c : cases)
+    {
+        CZuControl* parent = new CZuControl(iScreen.Client(), true, c.iParentType);
+        CZuButton* button = new CZuButton(parent);
+        button->SetCommand(c.iCommand);
+        iScreen.Pump();
+        iScreen.Ui().iMessages.clear();
+        iScreen.Ui().iParams.clear();
+        CZuButton::PostClick(button, c.iCommand, 0);
+        iScreen.Pump();
+        ASSERT_EQ(iScreen.Ui().iMessages.size(), 1u) << c.iParentType;
+        EXPECT_EQ(iScreen.Ui().iMessages[0], c.iExpected) << c.iParentType;
+        EXPECT_EQ(iScreen.Ui().iParams[0], uintptr_t(c.iCommand));
+        iScreen.Client()->DeleteControl(parent);
+    }
+}
+
+TEST_F(ButtonTest, AListDisablesItsPageButtons)
+{
+    EXPECT_TRUE(iButton->PrevPgStatusChanged(nullptr, true));
+    EXPECT_TRUE(iButton->IsDisabled());
+    EXPECT_FALSE(iButton->NextPgStatusChanged(nullptr, false));
+    EXPECT_FALSE(iButton->IsDisabled());
+}
+
+TEST_F(ButtonTest, OwnedImagesAreHandedBackAndOthersAreLeftAlone)
+{
+    CZuImageManager* images = CZuEnv::ImageMgr();
+    // A 2 x 1 BMP, 24 bits: a red and a green pixel.
+    const unsigned char bmp[] = {
+        'B', 'M', 62,  0, 0,   0, 0, 0, 0, 0, 54, 0, 0, 0,        // file header
+        40,  0,   0,   0, 2,   0, 0, 0, 1, 0, 0,  0, 1, 0, 24, 0, // size, width, height, planes, bits
+        0,   0,   0,   0, 8,   0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, // compression, image size, resolution
+        0,   0,   0,   0, 0,   0, 0, 0,                           // colours
+        0,   0,   255, 0, 255, 0, 0, 0};                          // red, green, row padding
+    const char* data = reinterpret_cast<const char*>(bmp);
+    CZuImage* shared = images->GetImage(CZuString("shared.bmp"), false, data, int(sizeof(bmp)));
+    ASSERT_NE(shared, nullptr);
+    images->GetImage(CZuString("shared.bmp"), false, nullptr, 0);
+    iButton->SetImg(shared, true);
+    iButton->SetNormalImg(shared, false);
+    EXPECT_EQ(images->GetImageCount(), 1);
+    // Replaced: the owned reference goes back; the other one stays with the manager.
+    iButton->SetImg(SolidImage(4, 4, 0), true);
+    EXPECT_EQ(images->GetImageCount(), 1);
+    iScreen.Client()->DeleteControl(iButton);
+    EXPECT_EQ(images->GetImageCount(), 1);
+    images->ReleaseImage(shared);
+    EXPECT_EQ(images->GetImageCount(), 0);
+}
+
+TEST_F(ButtonTest, AnEmptyTextButtonDrawsNothingAndStillClicks)
+{
+    CZuBitmapGc gc(CZuSize(120, 70));
+    gc.SetDrawColor(CZuRgb(0xFFFFFF));
+    gc.Clear();
+    iButton->SetText(CZuString());
+    iButton->SetBorderType(EZuBorderNone);
+    iButton->DrawCtrl(gc, iButton->Rect());
+    for (int y = 0; y < 70; y += 3)
+        for (int x = 0; x < 120; x += 3)
+            ASSERT_EQ(PixelAt(gc, x, y), 0xFFFFFFu) << x << "," << y;
+    iScreen.Press(EZuKeyEnter);
+    EXPECT_EQ(Clicks(), 1);
+}
+
+TEST_F(ButtonTest, TheGradientLookRunsFromTheFirstColourToTheSecondAndGreysWhenDisabled)
+{
+    CZuBitmapGc gc(CZuSize(120, 70));
+    iButton->SetState(EZuStateNormal);
+    iButton->SetText(CZuString(" "));
+    iButton->SetNormalColor(CZuRgb(255, 0, 0), CZuRgb(0, 0, 255));
+    iButton->SetDisableColor(CZuRgb(0, 200, 0), CZuRgb(0, 200, 0));
+    iButton->DrawCtrl(gc, iButton->Rect());
+    unsigned top = PixelAt(gc, 60, 22);
+    unsigned bottom = PixelAt(gc, 60, 47);
+    EXPECT_GT(top >> 16, bottom >> 16);
+    EXPECT_LT(top & 0xFF, bottom & 0xFF);
+    iButton->SetDisabled(true);
+    iButton->DrawCtrl(gc, iButton->Rect());
+    EXPECT_EQ(PixelAt(gc, 60, 35), 0x00C800u);
+}
+
+TEST_F(ButtonTest, EveryLookAndStateDrawsWithinTheButton)
+{
+    CZuBitmapGc gc(CZuSize(120, 70));
+    iButton->SetImg(SolidImage(8, 8, 0x123456), true);
+    for (int style = 0; style <= 6; ++style)
+    {
+        for (TZuButtonType type : {EZuBtnText, EZuBtnImage, EZuBtnImageText, EZuBtnImageOverText})
+        {
+            for (int state = EZuStateNormal; state <= EZuStateFocused; ++state)
+            {
+                gc.SetDrawColor(CZuRgb(0xFFFFFF));
+                gc.Clear();
+                iButton->SetBtnUiStyle(TZuButtonUiStyle(style));
+                iButton->SetBtnType(type);
+                iButton->SetState(TZuControlState(state));
+                iButton->SetRoundCornerSize(0);
+                iButton->DrawCtrl(gc, iButton->Rect());
+                // Nothing outside the button's rectangle, rows 20 to 49 and columns 20 to 99.
+                for (int x = 0; x < 120; ++x)
+                {
+                    ASSERT_EQ(PixelAt(gc, x, 19), 0xFFFFFFu) << style << " " << type << " " << state;
+                    ASSERT_EQ(PixelAt(gc, x, 50), 0xFFFFFFu) << style << " " << type << " " << state;
+                }
+                for (int y = 0; y < 70; ++y)
+                {
+                    ASSERT_EQ(PixelAt(gc, 19, y), 0xFFFFFFu) << style << " " << type << " " << state;
+                    ASSERT_EQ(PixelAt(gc, 100, y), 0xFFFFFFu) << style << " " << type << " " << state;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(ButtonTest, AButtonWithoutAreaDrawsNothing)
+{
+    CZuBitmapGc gc(CZuSize(60, 60));
+    gc.SetDrawColor(CZuRgb(0xFFFFFF));
+    gc.Clear();
+    iButton->SetBorderType(EZuBorderNone);
+    iButton->SetRect(CZuRect(10, 10, 10, 40));
+    iButton->Draw(gc, iButton->Rect());
+    EXPECT_EQ(PixelAt(gc, 10, 20), 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(gc, 20, 20), 0xFFFFFFu);
+}
