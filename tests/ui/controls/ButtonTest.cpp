@@ -310,9 +310,9 @@ TEST_F(ButtonTest, WithoutAReceiverTheParentDecidesTheMessage)
 
 TEST_F(ButtonTest, AListDisablesItsPageButtons)
 {
-    EXPECT_TRUE(iButton->PrevPgStatusChanged(nullptr, true));
+    EXPECT_TRUE(iButton->SetPrevPgStatus(nullptr, true));
     EXPECT_TRUE(iButton->IsDisabled());
-    EXPECT_FALSE(iButton->NextPgStatusChanged(nullptr, false));
+    EXPECT_FALSE(iButton->SetNextPgStatus(nullptr, false));
     EXPECT_FALSE(iButton->IsDisabled());
 }
 
