@@ -110,13 +110,7 @@ public:
         KeyUp(code);
         Pump();
     }
-    void Point(TZuPointerType type, int x, int y)
-    {
-        TZuPointerEvent event;
-        event.iType = type;
-        event.iPosition = CZuPoint(x, y);
-        iUi->HandlePointerEventL(event);
-    }
+    void Point(TZuPointerType type, int x, int y) { iUi->HandlePointerEventL(PointerEvent(type, x, y)); }
     void Click(int x, int y)
     {
         Point(EZuPointerDown, x, y);

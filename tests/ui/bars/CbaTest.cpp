@@ -101,8 +101,7 @@ TEST_F(CbaTest, TheExitCommandClosesTheProgram)
 TEST_F(CbaTest, CommandZeroAndTypedLettersDoNothing)
 {
     iScreen.Cba()->SetCbaData(0, CZuString(), 0, CZuString());
-    TZuKeyEvent f1{EZuKeyF1, 0};
-    EXPECT_FALSE(iScreen.Cba()->HandleKeyEvent(f1, EZuKeyEventKey));
+    EXPECT_FALSE(iScreen.Cba()->HandleKeyEvent(KeyEvent(EZuKeyF1), EZuKeyEventKey));
     iScreen.Press(EZuKeyF2);
     EXPECT_EQ(Commands(), 0);
     // "p" and "q" typed are the codes of F1 and F2, but characters.

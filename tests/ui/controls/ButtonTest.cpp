@@ -6,19 +6,6 @@ namespace
 {
 const int KCommand = 24845;
 
-TZuKeyEvent Key(unsigned code)
-{
-    return TZuKeyEvent{code, 0};
-}
-
-TZuPointerEvent Pointer(TZuPointerType type, int x, int y)
-{
-    TZuPointerEvent event;
-    event.iType = type;
-    event.iPosition = CZuPoint(x, y);
-    return event;
-}
-
 // An opaque picture of one colour (0xRRGGBB), made with the image's own pixels.
 CZuImage* SolidImage(int width, int height, unsigned rgb)
 {
@@ -142,11 +129,11 @@ TEST_F(ButtonTest, ImageAndTextButtonsHoldBothWhole)
 
 TEST_F(ButtonTest, EnterPressedAndReleasedPostsTheCommandOnce)
 {
-    EXPECT_TRUE(iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventDown));
+    EXPECT_TRUE(iButton->HandleKeyEvent(KeyEvent(EZuKeyEnter), EZuKeyEventDown));
     EXPECT_EQ(iButton->GetState(), EZuStatePressed);
     iScreen.Pump();
     EXPECT_EQ(Clicks(), 0);
-    EXPECT_TRUE(iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventUp));
+    EXPECT_TRUE(iButton->HandleKeyEvent(KeyEvent(EZuKeyEnter), EZuKeyEventUp));
     EXPECT_EQ(iButton->GetState(), EZuStateFocused);
     iScreen.Pump();
     ASSERT_EQ(Clicks(), 1);
@@ -163,36 +150,35 @@ TEST_F(ButtonTest, EnterThroughTheUiManagerClicksTheFocusedButton)
 
 TEST_F(ButtonTest, AKeyUpWithoutItsKeyDownDoesNothing)
 {
-    EXPECT_TRUE(iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventUp));
+    EXPECT_TRUE(iButton->HandleKeyEvent(KeyEvent(EZuKeyEnter), EZuKeyEventUp));
     iScreen.Pump();
     EXPECT_EQ(Clicks(), 0);
     EXPECT_EQ(iButton->GetState(), EZuStateFocused);
     // Pressed, then the press taken away (the focus moved): the release clicks nothing either.
-    iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventDown);
+    iButton->HandleKeyEvent(KeyEvent(EZuKeyEnter), EZuKeyEventDown);
     iButton->SetState(EZuStateDefaultFocus);
-    iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventUp);
+    iButton->HandleKeyEvent(KeyEvent(EZuKeyEnter), EZuKeyEventUp);
     iScreen.Pump();
     EXPECT_EQ(Clicks(), 0);
 }
 
 TEST_F(ButtonTest, OnlyEnterKeyDownAndUpCount)
 {
-    EXPECT_FALSE(iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventKey));
-    EXPECT_FALSE(iButton->HandleKeyEvent(Key(EZuKeySpace), EZuKeyEventDown));
+    EXPECT_FALSE(iButton->HandleKeyEvent(KeyEvent(EZuKeyEnter), EZuKeyEventKey));
+    EXPECT_FALSE(iButton->HandleKeyEvent(KeyEvent(EZuKeySpace), EZuKeyEventDown));
     // A typed carriage return is a character, not the Enter key.
-    TZuKeyEvent typed{EZuKeyEnter, 0, true};
-    EXPECT_FALSE(iButton->HandleKeyEvent(typed, EZuKeyEventDown));
+    EXPECT_FALSE(iButton->HandleKeyEvent(KeyEvent(EZuKeyEnter, true), EZuKeyEventDown));
     EXPECT_EQ(iButton->GetState(), EZuStateFocused);
 }
 
 TEST_F(ButtonTest, ADisabledButtonTakesNoStateAndPostsNothing)
 {
     iButton->SetDisabled(true);
-    EXPECT_FALSE(iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventDown));
-    EXPECT_FALSE(iButton->HandleKeyEvent(Key(EZuKeyEnter), EZuKeyEventUp));
+    EXPECT_FALSE(iButton->HandleKeyEvent(KeyEvent(EZuKeyEnter), EZuKeyEventDown));
+    EXPECT_FALSE(iButton->HandleKeyEvent(KeyEvent(EZuKeyEnter), EZuKeyEventUp));
     EXPECT_EQ(iButton->GetState(), EZuStateFocused);
-    EXPECT_FALSE(iButton->HandlePointerEventL(Pointer(EZuPointerDown, 30, 30)));
-    EXPECT_FALSE(iButton->HandlePointerEventL(Pointer(EZuPointerUp, 30, 30)));
+    EXPECT_FALSE(iButton->HandlePointerEventL(PointerEvent(EZuPointerDown, 30, 30)));
+    EXPECT_FALSE(iButton->HandlePointerEventL(PointerEvent(EZuPointerUp, 30, 30)));
     // Even a state set from outside posts nothing.
     iButton->SetState(EZuStateReleased);
     iButton->StateChanged();
@@ -203,9 +189,9 @@ TEST_F(ButtonTest, ADisabledButtonTakesNoStateAndPostsNothing)
 TEST_F(ButtonTest, PressAndReleaseByPointerClicks)
 {
     iButton->SetState(EZuStateNormal);
-    EXPECT_TRUE(iButton->HandlePointerEventL(Pointer(EZuPointerDown, 30, 30)));
+    EXPECT_TRUE(iButton->HandlePointerEventL(PointerEvent(EZuPointerDown, 30, 30)));
     EXPECT_EQ(iButton->GetState(), EZuStatePressed);
-    EXPECT_TRUE(iButton->HandlePointerEventL(Pointer(EZuPointerUp, 30, 30)));
+    EXPECT_TRUE(iButton->HandlePointerEventL(PointerEvent(EZuPointerUp, 30, 30)));
     EXPECT_EQ(iButton->GetState(), EZuStateFocused);
     iScreen.Pump();
     EXPECT_EQ(Clicks(), 1);
@@ -213,27 +199,27 @@ TEST_F(ButtonTest, PressAndReleaseByPointerClicks)
 
 TEST_F(ButtonTest, PressDragOutAndReleaseOutsideIsNoClick)
 {
-    iButton->HandlePointerEventL(Pointer(EZuPointerMove, 30, 30));
-    iButton->HandlePointerEventL(Pointer(EZuPointerDown, 30, 30));
-    EXPECT_TRUE(iButton->HandlePointerEventL(Pointer(EZuPointerDrag, 150, 30)));
+    iButton->HandlePointerEventL(PointerEvent(EZuPointerMove, 30, 30));
+    iButton->HandlePointerEventL(PointerEvent(EZuPointerDown, 30, 30));
+    EXPECT_TRUE(iButton->HandlePointerEventL(PointerEvent(EZuPointerDrag, 150, 30)));
     // Back to what it was before the pointer came.
     EXPECT_EQ(iButton->GetState(), EZuStateFocused);
-    EXPECT_FALSE(iButton->HandlePointerEventL(Pointer(EZuPointerUp, 150, 30)));
+    EXPECT_FALSE(iButton->HandlePointerEventL(PointerEvent(EZuPointerUp, 150, 30)));
     iScreen.Pump();
     EXPECT_EQ(Clicks(), 0);
     // A later release over the button belongs to no press of its own.
-    EXPECT_FALSE(iButton->HandlePointerEventL(Pointer(EZuPointerUp, 30, 30)));
+    EXPECT_FALSE(iButton->HandlePointerEventL(PointerEvent(EZuPointerUp, 30, 30)));
     iScreen.Pump();
     EXPECT_EQ(Clicks(), 0);
 }
 
 TEST_F(ButtonTest, DraggedOutAndBackTheReleaseStillClicks)
 {
-    iButton->HandlePointerEventL(Pointer(EZuPointerDown, 30, 30));
-    iButton->HandlePointerEventL(Pointer(EZuPointerDrag, 150, 30));
-    EXPECT_TRUE(iButton->HandlePointerEventL(Pointer(EZuPointerDrag, 40, 30)));
+    iButton->HandlePointerEventL(PointerEvent(EZuPointerDown, 30, 30));
+    iButton->HandlePointerEventL(PointerEvent(EZuPointerDrag, 150, 30));
+    EXPECT_TRUE(iButton->HandlePointerEventL(PointerEvent(EZuPointerDrag, 40, 30)));
     EXPECT_EQ(iButton->GetState(), EZuStatePressed);
-    iButton->HandlePointerEventL(Pointer(EZuPointerUp, 40, 30));
+    iButton->HandlePointerEventL(PointerEvent(EZuPointerUp, 40, 30));
     iScreen.Pump();
     EXPECT_EQ(Clicks(), 1);
 }
@@ -241,9 +227,9 @@ TEST_F(ButtonTest, DraggedOutAndBackTheReleaseStillClicks)
 TEST_F(ButtonTest, ADragThatBeganElsewhereDoesNotPress)
 {
     iButton->SetState(EZuStateNormal);
-    EXPECT_FALSE(iButton->HandlePointerEventL(Pointer(EZuPointerDrag, 30, 30)));
+    EXPECT_FALSE(iButton->HandlePointerEventL(PointerEvent(EZuPointerDrag, 30, 30)));
     EXPECT_EQ(iButton->GetState(), EZuStateNormal);
-    EXPECT_FALSE(iButton->HandlePointerEventL(Pointer(EZuPointerUp, 30, 30)));
+    EXPECT_FALSE(iButton->HandlePointerEventL(PointerEvent(EZuPointerUp, 30, 30)));
     iScreen.Pump();
     EXPECT_EQ(Clicks(), 0);
 }
