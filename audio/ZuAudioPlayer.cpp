@@ -3,7 +3,9 @@
 #include "ZuAmrDecoder.h"
 #include "ZuAmrPlayer.h"
 #include "ZuBuffer.h"
+#include "ZuHttpSource.h"
 #include "ZuMp3StreamPlayerWrap.h"
+#include "ZuNameValueList.h"
 #include "ZuSoundOutput.h"
 
 namespace
@@ -18,8 +20,10 @@ struct CZuAudioPlayer::TPlayers
 {
     CZuMp3StreamPlayerWrap* iStream = nullptr;
     CZuAmrPlayer* iAmr = nullptr;
-    // The volume set before the stream player exists, handed to it when it is made.
+    // What is set before the stream player exists, handed to it when it is made.
     int iVolume = KInitialVolume;
+    MZuAudioWakeUp* iWakeUp = nullptr;
+    TZuNetworkTimeouts iTimeouts;
 };
 
 CZuAudioPlayer::CZuAudioPlayer(MZuAudioPlayerObserver* observer)
@@ -48,6 +52,8 @@ void CZuAudioPlayer::MakeStreamPlayer()
         return;
     iPlayers->iStream = new CZuMp3StreamPlayerWrap(iObserver);
     iPlayers->iStream->SetVolume(iPlayers->iVolume);
+    iPlayers->iStream->SetWakeUp(iPlayers->iWakeUp);
+    iPlayers->iStream->SetNetworkTimeouts(iPlayers->iTimeouts);
 }
 
 void CZuAudioPlayer::PlayClip(const char* data, int len)
@@ -84,18 +90,22 @@ bool CZuAudioPlayer::Open(const CZuString& path)
     return iPlayers->iStream->Open(path);
 }
 
-void CZuAudioPlayer::Mp3DataPlay(const char*, int)
+void CZuAudioPlayer::Mp3DataPlay(const char* data, int len)
 {
     MakeStreamPlayer();
     iMode = EModeStream;
+    iPlayers->iStream->PlayData(data, len);
 }
 
-void CZuAudioPlayer::Mp3DataAppend(const char*, int)
+void CZuAudioPlayer::Mp3DataAppend(const char* data, int len)
 {
     bool made = iPlayers->iStream == nullptr;
     MakeStreamPlayer();
     if (made)
         iMode = EModeStream;
+    // Whatever plays is stopped; the new bytes play from their start.
+    iPlayers->iStream->Stop();
+    iPlayers->iStream->PlayData(data, len);
 }
 
 void CZuAudioPlayer::Mp3DataClear() {}
@@ -156,6 +166,11 @@ CZuAudioPlayer::TState CZuAudioPlayer::GetState() const
     return iPlayers->iStream != nullptr ? iPlayers->iStream->State() : EIdle;
 }
 
+CZuAudioPlayer::TError CZuAudioPlayer::LastError() const
+{
+    return iPlayers->iStream != nullptr ? iPlayers->iStream->Error() : ENoError;
+}
+
 CZuAudioPlayer::TMode CZuAudioPlayer::Mode() const
 {
     return iMode;
@@ -163,17 +178,48 @@ CZuAudioPlayer::TMode CZuAudioPlayer::Mode() const
 
 int CZuAudioPlayer::GetNumberOfMetaDataEntries() const
 {
-    return 0;
+    if (iPlayers->iStream == nullptr)
+        return 0;
+    return iPlayers->iStream->MetaData()->GetCount();
 }
 
-CZuNameValue* CZuAudioPlayer::GetMetaDataEntry(int) const
+CZuNameValue* CZuAudioPlayer::GetMetaDataEntry(int index) const
 {
-    return nullptr;
+    CZuNameValueList* list = GetMetaDataList();
+    if (list == nullptr || index < 0 || index >= list->GetCount())
+        return nullptr;
+    return list->Get(index);
 }
 
 CZuNameValueList* CZuAudioPlayer::GetMetaDataList() const
 {
-    return nullptr;
+    return iPlayers->iStream != nullptr ? iPlayers->iStream->CurrentMetaData() : nullptr;
+}
+
+CZuString CZuAudioPlayer::Title() const
+{
+    return iPlayers->iStream != nullptr ? iPlayers->iStream->Title() : CZuString();
+}
+
+void CZuAudioPlayer::SetWakeUp(MZuAudioWakeUp* wakeUp)
+{
+    iPlayers->iWakeUp = wakeUp;
+    if (iPlayers->iStream != nullptr)
+        iPlayers->iStream->SetWakeUp(wakeUp);
+}
+
+void CZuAudioPlayer::HandleWakeUp()
+{
+    if (iPlayers->iStream != nullptr)
+        iPlayers->iStream->HandleWakeUp();
+}
+
+void CZuAudioPlayer::SetNetworkTimeouts(int connectMs, int readMs)
+{
+    iPlayers->iTimeouts.iConnectMs = connectMs;
+    iPlayers->iTimeouts.iReadMs = readMs;
+    if (iPlayers->iStream != nullptr)
+        iPlayers->iStream->SetNetworkTimeouts(iPlayers->iTimeouts);
 }
 
 void CZuAudioPlayer::SetObserver(MZuAudioPlayerObserver* observer)

@@ -15,6 +15,8 @@ IZuSoundOutput& SdlOutput()
 
 } // namespace
 
+void IZuSoundOutput::WriteStream(const short*, int, int, int) {}
+
 IZuSoundOutput& IZuSoundOutput::Current()
 {
     return replacement != nullptr ? *replacement : SdlOutput();

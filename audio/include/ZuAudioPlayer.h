@@ -7,11 +7,13 @@ class CZuNameValue;
 class CZuNameValueList;
 class CZuString;
 class MZuAudioPlayerObserver;
+class MZuAudioWakeUp;
 
 // The program's audio player. Its AMR side decodes a word's whole speech clip and hands the sound to the
 // current sound output (IZuSoundOutput), which plays it while the caller goes on; a new clip replaces the one
-// playing. Its stream side fronts a player of MP3-type media, which is not built yet: it opens nothing and
-// answers as an idle player.
+// playing. Its stream side plays MP3 and Ogg Vorbis files, memory and internet radio through the decoder
+// plug-ins, on a thread of its own, into the same output; its news reaches the UI thread through the
+// wake-up (SetWakeUp, HandleWakeUp). Every operation is called on the UI thread.
 class CZuAudioPlayer : public CZuObject
 {
 public:
@@ -21,6 +23,37 @@ public:
         EIdle = 0,
         EPlaying = 2,
         EStopped = 4,
+    };
+    // Why the stream side's last stream did not start or ended early.
+    enum TError
+    {
+        ENoError = 0,
+        // No regular file of that name can be read.
+        ENotFound,
+        // The plug-in folder holds no usable decoder.
+        ENoPlugins,
+        // No decoder knows the data.
+        EUnknownFormat,
+        // The data stopped being sound the decoder could read.
+        EDecodeFailed,
+        // Not an http or https address the player fetches.
+        EBadAddress,
+        // The server refused the connection or its name is unknown.
+        EConnectFailed,
+        // The server took longer than the time-outs allow.
+        ETimedOut,
+        // More redirects than the player follows (or a loop of them).
+        ETooManyRedirects,
+        // The server answered with an error status.
+        EHttpStatus,
+        // The server's radio headers are unusable (an icy-metaint out of range).
+        EBadStream,
+        // The transfer failed otherwise.
+        ENetworkFailed,
+        // The data could not be read.
+        EReadFailed,
+        // There is no sound device to play on.
+        ENoDevice,
     };
     // Which side was used last.
     enum TMode
@@ -41,10 +74,13 @@ public:
     // Does nothing: nothing is ever queued behind a clip.
     void AmrDataClear();
 
-    // Stream side. Open and the data operations make the stream player; until it has an engine nothing
-    // opens or plays, so Open answers false and the state stays idle.
+    // Stream side. Open and the data operations make the stream player, and the first of them looks for
+    // the decoder plug-ins. Open plays a local file or an http or https address; false when it cannot
+    // (LastError says why). A network stream answers true at once and connects on the engine's thread.
     bool Open(const CZuString& path);
+    // Plays encoded bytes (copied) in place of what plays.
     void Mp3DataPlay(const char* data, int len);
+    // As Mp3DataPlay; the mode changes only when this call makes the stream player.
     void Mp3DataAppend(const char* data, int len);
     void Mp3DataClear();
     void Play();
@@ -58,20 +94,37 @@ public:
     int GetPosition() const;
     int Duration() const;
 
-    // Kept for the stream player until it exists.
+    // The stream's own software gain: the low 16 bits, 0 silent to 0xFFFF as decoded. Kept for the stream
+    // player until it exists.
     void SetVolume(int volume);
     // The low 16 bits of the volume (0xFFFF until set).
     int GetVolume() const;
     int MaxVolume() const;
 
-    // The stream player's state (idle before it exists).
+    // The stream player's state (idle before it exists): playing from a successful start until the stream
+    // has been heard to its end or fails (then idle, LastError saying why), stopped after Stop.
     bool IsPlaying() const;
     TState GetState() const;
+    TError LastError() const;
     TMode Mode() const;
 
+    // The stream's tags (name and value): the decoder's ("TITLE", "ARTIST", ...), a radio's headers
+    // ("icy-name", "icy-genre", "icy-url", "icy-metaint") and its "StreamTitle". Brought up to date by
+    // GetNumberOfMetaDataEntries and HandleWakeUp; entries and list stay valid until then. Null and 0
+    // before the stream player exists.
     int GetNumberOfMetaDataEntries() const;
     CZuNameValue* GetMetaDataEntry(int index) const;
     CZuNameValueList* GetMetaDataList() const;
+    // What plays, to show: a radio's stream title, else "artist - title" from the tags, else the station.
+    CZuString Title() const;
+
+    // Called on the stream engine's thread whenever it has news (not owned; null for none). Kept for the
+    // stream player until it exists.
+    void SetWakeUp(MZuAudioWakeUp* wakeUp);
+    // On the UI thread, after a wake-up: takes the engine's news and tells the observer with event 1.
+    void HandleWakeUp();
+    // Time-outs of later network streams: to connect, and to wait for more of the answer.
+    void SetNetworkTimeouts(int connectMs, int readMs);
 
     // Players already made keep the observer they were given.
     void SetObserver(MZuAudioPlayerObserver* observer);
