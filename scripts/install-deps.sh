@@ -10,6 +10,7 @@ libogg-dev libvorbis-dev libmpg123-dev libcurl4-openssl-dev
 libespeak-ng-dev espeak-ng-data libsamplerate0-dev
 fonts-wqy-microhei fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+sox lame vorbis-tools libcpp-httplib-dev
 "
 
 missing=""

@@ -6,6 +6,9 @@
 #include "ZuAmrPlayer.h"
 #include "ZuAudioPlayer.h"
 #include "ZuAudioPlayerObserver.h"
+#include "ZuAudioWakeUp.h"
+#include "ZuDecoderPlugin.h"
+#include "ZuDecoderPlugins.h"
 #include "ZuMp3StreamPlayerWrap.h"
 #include "ZuSoundOutput.h"
 

@@ -39,18 +39,6 @@ size_t ReadInput(void* buffer, size_t size, size_t count, void* handle)
     return got > 0 ? static_cast<size_t>(got) / size : 0;
 }
 
-int SeekInput(void* handle, ogg_int64_t offset, int whence)
-{
-    const TZuDecoderInput* input = static_cast<const TZuDecoderInput*>(handle);
-    return input->iSeek(input->iContext, offset, whence) < 0 ? -1 : 0;
-}
-
-long TellInput(void* handle)
-{
-    const TZuDecoderInput* input = static_cast<const TZuDecoderInput*>(handle);
-    return static_cast<long>(input->iSeek(input->iContext, 0, SEEK_CUR));
-}
-
 struct TOggDecoder
 {
     OggVorbis_File iFile;
@@ -92,39 +80,20 @@ int RightChannel(int channels)
     return channels == 2 || channels == 4 ? 1 : 2;
 }
 
-// A file is opened seekable, which finds the length of every chained stream. A file damaged or cut short
-// fails that way, or seems to hold no sound, and is read again front to back, so that the sound before the
-// damage still plays.
-bool OpenFile(const TZuDecoderInput* input, OggVorbis_File& file, bool seekable)
-{
-    ov_callbacks callbacks = {ReadInput, nullptr, nullptr, nullptr};
-    if (seekable)
-    {
-        callbacks.seek_func = SeekInput;
-        callbacks.tell_func = TellInput;
-    }
-    else if (input->iLength >= 0 && input->iSeek(input->iContext, 0, SEEK_SET) != 0)
-    {
-        return false;
-    }
-    if (ov_open_callbacks(const_cast<TZuDecoderInput*>(input), &file, nullptr, 0, callbacks) != 0)
-        return false;
-    if (!seekable || ov_pcm_total(&file, -1) > 0)
-        return true;
-    ov_clear(&file);
-    return false;
-}
-
+// Every input is read front to back, as a stream: the player never seeks, and a seekable open would look
+// for the ends of chained streams across the whole file, which fails on a file damaged or cut short.
 void* Open(const TZuDecoderInput* input)
 {
     TOggDecoder* decoder = new (std::nothrow) TOggDecoder;
     if (decoder == nullptr)
         return nullptr;
-    bool seekable = input->iLength >= 0;
-    if (OpenFile(input, decoder->iFile, seekable) || (seekable && OpenFile(input, decoder->iFile, false)))
-        return decoder;
-    delete decoder;
-    return nullptr;
+    ov_callbacks callbacks = {ReadInput, nullptr, nullptr, nullptr};
+    if (ov_open_callbacks(const_cast<TZuDecoderInput*>(input), &decoder->iFile, nullptr, 0, callbacks) != 0)
+    {
+        delete decoder;
+        return nullptr;
+    }
+    return decoder;
 }
 
 int Decode(void* handle, short* pcm, int maxFrames, TZuDecodedFormat* format)

@@ -145,6 +145,23 @@ TEST_F(StreamPlayer, Id3TagsOfAnMp3MakeTheTitle)
     EXPECT_EQ(untagged.GetNumberOfMetaDataEntries(), 0);
 }
 
+TEST_F(StreamPlayer, AChainedOggStreamChangesFormatAndTitleOnTheWay)
+{
+    std::vector<unsigned char> bytes = SoundBytes("tone-mono.ogg");
+    std::vector<unsigned char> second = SoundBytes("tone-stereo.ogg");
+    bytes.insert(bytes.end(), second.begin(), second.end());
+    CZuAudioPlayer player(nullptr);
+    player.SetWakeUp(&iWakeUps);
+    player.Mp3DataPlay(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
+    ASSERT_TRUE(iWakeUps.WaitUntilDone(player));
+    EXPECT_EQ(player.LastError(), CZuAudioPlayer::ENoError);
+    // Three seconds of mono at 22050 Hz, then three of stereo at 48000 Hz.
+    EXPECT_EQ(iOutput.Samples().size(), 3u * 22050 + 3u * 48000 * 2);
+    EXPECT_EQ(iOutput.Rate(), 48000);
+    EXPECT_EQ(iOutput.Channels(), 2);
+    EXPECT_EQ(Text(player.Title()), "Test Choir - Evening Tone");
+}
+
 TEST_F(StreamPlayer, TheObserverHearsOfTheNewsOnTheThreadThatHandlesTheWakeUp)
 {
     CCountingObserver observer;
