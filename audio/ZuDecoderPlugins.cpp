@@ -167,9 +167,9 @@ const TZuDecoder* CZuDecoderPlugins::ForHead(const unsigned char* head, int size
 bool CZuDecoderPlugins::IsUsable(const TZuDecoder* decoder)
 {
     return decoder != nullptr && decoder->iVersion == ZU_DECODER_VERSION &&
-           decoder->iType == ZU_DECODER_TYPE_AUDIO && decoder->iName != nullptr && decoder->Probe != nullptr &&
-           decoder->Open != nullptr && decoder->Decode != nullptr && decoder->GetTag != nullptr &&
-           decoder->Close != nullptr;
+           decoder->iType == ZU_DECODER_TYPE_AUDIO && decoder->iName != nullptr &&
+           decoder->Probe != nullptr && decoder->Open != nullptr && decoder->Decode != nullptr &&
+           decoder->GetTag != nullptr && decoder->Close != nullptr;
 }
 
 bool CZuDecoderPlugins::IsPluginName(const std::string& file)

@@ -61,9 +61,9 @@ CZuAudioPlayer::TError ErrorOf(CURLcode result)
 } // namespace
 
 CZuHttpSource::CZuHttpSource(const std::string& address, const TZuNetworkTimeouts& timeouts)
-    : iAddress(address), iTimeouts(timeouts), iEasy(nullptr),
-      iMulti(nullptr), iRequestHeaders(nullptr), iAnswered(false), iDone(false),
-      iError(CZuAudioPlayer::ENoError), iIcy(nullptr), iSoundAt(0), iTagsNew(false)
+    : iAddress(address), iTimeouts(timeouts), iEasy(nullptr), iMulti(nullptr), iRequestHeaders(nullptr),
+      iAnswered(false), iDone(false), iError(CZuAudioPlayer::ENoError), iIcy(nullptr), iSoundAt(0),
+      iTagsNew(false)
 {
 }
 
@@ -298,7 +298,8 @@ void CZuHttpSource::TakeHeader(const std::string& line)
         if (name != wanted)
             continue;
         std::string value = CZuIcyReader::CleanText(line.substr(colon + 1));
-        auto same = std::find_if(iHeaders.begin(), iHeaders.end(), [&](const auto& h) { return h.first == name; });
+        auto same =
+            std::find_if(iHeaders.begin(), iHeaders.end(), [&](const auto& h) { return h.first == name; });
         if (same != iHeaders.end())
             same->second = value;
         else

@@ -12,9 +12,11 @@ const char KTitleKey[] = "StreamTitle='";
 size_t Utf8Length(const std::string& text, size_t at)
 {
     unsigned char lead = static_cast<unsigned char>(text[at]);
-    size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                                  : lead >= 0xF0 && lead < 0xF5   ? 4
-                                                                  : 0;
+    size_t length = lead < 0x80                   ? 1
+                    : lead >= 0xC2 && lead < 0xE0 ? 2
+                    : lead >= 0xE0 && lead < 0xF0 ? 3
+                    : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                  : 0;
     if (length == 0 || at + length > text.size())
         return 0;
     for (size_t i = 1; i < length; ++i)

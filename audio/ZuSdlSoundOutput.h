@@ -47,7 +47,8 @@ private:
 
     // Opens the device the first time; later calls only answer whether that worked.
     bool OpenDevice();
-    bool ConvertSpeech(const SDL_AudioSpec& spec, const Uint8* samples, Uint32 bytes, std::vector<Sint16>& out);
+    bool ConvertSpeech(const SDL_AudioSpec& spec, const Uint8* samples, Uint32 bytes,
+                       std::vector<Sint16>& out);
     // Makes the stream converter take this format, letting through what the old one held.
     bool UseStreamFormat(int rate, int channels);
     void MoveConverted();

@@ -68,8 +68,8 @@ class CZuStreamEngine::CSession
 {
 public:
     CSession(CZuStreamEngine& engine, TZuStreamStart& start, IZuSoundOutput& output, unsigned session)
-        : iEngine(engine), iStart(start), iOutput(output), iSession(session), iHandle(nullptr),
-          iHeadAt(0), iError(CZuAudioPlayer::ENoError)
+        : iEngine(engine), iStart(start), iOutput(output), iSession(session), iHandle(nullptr), iHeadAt(0),
+          iError(CZuAudioPlayer::ENoError)
     {
         iInput.iContext = this;
         iInput.iRead = ReadInput;
@@ -95,10 +95,12 @@ public:
         while (iOutput.StreamQueuedMs() > 0 && !Cancelled())
             iEngine.Wait(iSession, KPaceSliceMs);
         CZuAudioPlayer::TError error = iError;
-        iEngine.Publish(iSession, [error](TZuStreamReport& report) {
-            report.iState = CZuAudioPlayer::EIdle;
-            report.iError = error;
-        });
+        iEngine.Publish(iSession,
+                        [error](TZuStreamReport& report)
+                        {
+                            report.iState = CZuAudioPlayer::EIdle;
+                            report.iError = error;
+                        });
     }
 
 private:
@@ -147,7 +149,8 @@ private:
                 return;
             }
             if (frames < 0 || frames > KChunkFrames || format.iSampleRate < KMinRate ||
-                format.iSampleRate > KMaxRate || format.iChannels < 1 || format.iChannels > ZU_DECODER_MAX_CHANNELS)
+                format.iSampleRate > KMaxRate || format.iChannels < 1 ||
+                format.iChannels > ZU_DECODER_MAX_CHANNELS)
             {
                 iError = ReadError(CZuAudioPlayer::EDecodeFailed);
                 return;
@@ -183,10 +186,12 @@ private:
         TZuStreamTags tags = iDecoderTags;
         tags.insert(tags.end(), iSourceTags.begin(), iSourceTags.end());
         std::string title = TitleOf(iDecoderTags, iSourceTags);
-        iEngine.Publish(iSession, [&](TZuStreamReport& report) {
-            report.iTags.swap(tags);
-            report.iTitle.swap(title);
-        });
+        iEngine.Publish(iSession,
+                        [&](TZuStreamReport& report)
+                        {
+                            report.iTags.swap(tags);
+                            report.iTitle.swap(title);
+                        });
     }
 
     static long ReadInput(void* context, void* buffer, long size)
@@ -275,21 +280,15 @@ void CZuStreamEngine::Play(TZuStreamStart* start, IZuSoundOutput& output)
 
 void CZuStreamEngine::Stop()
 {
-    IZuSoundOutput* output = nullptr;
-    {
-        std::lock_guard<std::mutex> hold(iLock);
-        ++iSession;
-        iPending.reset();
-        output = iPendingOutput;
-        iReport.iState = CZuAudioPlayer::EStopped;
-    }
-    iWake.notify_all();
-    // Silent at once; the thread drops what it still hands over when it sees the stop.
-    if (output != nullptr)
-        output->StopStream();
+    End(CZuAudioPlayer::EStopped, nullptr);
 }
 
 void CZuStreamEngine::Fail(CZuAudioPlayer::TError error)
+{
+    End(CZuAudioPlayer::EIdle, &error);
+}
+
+void CZuStreamEngine::End(CZuAudioPlayer::TState state, const CZuAudioPlayer::TError* error)
 {
     IZuSoundOutput* output = nullptr;
     {
@@ -297,12 +296,16 @@ void CZuStreamEngine::Fail(CZuAudioPlayer::TError error)
         ++iSession;
         iPending.reset();
         output = iPendingOutput;
-        iReport.iState = CZuAudioPlayer::EIdle;
-        iReport.iError = error;
-        iReport.iTitle.clear();
-        iReport.iTags.clear();
+        iReport.iState = state;
+        if (error != nullptr)
+        {
+            iReport.iError = *error;
+            iReport.iTitle.clear();
+            iReport.iTags.clear();
+        }
     }
     iWake.notify_all();
+    // Silent at once; the thread drops what it still hands over when it sees the end.
     if (output != nullptr)
         output->StopStream();
 }

@@ -82,6 +82,8 @@ private:
     friend class CSession;
 
     void Run();
+    // Ends the stream that plays with this state; a failure (error not null) also forgets its tags.
+    void End(CZuAudioPlayer::TState state, const CZuAudioPlayer::TError* error);
     bool Cancelled(unsigned session) const;
     // Waits up to ms, or less when the session ends.
     void Wait(unsigned session, int ms);

@@ -10,7 +10,10 @@ namespace
 // Where offset from whence lands in something of length bytes now at position; -1 when outside it.
 long long SeekTarget(long long position, long long length, long long offset, int whence)
 {
-    long long base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? position : whence == SEEK_END ? length : -1;
+    long long base = whence == SEEK_SET   ? 0
+                     : whence == SEEK_CUR ? position
+                     : whence == SEEK_END ? length
+                                          : -1;
     if (base < 0)
         return -1;
     if ((offset > 0 && base > length - offset) || base + offset < 0)

@@ -15,13 +15,12 @@ namespace
 // MPEG-1 and MPEG-2 layer 3 rates; MPEG-2.5 halves the MPEG-2 ones again.
 const int KSampleRates[3][3] = {{44100, 48000, 32000}, {22050, 24000, 16000}, {11025, 12000, 8000}};
 // kbit/s by [MPEG-1 or not][layer 1, 2, 3][index 1..14].
-const int KBitrates[2][3][15] = {
-    {{0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448},
-     {0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384},
-     {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320}},
-    {{0, 32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256},
-     {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160},
-     {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160}}};
+const int KBitrates[2][3][15] = {{{0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448},
+                                  {0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384},
+                                  {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320}},
+                                 {{0, 32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256},
+                                  {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160},
+                                  {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160}}};
 
 // The length of the MPEG audio frame whose header starts at bytes, or 0 when these are no frame header.
 // Free-format frames (bit rate index 0) are not recognised: they are rare and their length is unknown.
@@ -58,7 +57,8 @@ int Probe(const unsigned char* head, int size)
         if (length < 4)
             continue;
         int next = at + length;
-        if (next + 4 <= size && FrameLength(head + next) > 0 && (head[next + 1] & 0xFE) == (head[at + 1] & 0xFE))
+        if (next + 4 <= size && FrameLength(head + next) > 0 &&
+            (head[next + 1] & 0xFE) == (head[at + 1] & 0xFE))
             return 80;
     }
     return 0;
@@ -260,8 +260,8 @@ int GetTag(void* handle, int index, const char** name, const char** value)
     return static_cast<TMp3Decoder*>(handle)->iTags.Get(index, name, value);
 }
 
-const TZuDecoder KDecoder = {ZU_DECODER_VERSION, ZU_DECODER_TYPE_AUDIO, "MP3", Probe, Open, Decode, GetTag,
-                             Close};
+const TZuDecoder KDecoder = {
+    ZU_DECODER_VERSION, ZU_DECODER_TYPE_AUDIO, "MP3", Probe, Open, Decode, GetTag, Close};
 
 } // namespace
 

@@ -148,8 +148,8 @@ void Close(void* handle)
     delete decoder;
 }
 
-const TZuDecoder KDecoder = {ZU_DECODER_VERSION, ZU_DECODER_TYPE_AUDIO, "Ogg Vorbis", Probe, Open, Decode, GetTag,
-                             Close};
+const TZuDecoder KDecoder = {
+    ZU_DECODER_VERSION, ZU_DECODER_TYPE_AUDIO, "Ogg Vorbis", Probe, Open, Decode, GetTag, Close};
 
 } // namespace
 

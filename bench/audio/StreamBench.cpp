@@ -34,7 +34,8 @@ std::vector<unsigned char> Sound(const char* name)
 
 void UsePlugins()
 {
-    static bool once = [] {
+    static bool once = []
+    {
         CZuDecoderPlugins::SetFolder(std::string(ZU_TEST_OUT_DIR) + "/plugins/");
         return true;
     }();
@@ -45,7 +46,8 @@ double ProcessCpuSeconds()
 {
     rusage usage;
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 // Both factors of real time: by the processor time spent (all threads) and by the clock.
@@ -210,10 +212,12 @@ void StreamCpuFromHttp(benchmark::State& state)
     UsePlugins();
     std::vector<unsigned char> bytes = Sound("tone-stereo.mp3");
     httplib::Server server;
-    server.Get("/radio", [&](const httplib::Request&, httplib::Response& response) {
-        response.set_header("icy-metaint", "65536");
-        response.set_content(std::string(bytes.begin(), bytes.end()), "audio/mpeg");
-    });
+    server.Get("/radio",
+               [&](const httplib::Request&, httplib::Response& response)
+               {
+                   response.set_header("icy-metaint", "65536");
+                   response.set_content(std::string(bytes.begin(), bytes.end()), "audio/mpeg");
+               });
     int port = server.bind_to_any_port("127.0.0.1");
     std::thread serving([&] { server.listen_after_bind(); });
     {

@@ -14,9 +14,10 @@
 namespace
 {
 
-const char KUsage[] = "usage: zu_play [--volume 0-100] [--seconds N] FILE|URL\n"
-                      "Plays an MP3 or Ogg Vorbis file or an http(s) stream until it ends, N seconds pass or\n"
-                      "Ctrl-C is pressed.\n";
+const char KUsage[] =
+    "usage: zu_play [--volume 0-100] [--seconds N] FILE|URL\n"
+    "Plays an MP3 or Ogg Vorbis file or an http(s) stream until it ends, N seconds pass or\n"
+    "Ctrl-C is pressed.\n";
 
 struct TOptions
 {

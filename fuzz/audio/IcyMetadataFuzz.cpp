@@ -75,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (CZuIcyReader::ParseStreamTitle(reinterpret_cast<const char*>(body), bodySize, title))
         RequireShowable(title);
     RequireShowable(CZuIcyReader::CleanText(std::string(reinterpret_cast<const char*>(body), bodySize)));
-    int parsed = CZuIcyReader::ParseInterval(std::string(reinterpret_cast<const char*>(body), std::min<size_t>(bodySize, 12)));
+    int parsed = CZuIcyReader::ParseInterval(
+        std::string(reinterpret_cast<const char*>(body), std::min<size_t>(bodySize, 12)));
     Require(parsed == -1 || (parsed >= CZuIcyReader::KMinInterval && parsed <= CZuIcyReader::KMaxInterval));
     return 0;
 }

@@ -41,8 +41,9 @@ long Read(void* context, void* buffer, long size)
 long long Seek(void* context, long long offset, int whence)
 {
     TInput* input = static_cast<TInput*>(context);
-    long long base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? static_cast<long long>(input->iAt)
-                                                                 : static_cast<long long>(input->iSize);
+    long long base = whence == SEEK_SET   ? 0
+                     : whence == SEEK_CUR ? static_cast<long long>(input->iAt)
+                                          : static_cast<long long>(input->iSize);
     long long target = base + offset;
     if (target < 0 || target > static_cast<long long>(input->iSize))
         return -1;
@@ -94,7 +95,8 @@ void DecodeAll(const TZuDecoder* decoder, const uint8_t* data, size_t size, bool
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static bool ready = [] {
+    static bool ready = []
+    {
         CZuDecoderPlugins::SetFolder(ZU_FUZZ_PLUGIN_DIR);
         return CZuDecoderPlugins::Count() > 0;
     }();

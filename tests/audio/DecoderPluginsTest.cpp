@@ -46,7 +46,8 @@ struct TMemoryInput
     TMemoryInput(std::vector<unsigned char> bytes, bool seekable) : iBytes(std::move(bytes))
     {
         iInput.iContext = this;
-        iInput.iRead = [](void* context, void* buffer, long size) -> long {
+        iInput.iRead = [](void* context, void* buffer, long size) -> long
+        {
             TMemoryInput* self = static_cast<TMemoryInput*>(context);
             size_t take = std::min(static_cast<size_t>(size), self->iBytes.size() - self->iAt);
             if (take > 0)
@@ -69,7 +70,8 @@ struct TMemoryInput
 };
 
 // Every frame a decoder makes of bytes, with the last format it named.
-long DecodeAll(const TZuDecoder* decoder, std::vector<unsigned char> bytes, bool seekable, TZuDecodedFormat& format)
+long DecodeAll(const TZuDecoder* decoder, std::vector<unsigned char> bytes, bool seekable,
+               TZuDecodedFormat& format)
 {
     TMemoryInput input(std::move(bytes), seekable);
     void* handle = decoder->Open(&input.iInput);
@@ -269,6 +271,6 @@ TEST_F(DecoderInEngine, TagsOfAnyDecoderMakeTheTitle)
 {
     CZuAudioPlayer player(nullptr);
     Play(player, "ZUTONE 16000 2 100 tags");
-    EXPECT_EQ(std::string(player.Title().PtrZ()), "Tester - Square");
+    EXPECT_EQ(Text(player.Title()), "Tester - Square");
     EXPECT_EQ(player.GetNumberOfMetaDataEntries(), 2);
 }

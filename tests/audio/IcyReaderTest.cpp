@@ -63,7 +63,8 @@ TEST(IcyReader, WithoutAnIntervalEverythingIsSound)
 TEST(IcyReader, StreamTitlesAreReadAsStationsWriteThem)
 {
     std::string title;
-    auto parse = [&](const std::string& block) { return CZuIcyReader::ParseStreamTitle(block.data(), block.size(), title); };
+    auto parse = [&](const std::string& block)
+    { return CZuIcyReader::ParseStreamTitle(block.data(), block.size(), title); };
     ASSERT_TRUE(parse("StreamTitle='Artist - Song';StreamUrl='http://x/';"));
     EXPECT_EQ(title, "Artist - Song");
     ASSERT_TRUE(parse("StreamTitle='Guns N' Roses - Patience';"));

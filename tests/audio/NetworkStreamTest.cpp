@@ -30,7 +30,9 @@ std::string RadioBody(const std::vector<unsigned char>& sound)
         body.append(reinterpret_cast<const char*>(sound.data() + at), take);
         if (take < static_cast<size_t>(KInterval))
             break;
-        std::string text = block == 0 ? "StreamTitle='Test Choir - Radio Tone';" : block == 2 ? "StreamTitle='Second Song';" : "";
+        std::string text = block == 0   ? "StreamTitle='Test Choir - Radio Tone';"
+                           : block == 2 ? "StreamTitle='Second Song';"
+                                        : "";
         size_t units = (text.size() + 15) / 16;
         body += static_cast<char>(units);
         text.resize(units * 16, '\0');
@@ -59,7 +61,10 @@ public:
         iThread.join();
     }
 
-    std::string Url(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(iPort) + path; }
+    std::string Url(const std::string& path) const
+    {
+        return "http://127.0.0.1:" + std::to_string(iPort) + path;
+    }
     int Requests() const { return iRequests.load(); }
     std::string LastHeader(const std::string& name)
     {
@@ -95,63 +100,87 @@ private:
         response.set_header("icy-genre", "Test");
         response.set_header("icy-url", "http://127.0.0.1/");
         response.set_header("icy-metaint", interval);
-        response.set_content(interval == std::to_string(KInterval) ? RadioBody(iSound)
-                                                                   : std::string(iSound.begin(), iSound.end()),
+        response.set_content(interval == std::to_string(KInterval)
+                                 ? RadioBody(iSound)
+                                 : std::string(iSound.begin(), iSound.end()),
                              "audio/mpeg");
     }
 
     void Routes()
     {
-        iServer.Get("/radio", [this](const httplib::Request& request, httplib::Response& response) {
-            Count(request);
-            Radio(response, std::to_string(KInterval));
-        });
-        iServer.Get("/ogg", [this](const httplib::Request& request, httplib::Response& response) {
-            Count(request);
-            response.set_content(std::string(iOgg.begin(), iOgg.end()), "application/ogg");
-        });
-        iServer.Get(R"(/interval/(\d+))", [this](const httplib::Request& request, httplib::Response& response) {
-            Count(request);
-            Radio(response, request.matches[1]);
-        });
-        iServer.Get("/moved", [this](const httplib::Request& request, httplib::Response& response) {
-            Count(request);
-            response.set_redirect("/radio");
-        });
-        iServer.Get(R"(/hop/(\d+))", [this](const httplib::Request& request, httplib::Response& response) {
-            Count(request);
-            int left = std::stoi(request.matches[1]);
-            response.set_redirect(left == 0 ? "/radio" : "/hop/" + std::to_string(left - 1));
-        });
-        iServer.Get("/loop", [this](const httplib::Request& request, httplib::Response& response) {
-            Count(request);
-            response.set_redirect("/loop");
-        });
-        iServer.Get("/to-ftp", [this](const httplib::Request& request, httplib::Response& response) {
-            Count(request);
-            response.set_redirect("ftp://127.0.0.1/song.mp3");
-        });
-        iServer.Get("/to-file", [this](const httplib::Request& request, httplib::Response& response) {
-            Count(request);
-            response.set_redirect("file:///etc/passwd");
-        });
-        iServer.Get("/missing", [this](const httplib::Request& request, httplib::Response& response) {
-            Count(request);
-            response.status = 404;
-        });
-        iServer.Get("/stall", [this](const httplib::Request& request, httplib::Response& response) {
-            Count(request);
-            response.set_chunked_content_provider("audio/mpeg", [this](size_t offset, httplib::DataSink& sink) {
-                if (offset == 0)
-                    return sink.write(reinterpret_cast<const char*>(iSound.data()), 1000);
-                std::unique_lock<std::mutex> lock(iLock);
-                iStalled = true;
-                iChanged.notify_all();
-                iChanged.wait(lock, [this] { return iReleased; });
-                sink.done();
-                return true;
-            });
-        });
+        iServer.Get("/radio",
+                    [this](const httplib::Request& request, httplib::Response& response)
+                    {
+                        Count(request);
+                        Radio(response, std::to_string(KInterval));
+                    });
+        iServer.Get("/ogg",
+                    [this](const httplib::Request& request, httplib::Response& response)
+                    {
+                        Count(request);
+                        response.set_content(std::string(iOgg.begin(), iOgg.end()), "application/ogg");
+                    });
+        iServer.Get(R"(/interval/(\d+))",
+                    [this](const httplib::Request& request, httplib::Response& response)
+                    {
+                        Count(request);
+                        Radio(response, request.matches[1]);
+                    });
+        iServer.Get("/moved",
+                    [this](const httplib::Request& request, httplib::Response& response)
+                    {
+                        Count(request);
+                        response.set_redirect("/radio");
+                    });
+        iServer.Get(R"(/hop/(\d+))",
+                    [this](const httplib::Request& request, httplib::Response& response)
+                    {
+                        Count(request);
+                        int left = std::stoi(request.matches[1]);
+                        response.set_redirect(left == 0 ? "/radio" : "/hop/" + std::to_string(left - 1));
+                    });
+        iServer.Get("/loop",
+                    [this](const httplib::Request& request, httplib::Response& response)
+                    {
+                        Count(request);
+                        response.set_redirect("/loop");
+                    });
+        iServer.Get("/to-ftp",
+                    [this](const httplib::Request& request, httplib::Response& response)
+                    {
+                        Count(request);
+                        response.set_redirect("ftp://127.0.0.1/song.mp3");
+                    });
+        iServer.Get("/to-file",
+                    [this](const httplib::Request& request, httplib::Response& response)
+                    {
+                        Count(request);
+                        response.set_redirect("file:///etc/passwd");
+                    });
+        iServer.Get("/missing",
+                    [this](const httplib::Request& request, httplib::Response& response)
+                    {
+                        Count(request);
+                        response.status = 404;
+                    });
+        iServer.Get("/stall",
+                    [this](const httplib::Request& request, httplib::Response& response)
+                    {
+                        Count(request);
+                        response.set_chunked_content_provider(
+                            "audio/mpeg",
+                            [this](size_t offset, httplib::DataSink& sink)
+                            {
+                                if (offset == 0)
+                                    return sink.write(reinterpret_cast<const char*>(iSound.data()), 1000);
+                                std::unique_lock<std::mutex> lock(iLock);
+                                iStalled = true;
+                                iChanged.notify_all();
+                                iChanged.wait(lock, [this] { return iReleased; });
+                                sink.done();
+                                return true;
+                            });
+                    });
     }
 
     httplib::Server iServer;
@@ -181,18 +210,6 @@ int ClosedPort()
     return ntohs(address.sin_port);
 }
 
-std::string Value(CZuAudioPlayer& player, const char* name)
-{
-    int count = player.GetNumberOfMetaDataEntries();
-    for (int i = 0; i < count; ++i)
-    {
-        CZuNameValue* entry = player.GetMetaDataEntry(i);
-        if (entry->iName == name)
-            return std::string(entry->iValue.PtrZ());
-    }
-    return "(none)";
-}
-
 class NetworkStream : public ::testing::Test
 {
 protected:
@@ -213,6 +230,13 @@ protected:
         ASSERT_TRUE(iWakeUps.WaitUntilDone(player));
         EXPECT_EQ(player.GetState(), CZuAudioPlayer::EIdle);
     }
+    // Why a new player's stream from url ended.
+    CZuAudioPlayer::TError EndOf(const std::string& url)
+    {
+        CZuAudioPlayer player(nullptr);
+        PlayToEnd(player, url);
+        return player.LastError();
+    }
 
     CTestServer iServer;
     CCapturingOutput iOutput;
@@ -230,14 +254,14 @@ TEST_F(NetworkStream, ARadioStreamPlaysWithItsHeadersAndTitles)
     // Every frame decoded: no byte of metadata was taken for sound.
     EXPECT_EQ(iOutput.Frames(), 3 * 44100);
     EXPECT_NEAR(ToneFrequency(iOutput.Samples(), 2, 0, 44100), 440, 2);
-    EXPECT_EQ(Value(player, "icy-name"), "Loopback FM");
-    EXPECT_EQ(Value(player, "icy-genre"), "Test");
-    EXPECT_EQ(Value(player, "icy-url"), "http://127.0.0.1/");
-    EXPECT_EQ(Value(player, "icy-metaint"), "8192");
-    EXPECT_EQ(Value(player, "StreamTitle"), "Second Song");
+    EXPECT_EQ(TagValue(player, "icy-name"), "Loopback FM");
+    EXPECT_EQ(TagValue(player, "icy-genre"), "Test");
+    EXPECT_EQ(TagValue(player, "icy-url"), "http://127.0.0.1/");
+    EXPECT_EQ(TagValue(player, "icy-metaint"), "8192");
+    EXPECT_EQ(TagValue(player, "StreamTitle"), "Second Song");
     // The radio's title wins over the file's own tags.
-    EXPECT_EQ(std::string(player.Title().PtrZ()), "Second Song");
-    EXPECT_EQ(Value(player, "TITLE"), "Morning Tone");
+    EXPECT_EQ(Text(player.Title()), "Second Song");
+    EXPECT_EQ(TagValue(player, "TITLE"), "Morning Tone");
     EXPECT_EQ(iServer.LastHeader("Icy-MetaData"), "1");
     EXPECT_EQ(iServer.LastHeader("User-Agent"), "ZuLex/1.0");
 }
@@ -248,7 +272,7 @@ TEST_F(NetworkStream, AnOggStreamPlays)
     PlayToEnd(player, iServer.Url("/ogg"));
     EXPECT_EQ(player.LastError(), CZuAudioPlayer::ENoError);
     EXPECT_EQ(iOutput.Frames(), 3 * 48000);
-    EXPECT_EQ(std::string(player.Title().PtrZ()), "Test Choir - Evening Tone");
+    EXPECT_EQ(Text(player.Title()), "Test Choir - Evening Tone");
 }
 
 TEST_F(NetworkStream, RedirectsAreFollowedUpToFive)
@@ -257,73 +281,52 @@ TEST_F(NetworkStream, RedirectsAreFollowedUpToFive)
     PlayToEnd(moved, iServer.Url("/moved"));
     EXPECT_EQ(moved.LastError(), CZuAudioPlayer::ENoError);
     EXPECT_EQ(iOutput.Frames(), 3 * 44100);
-    EXPECT_EQ(Value(moved, "icy-name"), "Loopback FM");
+    EXPECT_EQ(TagValue(moved, "icy-name"), "Loopback FM");
 
-    CZuAudioPlayer five(nullptr);
-    PlayToEnd(five, iServer.Url("/hop/4"));
-    EXPECT_EQ(five.LastError(), CZuAudioPlayer::ENoError);
+    EXPECT_EQ(EndOf(iServer.Url("/hop/4")), CZuAudioPlayer::ENoError);
 
     int before = iServer.Requests();
-    CZuAudioPlayer six(nullptr);
-    PlayToEnd(six, iServer.Url("/hop/5"));
-    EXPECT_EQ(six.LastError(), CZuAudioPlayer::ETooManyRedirects);
+    EXPECT_EQ(EndOf(iServer.Url("/hop/5")), CZuAudioPlayer::ETooManyRedirects);
     EXPECT_EQ(iServer.Requests() - before, 6);
 }
 
 TEST_F(NetworkStream, ARedirectLoopEnds)
 {
-    CZuAudioPlayer player(nullptr);
-    PlayToEnd(player, iServer.Url("/loop"));
-    EXPECT_EQ(player.LastError(), CZuAudioPlayer::ETooManyRedirects);
+    EXPECT_EQ(EndOf(iServer.Url("/loop")), CZuAudioPlayer::ETooManyRedirects);
     EXPECT_LE(iServer.Requests(), 6);
 }
 
 TEST_F(NetworkStream, RedirectsGoToHttpOnly)
 {
-    CZuAudioPlayer ftp(nullptr);
-    PlayToEnd(ftp, iServer.Url("/to-ftp"));
-    EXPECT_EQ(ftp.LastError(), CZuAudioPlayer::EBadAddress);
-    CZuAudioPlayer file(nullptr);
-    PlayToEnd(file, iServer.Url("/to-file"));
-    EXPECT_EQ(file.LastError(), CZuAudioPlayer::EBadAddress);
+    EXPECT_EQ(EndOf(iServer.Url("/to-ftp")), CZuAudioPlayer::EBadAddress);
+    EXPECT_EQ(EndOf(iServer.Url("/to-file")), CZuAudioPlayer::EBadAddress);
     EXPECT_EQ(iOutput.Frames(), 0);
 }
 
 TEST_F(NetworkStream, AnErrorStatusIsReported)
 {
-    CZuAudioPlayer player(nullptr);
-    PlayToEnd(player, iServer.Url("/missing"));
-    EXPECT_EQ(player.LastError(), CZuAudioPlayer::EHttpStatus);
+    EXPECT_EQ(EndOf(iServer.Url("/missing")), CZuAudioPlayer::EHttpStatus);
 }
 
 TEST_F(NetworkStream, TheMetadataIntervalIsBounded)
 {
     for (const char* bad : {"0", "65537", "100000000"})
-    {
-        CZuAudioPlayer player(nullptr);
-        PlayToEnd(player, iServer.Url(std::string("/interval/") + bad));
-        EXPECT_EQ(player.LastError(), CZuAudioPlayer::EBadStream) << bad;
-    }
+        EXPECT_EQ(EndOf(iServer.Url(std::string("/interval/") + bad)), CZuAudioPlayer::EBadStream) << bad;
     EXPECT_EQ(iOutput.Frames(), 0);
     // The largest allowed interval is longer than the file: all of it is sound.
-    CZuAudioPlayer largest(nullptr);
-    PlayToEnd(largest, iServer.Url("/interval/65536"));
-    EXPECT_EQ(largest.LastError(), CZuAudioPlayer::ENoError);
+    EXPECT_EQ(EndOf(iServer.Url("/interval/65536")), CZuAudioPlayer::ENoError);
     EXPECT_EQ(iOutput.Frames(), 3 * 44100);
 }
 
 TEST_F(NetworkStream, ARefusedConnectionIsReported)
 {
-    CZuAudioPlayer player(nullptr);
-    PlayToEnd(player, "http://127.0.0.1:" + std::to_string(ClosedPort()) + "/radio");
-    EXPECT_EQ(player.LastError(), CZuAudioPlayer::EConnectFailed);
+    EXPECT_EQ(EndOf("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/radio"),
+              CZuAudioPlayer::EConnectFailed);
 }
 
 TEST_F(NetworkStream, AServerThatStallsTimesOut)
 {
-    CZuAudioPlayer player(nullptr);
-    PlayToEnd(player, iServer.Url("/stall"));
-    EXPECT_EQ(player.LastError(), CZuAudioPlayer::ETimedOut);
+    EXPECT_EQ(EndOf(iServer.Url("/stall")), CZuAudioPlayer::ETimedOut);
     EXPECT_EQ(iOutput.Frames(), 0);
 }
 
@@ -361,9 +364,9 @@ TEST_F(NetworkStream, AddressesThatCouldCarryHeadersAreRefused)
 {
     CZuAudioPlayer player(nullptr);
     for (const std::string& address :
-         {iServer.Url("/radio\r\nX-Injected: 1"), iServer.Url("/radio\nX-Injected: 1"), iServer.Url("/ra dio"),
-          iServer.Url("/radio\t"), std::string("http:///radio"), std::string("http://"),
-          iServer.Url("/") + std::string(5000, 'a')})
+         {iServer.Url("/radio\r\nX-Injected: 1"), iServer.Url("/radio\nX-Injected: 1"),
+          iServer.Url("/ra dio"), iServer.Url("/radio\t"), std::string("http:///radio"),
+          std::string("http://"), iServer.Url("/") + std::string(5000, 'a')})
     {
         EXPECT_FALSE(player.Open(CZuString(address.c_str()))) << address;
         EXPECT_EQ(player.LastError(), CZuAudioPlayer::EBadAddress) << address;
@@ -371,9 +374,7 @@ TEST_F(NetworkStream, AddressesThatCouldCarryHeadersAreRefused)
     }
     EXPECT_EQ(iServer.Requests(), 0);
     // The scheme is matched without regard to case.
-    CZuAudioPlayer upper(nullptr);
     std::string url = iServer.Url("/radio");
     url.replace(0, 4, "HTTP");
-    PlayToEnd(upper, url);
-    EXPECT_EQ(upper.LastError(), CZuAudioPlayer::ENoError);
+    EXPECT_EQ(EndOf(url), CZuAudioPlayer::ENoError);
 }

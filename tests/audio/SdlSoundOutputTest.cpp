@@ -1,4 +1,5 @@
 #include "AmrClips.h"
+#include "SdlTestDevice.h"
 #include "ZuAmrDecoder.h"
 #include "ZuAudioPlayer.h"
 #include "ZuBuffer.h"
@@ -24,18 +25,6 @@ TBytes Image(int frames)
     CZuAmrDecoder decoder;
     decoder.DecodeToWav(reinterpret_cast<const char*>(clip.data()), static_cast<int>(clip.size()), image);
     return TBytes(image.Data(), image.Data() + image.Size());
-}
-
-bool DummyDriver()
-{
-    const char* driver = std::getenv("SDL_AUDIODRIVER");
-    return driver != nullptr && SDL_strcmp(driver, "dummy") == 0;
-}
-
-// The device can be open once only, so the tests share the players' own output.
-CZuSdlSoundOutput& SdlOutput()
-{
-    return dynamic_cast<CZuSdlSoundOutput&>(IZuSoundOutput::Current());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The stream side of the SDL output on SDL's dummy driver (the test environment sets it), which plays in
 // real time to nowhere; and speech and streams taking turns on it through the player.
+#include "SdlTestDevice.h"
 #include "StreamTestSupport.h"
 #include "TestFiles.h"
 #include "ZuAudio.h"
@@ -12,18 +13,6 @@
 
 namespace
 {
-
-bool DummyDriver()
-{
-    const char* driver = std::getenv("SDL_AUDIODRIVER");
-    return driver != nullptr && SDL_strcmp(driver, "dummy") == 0;
-}
-
-// The device can be open once only, so the tests share the players' own output.
-CZuSdlSoundOutput& SdlOutput()
-{
-    return dynamic_cast<CZuSdlSoundOutput&>(IZuSoundOutput::Current());
-}
 
 std::vector<short> Tone(int frames, int channels)
 {
@@ -107,8 +96,9 @@ TEST(SdlStreamOutput, AStreamAndASpeechClipPlayOneAfterTheOther)
     if (!DummyDriver())
         GTEST_SKIP() << "needs SDL_AUDIODRIVER=dummy";
     CTempFolder plugins;
-    WriteFileBytes(plugins.File("zu-decoder-tone.so"),
-                   ReadFileBytes(std::string(ZU_TEST_BINARY_DIR) + "/tests/test-plugins/test-decoder-good.so"));
+    WriteFileBytes(
+        plugins.File("zu-decoder-tone.so"),
+        ReadFileBytes(std::string(ZU_TEST_BINARY_DIR) + "/tests/test-plugins/test-decoder-good.so"));
     CZuDecoderPlugins::SetFolder(plugins.Path());
     CZuSdlSoundOutput& output = SdlOutput();
     CWakeUps wakeUps;

@@ -20,23 +20,6 @@ public:
     std::vector<int> iEvents;
 };
 
-std::string Value(CZuAudioPlayer& player, const char* name)
-{
-    int count = player.GetNumberOfMetaDataEntries();
-    for (int i = 0; i < count; ++i)
-    {
-        CZuNameValue* entry = player.GetMetaDataEntry(i);
-        if (entry->iName == name)
-            return entry->iValue.IsEmpty() ? std::string() : std::string(entry->iValue.PtrZ());
-    }
-    return "(none)";
-}
-
-std::string Text(const CZuString& text)
-{
-    return text.IsEmpty() ? std::string() : std::string(text.PtrZ());
-}
-
 class StreamPlayer : public ::testing::Test
 {
 protected:
@@ -54,6 +37,15 @@ protected:
         if (!player.Open(CZuString(SoundFile(name).c_str())))
             return false;
         return iWakeUps.WaitUntilDone(player);
+    }
+
+    // A tone of 1000 Hz, three seconds of mono at 22050 Hz, as the mono test sounds hold.
+    static void ExpectMonoTone(const CCapturingOutput& output)
+    {
+        EXPECT_EQ(output.Rate(), 22050);
+        EXPECT_EQ(output.Channels(), 1);
+        EXPECT_EQ(output.Frames(), 3 * 22050);
+        EXPECT_NEAR(ToneFrequency(output.Samples(), 1, 0, 22050), 1000, 4);
     }
 
     CCapturingOutput iOutput;
@@ -83,10 +75,7 @@ TEST_F(StreamPlayer, AMonoMp3FileKeepsItsRateAndChannel)
 {
     CZuAudioPlayer player(nullptr);
     ASSERT_TRUE(PlayFile(player, "tone-mono.mp3"));
-    EXPECT_EQ(iOutput.Rate(), 22050);
-    EXPECT_EQ(iOutput.Channels(), 1);
-    EXPECT_EQ(iOutput.Frames(), 3 * 22050);
-    EXPECT_NEAR(ToneFrequency(iOutput.Samples(), 1, 0, 22050), 1000, 4);
+    ExpectMonoTone(iOutput);
 }
 
 TEST_F(StreamPlayer, AnOggFileIsDecodedToItsLengthAndTones)
@@ -105,10 +94,7 @@ TEST_F(StreamPlayer, AnOggFileIsDecodedToItsLengthAndTones)
     IZuSoundOutput::Replace(&monoOutput);
     CZuAudioPlayer mono(nullptr);
     ASSERT_TRUE(PlayFile(mono, "tone-mono.ogg"));
-    EXPECT_EQ(monoOutput.Rate(), 22050);
-    EXPECT_EQ(monoOutput.Channels(), 1);
-    EXPECT_EQ(monoOutput.Frames(), 3 * 22050);
-    EXPECT_NEAR(ToneFrequency(monoOutput.Samples(), 1, 0, 22050), 1000, 4);
+    ExpectMonoTone(monoOutput);
 }
 
 TEST_F(StreamPlayer, VorbisCommentsMakeTheTitleAndTheTags)
@@ -116,13 +102,13 @@ TEST_F(StreamPlayer, VorbisCommentsMakeTheTitleAndTheTags)
     CZuAudioPlayer player(nullptr);
     ASSERT_TRUE(PlayFile(player, "tone-stereo.ogg"));
     EXPECT_EQ(Text(player.Title()), "Test Choir - Evening Tone");
-    EXPECT_EQ(Value(player, "TITLE"), "Evening Tone");
-    EXPECT_EQ(Value(player, "ARTIST"), "Test Choir");
-    EXPECT_EQ(Value(player, "ALBUM"), "Tones");
-    EXPECT_EQ(Value(player, "GENRE"), "Test");
-    EXPECT_EQ(Value(player, "DATE"), "2024");
-    EXPECT_EQ(Value(player, "TRACKNUMBER"), "7");
-    EXPECT_EQ(Value(player, "COMMENT"), "made with sox");
+    EXPECT_EQ(TagValue(player, "TITLE"), "Evening Tone");
+    EXPECT_EQ(TagValue(player, "ARTIST"), "Test Choir");
+    EXPECT_EQ(TagValue(player, "ALBUM"), "Tones");
+    EXPECT_EQ(TagValue(player, "GENRE"), "Test");
+    EXPECT_EQ(TagValue(player, "DATE"), "2024");
+    EXPECT_EQ(TagValue(player, "TRACKNUMBER"), "7");
+    EXPECT_EQ(TagValue(player, "COMMENT"), "made with sox");
     // Tags in the order shown, nothing else.
     ASSERT_EQ(player.GetNumberOfMetaDataEntries(), 7);
     EXPECT_EQ(Text(player.GetMetaDataEntry(0)->iName), "TITLE");
@@ -135,9 +121,9 @@ TEST_F(StreamPlayer, Id3TagsOfAnMp3MakeTheTitle)
     CZuAudioPlayer player(nullptr);
     ASSERT_TRUE(PlayFile(player, "tone-stereo.mp3"));
     EXPECT_EQ(Text(player.Title()), "Test Choir - Morning Tone");
-    EXPECT_EQ(Value(player, "ALBUM"), "Tones");
-    EXPECT_EQ(Value(player, "DATE"), "2024");
-    EXPECT_EQ(Value(player, "TRACKNUMBER"), "3");
+    EXPECT_EQ(TagValue(player, "ALBUM"), "Tones");
+    EXPECT_EQ(TagValue(player, "DATE"), "2024");
+    EXPECT_EQ(TagValue(player, "TRACKNUMBER"), "3");
 
     CZuAudioPlayer untagged(nullptr);
     ASSERT_TRUE(PlayFile(untagged, "tone-mono.mp3"));

@@ -1,6 +1,7 @@
 #include "StreamTestSupport.h"
 
 #include "TestFiles.h"
+#include "ZuNameValue.h"
 
 #include <algorithm>
 #include <chrono>
@@ -102,7 +103,8 @@ bool CWakeUps::WaitUntil(CZuAudioPlayer& player, const std::function<bool()>& do
 
 bool CWakeUps::WaitUntilDone(CZuAudioPlayer& player, int timeoutMs)
 {
-    return WaitUntil(player, [&] { return !player.IsPlaying(); }, timeoutMs);
+    return WaitUntil(
+        player, [&] { return !player.IsPlaying(); }, timeoutMs);
 }
 
 int CWakeUps::Count() const
@@ -157,4 +159,21 @@ int Peak(const std::vector<short>& samples, int channels, int channel)
     for (size_t i = channel; i < samples.size(); i += channels)
         peak = std::max(peak, std::abs(static_cast<int>(samples[i])));
     return peak;
+}
+
+std::string Text(const CZuString& text)
+{
+    return text.IsEmpty() ? std::string() : std::string(text.PtrZ());
+}
+
+std::string TagValue(CZuAudioPlayer& player, const char* name)
+{
+    int count = player.GetNumberOfMetaDataEntries();
+    for (int i = 0; i < count; ++i)
+    {
+        CZuNameValue* entry = player.GetMetaDataEntry(i);
+        if (entry->iName == name)
+            return Text(entry->iValue);
+    }
+    return "(none)";
 }

@@ -73,6 +73,10 @@ std::vector<unsigned char> SoundBytes(const std::string& name);
 // The plug-ins built beside the test program's libraries.
 std::string PluginFolder();
 
+// The value of the player's tag of this name, "(none)" when it has none.
+std::string TagValue(CZuAudioPlayer& player, const char* name);
+std::string Text(const CZuString& text);
+
 // The frequency of one channel's tone, from its zero crossings, leaving out the first and last tenth.
 double ToneFrequency(const std::vector<short>& samples, int channels, int channel, int rate);
 // The largest sample's size in one channel.

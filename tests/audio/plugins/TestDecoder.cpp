@@ -87,11 +87,11 @@ const TZuDecoder KDecoder = {256, ZU_DECODER_TYPE_AUDIO, "Old version", Probe, O
 #elif ZU_TEST_FAULT == 2
 const TZuDecoder KDecoder = {ZU_DECODER_VERSION, 1, "Wrong type", Probe, Open, Decode, GetTag, Close};
 #elif ZU_TEST_FAULT == 3
-const TZuDecoder KDecoder = {ZU_DECODER_VERSION, ZU_DECODER_TYPE_AUDIO, "No close", Probe, Open, Decode, GetTag,
-                             nullptr};
+const TZuDecoder KDecoder = {
+    ZU_DECODER_VERSION, ZU_DECODER_TYPE_AUDIO, "No close", Probe, Open, Decode, GetTag, nullptr};
 #else
-const TZuDecoder KDecoder = {ZU_DECODER_VERSION, ZU_DECODER_TYPE_AUDIO, "Test tone", Probe, Open, Decode, GetTag,
-                             Close};
+const TZuDecoder KDecoder = {
+    ZU_DECODER_VERSION, ZU_DECODER_TYPE_AUDIO, "Test tone", Probe, Open, Decode, GetTag, Close};
 #endif
 
 } // namespace
