@@ -189,12 +189,15 @@ ZU_GALLERY_PAGE(titlebar)
     main->SetAlign(EAlignCenter);
     main->SetInputMethodState(EChinese);
     top += barHeight + 16;
-    new CGalleryCaption(client, "图标、居左的标题、输入法 abc",
+    new CGalleryCaption(client, "图标、居左的标题、菜单按钮、输入法 abc",
                         CZuRect(area.iTl.iX + 16, top, area.iBr.iX, top + 24));
     top += 28;
     CZuTitleBar* left =
         AddTitleBar(scene, CZuRect(area.iTl.iX, top, area.iBr.iX, top + barHeight), "选择课程", true);
     left->SetInputMethodState(ELatinLower);
+    CZuButton* menu = new CZuButton(left);
+    menu->Set(1, CZuEnv::GetString(0x5A550002), nullptr, false);
+    left->SetMenuNav(menu);
     top += barHeight + 16;
     new CGalleryCaption(client, "只有标题", CZuRect(area.iTl.iX + 16, top, area.iBr.iX, top + 24));
     top += 28;

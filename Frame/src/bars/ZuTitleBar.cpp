@@ -1,5 +1,6 @@
 #include "ZuTitleBar.h"
 
+#include "ZuButton.h"
 #include "ZuEnv.h"
 #include "ZuFont.h"
 #include "ZuFontManager.h"
@@ -10,6 +11,7 @@
 #include "ZuUiStyle.h"
 #include "ZuWindow.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace
@@ -159,15 +161,25 @@ CZuString CZuTitleBar::GetText()
     return iTitle;
 }
 
-void CZuTitleBar::SetRightControl(CZuControl* control)
+void CZuTitleBar::ReplaceChild(CZuControl* old, CZuControl* control)
 {
-    if (control == iRightControl)
-        return;
-    if (iRightControl)
-        DeleteControl(iRightControl);
-    iRightControl = control;
+    if (old && old != control && FindControl(old) >= 0)
+        DeleteControl(old);
     if (control && FindControl(control) < 0)
         AddControl(control);
+}
+
+void CZuTitleBar::SetMenuNav(CZuButton* button)
+{
+    ReplaceChild(iMenuNav, button);
+    iMenuNav = button;
+    SizeChanged();
+}
+
+void CZuTitleBar::SetRightControl(CZuControl* control)
+{
+    ReplaceChild(iRightControl, control);
+    iRightControl = control;
     SizeChanged();
 }
 
@@ -185,18 +197,32 @@ CZuSize CZuTitleBar::GetMinSize()
 void CZuTitleBar::SizeChanged()
 {
     const CZuRect inner = InnerRect();
-    if (!iRightControl)
-        return;
-    // The right-hand control keeps its natural size, centred on the bar's height.
-    const CZuSize size = iRightControl->GetMinSize();
-    const int right = inner.iBr.iX - static_cast<int>(KRightControlInset * size.iHeight);
-    const int top = inner.iTl.iY + (inner.Height() - size.iHeight) / 2;
-    iRightControl->SetRect(CZuRect(CZuPoint(right - size.iWidth, top), size));
+    int right = inner.iBr.iX;
+    if (iRightControl)
+    {
+        // The right-hand control keeps its natural size, centred on the bar's height.
+        const CZuSize size = iRightControl->GetMinSize();
+        const int end = inner.iBr.iX - static_cast<int>(KRightControlInset * size.iHeight);
+        const int top = inner.iTl.iY + (inner.Height() - size.iHeight) / 2;
+        iRightControl->SetRect(CZuRect(CZuPoint(end - size.iWidth, top), size));
+        right = end - size.iWidth;
+    }
+    if (iMenuNav)
+    {
+        const CZuSize size = iMenuNav->GetMinSize();
+        iMenuNav->SetRect(CZuRect(CZuPoint(right - KMenuNavGap - size.iWidth, inner.iTl.iY), size));
+    }
 }
 
 void CZuTitleBar::Draw(CZuGc& gc, const CZuRect& rect)
 {
     CZuRect textArea = rect;
+    // The title and the indicator end where the bar's own controls begin, so nothing overlaps them.
+    for (CZuControl* control : {static_cast<CZuControl*>(iMenuNav), iRightControl})
+    {
+        if (control && control->IsVisible())
+            textArea.iBr.iX = std::min(textArea.iBr.iX, control->Position().iX);
+    }
     if (iShowAppIcon && iAppIcon)
     {
         const CZuSize square(rect.Height(), rect.Height());

@@ -45,7 +45,10 @@ public:
     void SetTitle(CZuImage* title, bool owned);
     // The menu button the application made for the bar (null when none); the bar places it.
     CZuButton* GetMenuNav() const { return iMenuNav; }
-    // Another control of the application's, placed at the bar's right end.
+    // The bar takes the button as a child (the one there was goes) and places it at its right, before
+    // the right-hand control.
+    void SetMenuNav(CZuButton* button);
+    // Another control of the application's, placed at the bar's right end; taken as the menu button is.
     void SetRightControl(CZuControl* control);
     CZuControl* GetRightControl() const { return iRightControl; }
     void SetInputMethodState(TAknEditingState state);
@@ -61,6 +64,8 @@ public:
     bool HandlePointerEventL(const TZuPointerEvent& event) override;
 
 private:
+    // Makes control a child of the bar in place of old, which is deleted.
+    void ReplaceChild(CZuControl* old, CZuControl* control);
     void ReleaseImage(CZuImage*& image, bool& owned);
     // Puts image in slot, releasing the picture there before when the bar owned it.
     void ReplaceImage(CZuImage*& slot, bool& slotOwned, CZuScaledImage& scaled, CZuImage* image, bool owned);

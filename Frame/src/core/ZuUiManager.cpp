@@ -1,6 +1,7 @@
 #include "ZuUiManager.h"
 
 #include "ZuBitmapGc.h"
+#include "ZuButton.h"
 #include "ZuCba.h"
 #include "ZuContainer.h"
 #include "ZuControl.h"
@@ -17,6 +18,7 @@
 #include "ZuMessageProcessorImpl.h"
 #include "ZuPathUtil.h"
 #include "ZuStringManager.h"
+#include "ZuTitleBar.h"
 #include "ZuTransform.h"
 #include "ZuUiManagerObserver.h"
 #include "ZuUiSetting.h"
@@ -413,6 +415,13 @@ CZuRect CZuUiManager::GetMenuBasePos() const
             if (cba->GetControl(i)->GetAlign() == EAlignCenter)
                 return cba->GetControl(i)->Rect();
         }
+    }
+    CZuControl* titleBar = GetTitleBar();
+    if (titleBar && titleBar->GetType() == EZuCtrlTitleBar)
+    {
+        CZuButton* menuNav = static_cast<CZuTitleBar*>(titleBar)->GetMenuNav();
+        if (menuNav && menuNav->GetAlign() == EAlignCenter)
+            return menuNav->Rect();
     }
     return iData->iMenuBasePos;
 }

@@ -255,3 +255,79 @@ TEST_F(TitleBarTest, UnderWaylandTheCompositorDragsByTheTitleBarOffItsControls)
     EXPECT_FALSE(CZuAppWindow::IsDragArea(iUi, CZuPoint(100, 10)));
     EXPECT_FALSE(CZuAppWindow::IsDragArea(nullptr, CZuPoint(100, 10)));
 }
+
+TEST_F(TitleBarTest, TheMenuButtonStandsTenPixelsBeforeTheRightHandControl)
+{
+    CZuButton* nav = new CZuButton(iBar);
+    nav->SetPredefinedSize(CZuSize(50, 24));
+    iBar->SetMenuNav(nav);
+    EXPECT_EQ(iBar->GetMenuNav(), nav);
+    EXPECT_EQ(iBar->FindControl(nav), 0);
+    EXPECT_EQ(iBar->GetControlCount(), 1);
+    // Without a right-hand control it ends ten pixels before the bar's end, at the bar's top.
+    EXPECT_EQ(nav->Rect(), CZuRect(420, 0, 470, 24));
+    CRecordingControl* control = new CRecordingControl(iBar, false);
+    control->SetPredefinedSize(CZuSize(40, 20));
+    iBar->SetRightControl(control);
+    EXPECT_EQ(nav->Rect(), CZuRect(368, 0, 418, 24));
+    iBar->SetRect(CZuRect(0, 0, 300, 30));
+    EXPECT_EQ(control->Rect(), CZuRect(248, 5, 288, 25));
+    EXPECT_EQ(nav->Rect(), CZuRect(188, 0, 238, 24));
+    // Another button replaces the first, which goes.
+    CZuButton* other = new CZuButton(iBar);
+    iBar->SetMenuNav(other);
+    EXPECT_EQ(iBar->GetControlCount(), 2);
+    EXPECT_LT(iBar->FindControl(nav), 0);
+    iBar->SetMenuNav(nullptr);
+    EXPECT_EQ(iBar->GetControlCount(), 1);
+}
+
+TEST_F(TitleBarTest, ACentredMenuButtonIsWhereTheMenuOpens)
+{
+    CZuRootWnd* wnd = new CZuRootWnd(iRoot);
+    wnd->SetWndName(CZuString("BarWnd"));
+    iUi->AppendWnd(wnd);
+    iUi->SwitchWnd(CZuString("BarWnd"));
+    CZuTitleBar* bar = new CZuTitleBar(wnd->GetWnd(), true);
+    bar->SetRect(CZuRect(0, 0, 480, 30));
+    wnd->Append(bar, 1, CZuString("TitleBar"));
+    iUi->SetMenuBasePos(CZuRect(1, 2, 3, 4));
+    CZuButton* nav = new CZuButton(bar);
+    nav->SetPredefinedSize(CZuSize(50, 24));
+    bar->SetMenuNav(nav);
+    nav->SetAlign(EAlignLeft);
+    EXPECT_EQ(iUi->GetMenuBasePos(), CZuRect(1, 2, 3, 4));
+    nav->SetAlign(EAlignCenter);
+    EXPECT_EQ(iUi->GetMenuBasePos(), nav->Rect());
+    EXPECT_FALSE(CZuAppWindow::IsDragArea(iUi, CZuPoint(440, 10)));
+}
+
+TEST_F(TitleBarTest, TheIndicatorStandsBeforeTheMenuButton)
+{
+    iBar->SetInnerSpace(0);
+    iBar->SetForeground(CZuRgb(255, 255, 255));
+    iBar->SetBackground(CZuRgb(0, 0, 0));
+    iBar->SetShowBackground(true, false, IZuGc::EGradualVertical);
+    iBar->SetBgTransDegree(255);
+    iBar->SetInputMethodState(ELatinUpper);
+    CZuButton* nav = new CZuButton(iBar);
+    nav->SetPredefinedSize(CZuSize(50, 12));
+    iBar->SetMenuNav(nav);
+    nav->MakeVisible(false);
+    // "ABC" in white at the bar's end while the button hides; before the button's left edge (420) once it
+    // shows.
+    auto inkBetween = [this](int from, int to)
+    {
+        CZuBitmapGc gc(CZuSize(480, 360));
+        iBar->DrawCtrl(gc, iBar->Rect());
+        for (int x = from; x < to; ++x)
+            for (int y = 13; y < 30; ++y)
+                if (PixelAt(gc, x, y) == 0xFFFFFFu)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(inkBetween(440, 475));
+    nav->MakeVisible(true);
+    EXPECT_FALSE(inkBetween(420, 480));
+    EXPECT_TRUE(inkBetween(380, 415));
+}
