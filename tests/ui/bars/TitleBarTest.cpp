@@ -66,6 +66,18 @@ protected:
         iWindow->iCursor = cursor;
         iUi->HandlePointerEventL(PointerEvent(EZuPointerDrag, x, y));
     }
+    // A title bar that the UI manager finds as the current window's "TitleBar".
+    CZuTitleBar* WindowsTitleBar()
+    {
+        CZuRootWnd* wnd = new CZuRootWnd(iRoot);
+        wnd->SetWndName(CZuString("BarWnd"));
+        iUi->AppendWnd(wnd);
+        iUi->SwitchWnd(CZuString("BarWnd"));
+        CZuTitleBar* bar = new CZuTitleBar(wnd->GetWnd(), true);
+        bar->SetRect(CZuRect(0, 0, 480, 30));
+        wnd->Append(bar, 1, CZuString("TitleBar"));
+        return bar;
+    }
     unsigned Pixel(int x, int y)
     {
         CZuBitmapGc gc(CZuSize(480, 360));
@@ -234,13 +246,7 @@ TEST_F(TitleBarTest, TheTitleTextIsDrawnInTheForegroundColour)
 TEST_F(TitleBarTest, UnderWaylandTheCompositorDragsByTheTitleBarOffItsControls)
 {
     EXPECT_FALSE(CZuAppWindow::IsDragArea(iUi, CZuPoint(100, 10)));
-    CZuRootWnd* wnd = new CZuRootWnd(iRoot);
-    wnd->SetWndName(CZuString("BarWnd"));
-    iUi->AppendWnd(wnd);
-    iUi->SwitchWnd(CZuString("BarWnd"));
-    CZuTitleBar* bar = new CZuTitleBar(wnd->GetWnd(), true);
-    bar->SetRect(CZuRect(0, 0, 480, 30));
-    wnd->Append(bar, 1, CZuString("TitleBar"));
+    CZuTitleBar* bar = WindowsTitleBar();
     CRecordingControl* control = new CRecordingControl(bar, false);
     control->SetPredefinedSize(CZuSize(40, 20));
     bar->SetRightControl(control);
@@ -284,13 +290,7 @@ TEST_F(TitleBarTest, TheMenuButtonStandsTenPixelsBeforeTheRightHandControl)
 
 TEST_F(TitleBarTest, ACentredMenuButtonIsWhereTheMenuOpens)
 {
-    CZuRootWnd* wnd = new CZuRootWnd(iRoot);
-    wnd->SetWndName(CZuString("BarWnd"));
-    iUi->AppendWnd(wnd);
-    iUi->SwitchWnd(CZuString("BarWnd"));
-    CZuTitleBar* bar = new CZuTitleBar(wnd->GetWnd(), true);
-    bar->SetRect(CZuRect(0, 0, 480, 30));
-    wnd->Append(bar, 1, CZuString("TitleBar"));
+    CZuTitleBar* bar = WindowsTitleBar();
     iUi->SetMenuBasePos(CZuRect(1, 2, 3, 4));
     CZuButton* nav = new CZuButton(bar);
     nav->SetPredefinedSize(CZuSize(50, 24));
