@@ -11,6 +11,7 @@ libespeak-ng-dev espeak-ng-data libsamplerate0-dev
 fonts-wqy-microhei fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 sox lame vorbis-tools libcpp-httplib-dev
+librsvg2-bin
 "
 
 missing=""
