@@ -1,5 +1,7 @@
 #include "XmlText.h"
 
+#include "ZuUnicode.h"
+
 #include <cstring>
 #include <tinyxml.h>
 
@@ -98,6 +100,10 @@ bool CXmlText::DepthWithin(const char* text, int length, int maxDepth)
 bool CXmlText::Parse(TiXmlDocument& document, const char* text, int length)
 {
     if (text == nullptr || length < 0 || text[length] != '\0')
+        return false;
+    // The parser steps over a UTF-8 character by its first byte: a sequence cut short by the end would
+    // take it past the terminating zero.
+    if (!CZuUnicode::IsValidUtf8(text, length))
         return false;
     // The parser recurses once per level of nesting: a deep document would exhaust the stack.
     if (!DepthWithin(text, length, KMaxDepth))

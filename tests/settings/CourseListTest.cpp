@@ -121,6 +121,21 @@ TEST(XmlText, DepthCountsElementsOnly)
     EXPECT_TRUE(within("", 0));
 }
 
+// The parser would step over a cut-off character and past the end of the text.
+TEST(XmlText, TextThatIsNotUtf8IsNotParsed)
+{
+    for (std::string xml : {std::string("<course><item file=\"a\">\xE6"), std::string("<c\xE6\xA0"),
+                            std::string("<course><item file=\"a\">\xFF</item></course>"),
+                            std::string("<course>\xC0\xAF</course>")})
+    {
+        TiXmlDocument document;
+        EXPECT_FALSE(CXmlText::Parse(document, xml.c_str(), static_cast<int>(xml.size()))) << xml;
+    }
+    TiXmlDocument document;
+    std::string chinese = "<course><item file=\"a\">核心词汇</item></course>";
+    EXPECT_TRUE(CXmlText::Parse(document, chinese.c_str(), static_cast<int>(chinese.size())));
+}
+
 TEST(XmlText, ParseNeedsTheTerminatingZeroAndARoot)
 {
     TiXmlDocument document;

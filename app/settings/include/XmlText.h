@@ -3,8 +3,8 @@
 
 class TiXmlDocument;
 
-// XML that came from a file or the network, parsed only when it is safe to: within a size bound, and
-// nested no deeper than the parser's recursion can take.
+// XML that came from a file or the network, parsed only when it is safe to: well-formed UTF-8, and nested
+// no deeper than the parser's recursion can take.
 class CXmlText
 {
 public:
@@ -12,7 +12,8 @@ public:
     static const int KMaxDepth = 64;
 
     // Parses the length bytes at text, which must be followed by a zero byte, as UTF-8 into document.
-    // False for null text, a negative length, nesting beyond KMaxDepth or a parse error.
+    // False for null text, a negative length, bytes that are not UTF-8, nesting beyond KMaxDepth or a
+    // parse error.
     static bool Parse(TiXmlDocument& document, const char* text, int length);
     // True when no element in the length bytes at text lies deeper than maxDepth. Markup inside
     // comments, CDATA and processing instructions is skipped, as are the bodies of quoted attributes.
