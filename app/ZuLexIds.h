@@ -145,7 +145,14 @@ enum TZuLexString
     // The current course has no words.
     EZuLexStrNoWords = 0x4C58002E,
     // The setting screen's left soft key.
-    EZuLexStrSaveSettings = 0x4C58002F
+    EZuLexStrSaveSettings = 0x4C58002F,
+
+    // The update check failed: no server reached, no answer in time, an answer that is no update document.
+    EZuLexStrUpdateNoServer = 0x4C580030,
+    EZuLexStrUpdateTimeout = 0x4C580031,
+    EZuLexStrUpdateBadAnswer = 0x4C580032,
+    // A newer version whose document has no description, a format taking the version.
+    EZuLexStrUpdateNewer = 0x4C580033
 };
 
 // The toolkit's strings ("ZU") that the program shows.

@@ -2,9 +2,11 @@
 
 #include "Course.h"
 #include "CourseOper.h"
-#include "WholeFileRead.h"
 #include "XmlText.h"
+#include "ZuBuffer.h"
 #include "ZuEnv.h"
+#include "ZuFile.h"
+#include "ZuLexIds.h"
 #include "ZuObjectList.h"
 
 #include <tinyxml.h>
@@ -51,13 +53,13 @@ CZuObjectList* CCourseList::Load()
 
 CZuObjectList* CCourseList::Load(const CZuString& path)
 {
-    std::vector<char> text;
-    if (!ReadWholeFile(path, KMaxFileSize, text))
+    CZuBuffer text;
+    if (!CZuFile::ReadWhole(path, text, KMaxFileSize))
         return ListFrom(nullptr, 0);
-    int length = static_cast<int>(text.size());
+    int length = text.Size();
     // One byte more than the file holds, for the parser's terminating zero.
-    text.push_back('\0');
-    return ListFrom(text.data(), length);
+    text.Append(0);
+    return ListFrom(reinterpret_cast<const char*>(text.Data()), length);
 }
 
 CZuObjectList* CCourseList::Parse(const char* text, int length)
@@ -78,5 +80,5 @@ bool CCourseList::IsUsableFileName(const CZuString& file)
 
 CZuString CCourseList::NewWordName()
 {
-    return CZuEnv::GetString(KNewWordNameId);
+    return CZuEnv::GetString(EZuLexStrCaptionNewword);
 }

@@ -2,7 +2,7 @@
 
 #include "CourseList.h"
 #include "CourseOper.h"
-#include "WholeFileRead.h"
+#include "ZuBuffer.h"
 #include "ZuFile.h"
 #include "ZuInStream.h"
 #include "ZuObjectList.h"
@@ -137,9 +137,9 @@ void CWordConfig::Load()
         return;
     }
     // A file that is there but cannot be read is kept for the next save point to replace.
-    std::vector<char> bytes;
-    ReadWholeFile(iPath, KMaxFileSize, bytes);
-    Decode(reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<int>(bytes.size()));
+    CZuBuffer bytes;
+    CZuFile::ReadWhole(iPath, bytes, KMaxFileSize);
+    Decode(bytes.Data(), bytes.Size());
 }
 
 bool CWordConfig::Decode(const unsigned char* data, int length)

@@ -1,6 +1,7 @@
 #include "UpdateVerdict.h"
 
 #include "ZuEnv.h"
+#include "ZuLexIds.h"
 
 #include <cstdio>
 #include <vector>
@@ -10,15 +11,15 @@ int TUpdateVerdict::TextId() const
     switch (iKind)
     {
     case ENewer:
-        return iDescription.IsEmpty() ? KNewerWithoutDescriptionId : 0;
+        return iDescription.IsEmpty() ? EZuLexStrUpdateNewer : 0;
     case ENotNewer:
-        return KNotNewerId;
+        return EZuLexStrNoUpdate;
     case ENoServer:
-        return KNoServerId;
+        return EZuLexStrUpdateNoServer;
     case ETimeout:
-        return KTimeoutId;
+        return EZuLexStrUpdateTimeout;
     default:
-        return KBadAnswerId;
+        return EZuLexStrUpdateBadAnswer;
     }
 }
 
@@ -28,7 +29,7 @@ CZuString TUpdateVerdict::Text() const
     if (id == 0)
         return iDescription;
     CZuString text = CZuEnv::GetString(id);
-    if (id != KNewerWithoutDescriptionId)
+    if (id != EZuLexStrUpdateNewer)
         return text;
     int size = std::snprintf(nullptr, 0, Str(text), Str(iVersion));
     if (size < 0)

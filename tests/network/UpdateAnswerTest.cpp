@@ -1,4 +1,5 @@
 #include "UpdateAnswer.h"
+#include "ZuLexIds.h"
 #include "ZuEnv.h"
 #include "ZuHttpAnswer.h"
 #include "ZuStringManager.h"
@@ -60,7 +61,7 @@ TEST(UpdateAnswer, FourPartVersions)
 TEST(UpdateAnswer, EqualOrOlderVersionSaysNoNewerVersion)
 {
     TUpdateVerdict verdict = Judge(Document("1.0.4"));
-    EXPECT_EQ(TUpdateVerdict::KNotNewerId, verdict.TextId());
+    EXPECT_EQ(EZuLexStrNoUpdate, verdict.TextId());
     EXPECT_FALSE(verdict.Failed());
 }
 
@@ -72,7 +73,7 @@ TEST(UpdateAnswer, MissingOrUnreadableVersionIsAFailureNotNoNewerVersion)
         TUpdateVerdict verdict = Judge(Document(version));
         EXPECT_EQ(TUpdateVerdict::EBadAnswer, verdict.iKind) << version;
         EXPECT_TRUE(verdict.Failed()) << version;
-        EXPECT_EQ(TUpdateVerdict::KBadAnswerId, verdict.TextId()) << version;
+        EXPECT_EQ(EZuLexStrUpdateBadAnswer, verdict.TextId()) << version;
     }
     EXPECT_EQ(TUpdateVerdict::EBadAnswer, Judge("<ZuLex><desc>only a description</desc></ZuLex>").iKind);
     EXPECT_EQ(TUpdateVerdict::EBadAnswer, Judge("<ZuLex><version><b>1.0.5</b></version></ZuLex>").iKind);
@@ -88,7 +89,7 @@ TEST(UpdateAnswer, NewerVersionWithoutDescriptionNamesTheVersion)
     TUpdateVerdict verdict = Judge("<ZuLex><version>1.2</version></ZuLex>");
     EXPECT_EQ(TUpdateVerdict::ENewer, verdict.iKind);
     EXPECT_TRUE(verdict.iDescription.IsEmpty());
-    EXPECT_EQ(TUpdateVerdict::KNewerWithoutDescriptionId, verdict.TextId());
+    EXPECT_EQ(EZuLexStrUpdateNewer, verdict.TextId());
 }
 
 TEST(UpdateAnswer, MalformedOrForeignDocumentsAreFailures)

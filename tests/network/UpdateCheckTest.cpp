@@ -1,6 +1,7 @@
 #include "TestHttpServer.h"
 
 #include "UpdateCheck.h"
+#include "ZuLexIds.h"
 #include "ZuConnection.h"
 
 #include <chrono>
@@ -91,7 +92,7 @@ TEST_F(UpdateCheckTest, EqualAndOlderVersionsAreNotNewer)
         ServeVersion(version);
         TUpdateVerdict verdict = Check();
         EXPECT_EQ(TUpdateVerdict::ENotNewer, verdict.iKind) << version;
-        EXPECT_EQ(TUpdateVerdict::KNotNewerId, verdict.TextId()) << version;
+        EXPECT_EQ(EZuLexStrNoUpdate, verdict.TextId()) << version;
     }
 }
 
@@ -108,12 +109,12 @@ TEST_F(UpdateCheckTest, MissingVersionOrDescription)
     iServer.Serve(KUpdatePath, "<ZuLex><desc>没有版本号</desc></ZuLex>");
     TUpdateVerdict noVersion = Check();
     EXPECT_EQ(TUpdateVerdict::EBadAnswer, noVersion.iKind);
-    EXPECT_NE(TUpdateVerdict::KNotNewerId, noVersion.TextId());
+    EXPECT_NE(EZuLexStrNoUpdate, noVersion.TextId());
 
     iServer.Serve(KUpdatePath, "<ZuLex><version>1.1</version></ZuLex>");
     TUpdateVerdict noDescription = Check();
     EXPECT_EQ(TUpdateVerdict::ENewer, noDescription.iKind);
-    EXPECT_EQ(TUpdateVerdict::KNewerWithoutDescriptionId, noDescription.TextId());
+    EXPECT_EQ(EZuLexStrUpdateNewer, noDescription.TextId());
 }
 
 TEST_F(UpdateCheckTest, MalformedDocumentIsABadAnswer)
@@ -145,7 +146,7 @@ TEST_F(UpdateCheckTest, SlowServerTimesOut)
     iCheck->SetLimits(limits);
     TUpdateVerdict verdict = CheckAgainst("/slow");
     EXPECT_EQ(TUpdateVerdict::ETimeout, verdict.iKind);
-    EXPECT_EQ(TUpdateVerdict::KTimeoutId, verdict.TextId());
+    EXPECT_EQ(EZuLexStrUpdateTimeout, verdict.TextId());
 }
 
 TEST_F(UpdateCheckTest, RefusedConnectionMeansNoServer)
@@ -154,7 +155,7 @@ TEST_F(UpdateCheckTest, RefusedConnectionMeansNoServer)
         CZuString(("http://127.0.0.1:" + std::to_string(CTestHttpServer::ClosedPort()) + KUpdatePath).c_str()));
     TUpdateVerdict verdict = Check();
     EXPECT_EQ(TUpdateVerdict::ENoServer, verdict.iKind);
-    EXPECT_EQ(TUpdateVerdict::KNoServerId, verdict.TextId());
+    EXPECT_EQ(EZuLexStrUpdateNoServer, verdict.TextId());
 }
 
 TEST_F(UpdateCheckTest, RedirectLoopIsABadAnswer)

@@ -12,9 +12,8 @@ class CCourseList
 public:
     // A course list larger than this is damaged: it is not read.
     static const int KMaxFileSize = 1024 * 1024;
-    // The file name of the new-word book, and the app string of its name.
+    // The file name of the new-word book.
     static const char* const KNewWordFile;
-    static const int KNewWordNameId = 0x4C58000C;
 
     // The list of the program's course folder (CCourseOper::CourseFolder() + "Course.xml").
     static CZuObjectList* Load();

@@ -19,21 +19,13 @@ struct TUpdateVerdict
         EBadAnswer
     };
 
-    // App strings of the texts.
-    static constexpr int KNotNewerId = 0x4C580007;
-    static constexpr int KNoServerId = 0x4C580030;
-    static constexpr int KTimeoutId = 0x4C580031;
-    static constexpr int KBadAnswerId = 0x4C580032;
-    // A newer version without a description: a format taking the version.
-    static constexpr int KNewerWithoutDescriptionId = 0x4C580033;
-
     TKind iKind = EBadAnswer;
     // The newer version's number and description, as the update document gives them.
     CZuString iVersion;
     CZuString iDescription;
 
     bool Failed() const { return iKind != ENewer && iKind != ENotNewer; }
-    // The app string the learner reads; 0 when it is the description itself.
+    // The app string the learner reads (a TZuLexString); 0 when it is the description itself.
     int TextId() const;
     // The text the learner reads, from the program's string table.
     CZuString Text() const;
