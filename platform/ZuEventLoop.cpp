@@ -56,6 +56,17 @@ bool PushWindowEvent(Uint32 type, SDL_Window* window)
     return SDL_PushEvent(&event) == 1;
 }
 
+// The modifier bits of a key value (KZuKeyValueShift, KZuKeyValueControl) for an SDL_Keymod.
+unsigned ModifierBits(unsigned sdlModifiers)
+{
+    unsigned bits = 0;
+    if (sdlModifiers & KMOD_SHIFT)
+        bits |= KZuKeyValueShift;
+    if (sdlModifiers & KMOD_CTRL)
+        bits |= KZuKeyValueControl;
+    return bits;
+}
+
 void DispatchKey(const SDL_KeyboardEvent& key)
 {
     unsigned code = CZuKeyMap::KeyCode(key.keysym.sym);
@@ -63,6 +74,7 @@ void DispatchKey(const SDL_KeyboardEvent& key)
         return;
     bool released = key.type == SDL_KEYUP;
     unsigned value = CZuKeyMap::KeyValue(key.keysym.scancode, key.repeat != 0, released);
+    value |= ModifierBits(key.keysym.mod);
     MZuWindowEventHandler* handler = HandlerOf(key.windowID);
     if (!handler)
         return;
@@ -92,6 +104,12 @@ void DispatchText(const SDL_TextInputEvent& text)
             return;
         handler->HandleChar(units[i], 1);
     }
+}
+
+void DispatchEditing(Uint32 windowId, const char* utf8, int cursor, int length)
+{
+    if (MZuWindowEventHandler* handler = HandlerOf(windowId))
+        handler->HandleTextEditing(utf8 ? utf8 : "", cursor, length);
 }
 
 void DispatchPointer(Uint32 windowId, int type, unsigned flags, int x, int y)
@@ -203,6 +221,14 @@ bool CZuEventLoop::Dispatch(const SDL_Event& event)
         break;
     case SDL_TEXTINPUT:
         DispatchText(event.text);
+        break;
+    case SDL_TEXTEDITING:
+        DispatchEditing(event.edit.windowID, event.edit.text, event.edit.start, event.edit.length);
+        break;
+    case SDL_TEXTEDITING_EXT:
+        DispatchEditing(event.editExt.windowID, event.editExt.text, event.editExt.start, event.editExt.length);
+        // The long composition's text is the receiver's to free.
+        SDL_free(event.editExt.text);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:

@@ -3,14 +3,34 @@
 #include "ZuEventLoop.h"
 #include "ZuPointerEvent.h"
 #include "ZuRect.h"
+#include "ZuString.h"
+#include "ZuTextInput.h"
 #include "ZuUiManager.h"
 #include "ZuWindowGc.h"
 
 #include <SDL.h>
 
+namespace
+{
+
+// The toolkit's modifier flags of a key value.
+unsigned Modifiers(unsigned value)
+{
+    unsigned modifiers = 0;
+    if (value & KZuKeyValueShift)
+        modifiers |= EZuButtonShift;
+    if (value & KZuKeyValueControl)
+        modifiers |= EZuButtonControl;
+    return modifiers;
+}
+
+} // namespace
+
 CZuPlayerApp::CZuPlayerApp(SDL_Window* window) : iWindow(window), iManager(nullptr), iGc(nullptr)
 {
     CZuEventLoop::SetHandler(window, this);
+    // Text reaches the program only while a text field is being edited, so no other screen gets characters.
+    CZuTextInput::Stop();
 }
 
 CZuPlayerApp::~CZuPlayerApp()
@@ -71,19 +91,25 @@ void CZuPlayerApp::WakeUp()
 void CZuPlayerApp::HandleKeyDown(unsigned code, unsigned value)
 {
     if (iManager)
-        iManager->OnKeyDown(code, value & 0xFFFF, value >> 16);
+        iManager->OnKeyDown(code, value & 0xFFFF, Modifiers(value));
 }
 
 void CZuPlayerApp::HandleChar(unsigned code, unsigned value)
 {
     if (iManager)
-        iManager->OnChar(code, value & 0xFFFF, value >> 16);
+        iManager->OnChar(code, value & 0xFFFF, Modifiers(value));
 }
 
 void CZuPlayerApp::HandleKeyUp(unsigned code, unsigned value)
 {
     if (iManager)
-        iManager->OnKeyUp(code, value & 0xFFFF, value >> 16);
+        iManager->OnKeyUp(code, value & 0xFFFF, Modifiers(value));
+}
+
+void CZuPlayerApp::HandleTextEditing(const char* utf8, int cursor, int)
+{
+    if (iManager)
+        iManager->OnTextEditing(CZuString(utf8), cursor);
 }
 
 void CZuPlayerApp::HandlePointer(int type, unsigned flags, const CZuPoint& position,

@@ -10,7 +10,8 @@ struct SDL_Window;
 
 // The program's window glue. It receives the platform window's input (through the event loop) and hands it
 // to the UI manager, and it is the UI manager's observer: it paints the user interface into the window and
-// closes the window when the program exits. The UI manager given to it is released with it.
+// closes the window when the program exits. The UI manager given to it is released with it. Text input is
+// stopped while it is made: a text field starts it while it is being edited.
 class CZuPlayerApp : public MZuUiManagerObserver, public MZuWindowEventHandler
 {
 public:
@@ -36,6 +37,7 @@ public:
     void HandleKeyDown(unsigned code, unsigned value) override;
     void HandleChar(unsigned code, unsigned value) override;
     void HandleKeyUp(unsigned code, unsigned value) override;
+    void HandleTextEditing(const char* utf8, int cursor, int length) override;
     void HandlePointer(int type, unsigned flags, const CZuPoint& position,
                        const CZuPoint& windowOrigin) override;
     void HandleWheel(int steps, const CZuPoint& position, const CZuPoint& windowOrigin) override;

@@ -17,6 +17,7 @@ public:
     void HandleKeyDown(unsigned, unsigned) override {}
     void HandleChar(unsigned, unsigned) override {}
     void HandleKeyUp(unsigned, unsigned) override {}
+    void HandleTextEditing(const char*, int, int) override {}
     void HandlePointer(int, unsigned, const CZuPoint&, const CZuPoint&) override {}
     void HandleWheel(int, const CZuPoint&, const CZuPoint&) override {}
     void HandlePaint() override {}

@@ -11,6 +11,7 @@
 #include "ZuImage.h"
 #include "ZuWindowGc.h"
 
+#include "ZuClipboard.h"
 #include "ZuEventLoop.h"
 #include "ZuKeyCode.h"
 #include "ZuKeyMap.h"
@@ -18,6 +19,7 @@
 #include "ZuPathUtil.h"
 #include "ZuPointerType.h"
 #include "ZuSynWait.h"
+#include "ZuTextInput.h"
 #include "ZuTimer.h"
 #include "ZuTimerBackend.h"
 #include "ZuTimerObserver.h"

@@ -16,6 +16,12 @@ public:
     void HandleKeyDown(unsigned code, unsigned value) override { Add("down", code, value); }
     void HandleChar(unsigned code, unsigned value) override { Add("char", code, value); }
     void HandleKeyUp(unsigned code, unsigned value) override { Add("up", code, value); }
+    void HandleTextEditing(const char* utf8, int cursor, int length) override
+    {
+        char line[160];
+        std::snprintf(line, sizeof(line), "edit \"%s\" %d %d", utf8, cursor, length);
+        iKeys.push_back(line);
+    }
     void HandlePointer(int type, unsigned flags, const CZuPoint& position, const CZuPoint& origin) override
     {
         iPointers.push_back(TPointer{type, flags, position, origin});

@@ -1,6 +1,8 @@
 #ifndef ZUKEYEVENT_H
 #define ZUKEYEVENT_H
 
+#include "ZuPointerType.h"
+
 // The kinds of key event a control receives.
 enum TZuKeyEventType
 {
@@ -18,9 +20,14 @@ struct TZuKeyEvent
     unsigned iCode = 0;
     unsigned iValue = 0;
     bool iIsChar = false;
+    // The modifier keys held: EZuButtonShift and EZuButtonControl bits (TZuButtonFlag).
+    unsigned iModifiers = 0;
+    // A key event of a key held down long enough to repeat (neither its press nor its release).
+    bool iIsRepeat = false;
 
     // True for a key code, false for a typed character.
     bool IsKey() const { return !iIsChar; }
+    bool IsShift() const { return (iModifiers & EZuButtonShift) != 0; }
 };
 
 #endif // ZUKEYEVENT_H

@@ -45,7 +45,8 @@ const unsigned KMsgLastHandled = 30;
 } // namespace
 
 CZuUiManager::CZuUiManager()
-    : iData(new TZuUiManagerData), iWelcome(nullptr), iKeyCount(0), iHeldKey(0), iCharSeenKey(0)
+    : iData(new TZuUiManagerData), iWelcome(nullptr), iKeyCount(0), iHeldKey(0), iCharSeenKey(0),
+      iTextInputClient(nullptr)
 {
     CZuEnv::CreateEnv()->SetUiManager(this);
     CZuEnv::MsgProcessor()->SetRouter(this);

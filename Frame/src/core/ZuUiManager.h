@@ -22,6 +22,7 @@ class CZuView;
 class CZuWelcome;
 class CZuWnd;
 class MZuEngineCallback;
+class MZuTextInputClient;
 class MZuUiManagerObserver;
 struct TZuUiManagerData;
 
@@ -119,10 +120,16 @@ public:
     // True while a slide is pending or running.
     bool IsTransforming() const;
 
-    // Input from the window glue.
-    void OnKeyDown(unsigned code, unsigned value, unsigned extra);
-    void OnChar(unsigned code, unsigned value, unsigned extra);
-    void OnKeyUp(unsigned code, unsigned value, unsigned extra);
+    // Input from the window glue. modifiers: the EZuButtonShift and EZuButtonControl bits of the modifier
+    // keys held; the modifier keys themselves are not delivered.
+    void OnKeyDown(unsigned code, unsigned value, unsigned modifiers);
+    void OnChar(unsigned code, unsigned value, unsigned modifiers);
+    void OnKeyUp(unsigned code, unsigned value, unsigned modifiers);
+    // The input method's composition (empty: none), handed to the text input client; cursor in characters.
+    void OnTextEditing(const CZuString& text, int cursor);
+    // The control being edited, which receives the compositions (null: none); it clears itself when done.
+    void SetTextInputClient(MZuTextInputClient* client);
+    MZuTextInputClient* GetTextInputClient() const { return iTextInputClient; }
     bool HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type);
     bool HandlePointerEventL(const TZuPointerEvent& event);
     // Handles one queued toolkit message now (the window's wake-up).
@@ -189,6 +196,7 @@ private:
     // The key for which a character or an auto-repeat was seen while it was held.
     unsigned iCharSeenKey;
     TZuPointerEvent iLastPress;
+    MZuTextInputClient* iTextInputClient;
 };
 
 #endif // ZUUIMANAGER_H

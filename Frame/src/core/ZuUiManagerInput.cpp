@@ -3,12 +3,28 @@
 
 #include "ZuCba.h"
 #include "ZuControl.h"
+#include "ZuKeyCode.h"
 #include "ZuMenuBar.h"
+#include "ZuTextInputClient.h"
 
-void CZuUiManager::OnKeyDown(unsigned code, unsigned value, unsigned)
+namespace
+{
+
+// Shift, Ctrl and Alt only change the key pressed with them: held, they must not make the key they change
+// count as a second key, and no control reacts to them alone.
+bool IsModifierKey(unsigned code)
+{
+    return code == EZuKeyShift || code == EZuKeyControl || code == EZuKeyAlt;
+}
+
+} // namespace
+
+void CZuUiManager::OnKeyDown(unsigned code, unsigned value, unsigned modifiers)
 {
     ++iKeyCount;
-    TZuKeyEvent event{code, value};
+    if (IsModifierKey(code))
+        return;
+    TZuKeyEvent event{code, value, false, modifiers};
     if (iHeldKey == 0)
     {
         iHeldKey = code;
@@ -19,29 +35,42 @@ void CZuUiManager::OnKeyDown(unsigned code, unsigned value, unsigned)
     {
         // Auto-repeat: every repeat is one key event, so a held arrow key keeps moving the focus.
         iCharSeenKey = code;
+        event.iIsRepeat = true;
         HandleKeyEvent(event, EZuKeyEventKey);
     }
 }
 
-void CZuUiManager::OnChar(unsigned code, unsigned value, unsigned)
+void CZuUiManager::OnChar(unsigned code, unsigned value, unsigned modifiers)
 {
     ++iKeyCount;
     iCharSeenKey = iHeldKey != 0 ? iHeldKey : code;
-    HandleKeyEvent(TZuKeyEvent{code, value, true}, EZuKeyEventKey);
+    HandleKeyEvent(TZuKeyEvent{code, value, true, modifiers}, EZuKeyEventKey);
 }
 
-void CZuUiManager::OnKeyUp(unsigned code, unsigned value, unsigned)
+void CZuUiManager::OnKeyUp(unsigned code, unsigned value, unsigned modifiers)
 {
     ++iKeyCount;
     // The release of a key whose press was ignored (another key was held) is ignored too.
     if (code != iHeldKey)
         return;
-    TZuKeyEvent event{code, value};
+    TZuKeyEvent event{code, value, false, modifiers};
     if (iCharSeenKey == 0)
         HandleKeyEvent(event, EZuKeyEventKey);
     HandleKeyEvent(event, EZuKeyEventUp);
     iHeldKey = 0;
     iCharSeenKey = 0;
+}
+
+void CZuUiManager::OnTextEditing(const CZuString& text, int cursor)
+{
+    if (iWelcome || !iTextInputClient)
+        return;
+    iTextInputClient->HandleTextComposition(text, cursor);
+}
+
+void CZuUiManager::SetTextInputClient(MZuTextInputClient* client)
+{
+    iTextInputClient = client;
 }
 
 bool CZuUiManager::HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type)
