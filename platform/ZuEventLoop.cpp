@@ -226,7 +226,8 @@ bool CZuEventLoop::Dispatch(const SDL_Event& event)
         DispatchEditing(event.edit.windowID, event.edit.text, event.edit.start, event.edit.length);
         break;
     case SDL_TEXTEDITING_EXT:
-        DispatchEditing(event.editExt.windowID, event.editExt.text, event.editExt.start, event.editExt.length);
+        DispatchEditing(event.editExt.windowID, event.editExt.text, event.editExt.start,
+                        event.editExt.length);
         // The long composition's text is the receiver's to free.
         SDL_free(event.editExt.text);
         break;

@@ -27,6 +27,8 @@ const unsigned KFirstPrintable = 0x20;
 const unsigned KCharDelete = 0x7F;
 
 const int KRoundCorner = 2;
+// Room between the box's edges and its text, as a desktop text field keeps.
+const int KTextMargin = 3;
 // Selected text: white on the desktop's usual selection blue.
 const CZuRgb KSelectionBackground(0, 120, 215);
 const CZuRgb KSelectionText(255, 255, 255);
@@ -205,6 +207,17 @@ CZuRect CZuEdit::GetEditRect()
     return band;
 }
 
+CZuRect CZuEdit::TextArea()
+{
+    CZuRect area = GetEditRect();
+    if (area.Width() > 4 * KTextMargin)
+    {
+        area.iTl.iX += KTextMargin;
+        area.iBr.iX -= KTextMargin;
+    }
+    return area;
+}
+
 void CZuEdit::SetDefaultPrompt(const CZuString& prompt)
 {
     iData->iPrompt = prompt;
@@ -269,7 +282,7 @@ void CZuEdit::CloseEditor()
     TZuEditData& d = *iData;
     if (!d.iEditing)
         return;
-    UpdateText();
+    // Every edit has already become the box's text; a text the learner did not touch stays as it was set.
     d.iEditing = false;
     d.iComposition.clear();
     d.iPendingHigh = 0;
@@ -490,9 +503,11 @@ void CZuEdit::Changed()
     ScrollToCaret();
     if (iData->iEditing)
     {
+        // The candidate window opens beside the caret, below the text band.
         CZuRect band = GetEditRect();
-        int caretX = band.iTl.iX + iData->iLine.X(DisplayCaret()) - iData->iScroll;
-        band.iTl.iX = std::min(caretX, band.iBr.iX - 1);
+        CZuRect area = TextArea();
+        int caretX = area.iTl.iX + iData->iLine.X(DisplayCaret()) - iData->iScroll;
+        band.iTl.iX = std::max(band.iTl.iX, std::min(caretX, band.iBr.iX - 1));
         CZuTextInput::SetBand(band);
     }
     DrawDeferred();
@@ -518,7 +533,7 @@ void CZuEdit::ScrollToCaret()
         d.iScroll = 0;
         return;
     }
-    int width = GetEditRect().Width();
+    int width = TextArea().Width();
     int caret = d.iLine.X(DisplayCaret());
     // The caret's column stays inside the band, and no more of the line is hidden than has to be.
     if (caret - d.iScroll > width - 1)
@@ -536,8 +551,7 @@ int CZuEdit::DisplayCaret() const
 
 int CZuEdit::IndexAtPointer(int x)
 {
-    int index = iData->iLine.IndexAt(x - GetEditRect().iTl.iX + iData->iScroll);
-    return index;
+    return iData->iLine.IndexAt(x - TextArea().iTl.iX + iData->iScroll);
 }
 
 bool CZuEdit::HandlePointerEventL(const TZuPointerEvent& event)
@@ -640,13 +654,13 @@ void CZuEdit::Draw(CZuGc& gc, const CZuRect& rect)
     gc.DrawRoundRect(Rect(), topLeft);
     gc.UseFont(GetFont());
     if (iData->iEditing)
-        DrawEditor(gc);
+        DrawEditor(gc, rect);
     else
-        DrawIdle(gc, rect);
+        DrawIdle(gc);
     gc.DiscardFont();
 }
 
-void CZuEdit::DrawIdle(CZuGc& gc, const CZuRect& rect)
+void CZuEdit::DrawIdle(CZuGc& gc)
 {
     TZuEditData& d = *iData;
     bool prompt = d.iText.IsEmpty();
@@ -662,18 +676,20 @@ void CZuEdit::DrawIdle(CZuGc& gc, const CZuRect& rect)
     bool dimmed = prompt || IsDisabled();
     gc.SetDrawColor(dimmed ? Foreground().GetNewColor(-50, 50) : Foreground());
     // A text longer than the box stays inside it.
-    gc.SetClippingRect(rect);
-    d.iLine.Draw(gc, rect.iTl.iX, Baseline(rect), 0, static_cast<int>(d.iLine.Units().size()));
+    CZuRect area = TextArea();
+    gc.SetClippingRect(area);
+    d.iLine.Draw(gc, area.iTl.iX, Baseline(area), 0, static_cast<int>(d.iLine.Units().size()), area.iTl.iX,
+                 area.iBr.iX);
     gc.CancelClippingRect();
 }
 
-void CZuEdit::DrawEditor(CZuGc& gc)
+void CZuEdit::DrawEditor(CZuGc& gc, const CZuRect& inner)
 {
     TZuEditData& d = *iData;
-    CZuRect band = GetEditRect();
-    // The editor's own field, in the box's background colour, over the text band.
+    // The editor's own field, in the box's background colour, inside the focused frame.
     gc.SetDrawColor(Background());
-    gc.Clear(band);
+    gc.Clear(inner);
+    CZuRect band = TextArea();
     gc.SetClippingRect(band);
     int left = band.iTl.iX - d.iScroll;
     int baseline = Baseline(band);
@@ -693,11 +709,13 @@ void CZuEdit::DrawEditor(CZuGc& gc)
         gc.Clear(CZuRect(left + d.iLine.X(selectionStart), band.iTl.iY, left + d.iLine.X(selectionEnd),
                          band.iBr.iY));
     }
+    int visibleLeft = band.iTl.iX;
+    int visibleRight = band.iBr.iX;
     gc.SetDrawColor(Foreground());
-    d.iLine.Draw(gc, left, baseline, 0, selectionStart);
-    d.iLine.Draw(gc, left, baseline, selectionEnd, count);
+    d.iLine.Draw(gc, left, baseline, 0, selectionStart, visibleLeft, visibleRight);
+    d.iLine.Draw(gc, left, baseline, selectionEnd, count, visibleLeft, visibleRight);
     gc.SetDrawColor(KSelectionText);
-    d.iLine.Draw(gc, left, baseline, selectionStart, selectionEnd);
+    d.iLine.Draw(gc, left, baseline, selectionStart, selectionEnd, visibleLeft, visibleRight);
     gc.SetDrawColor(Foreground());
     if (compositionLength > 0)
     {

@@ -32,8 +32,8 @@ public:
 
     // Edit box ids are handed out in turn from this range, reused only when a box is gone. The program's
     // own command ids lie below 0x7000, so an edit id never equals a command id.
-    static const unsigned KFirstId = 0xE000;
-    static const unsigned KLastId = 0xEFFF;
+    static constexpr unsigned KFirstId = 0xE000;
+    static constexpr unsigned KLastId = 0xEFFF;
 
     // A child of parent, appended to it: black text on white, border type 3, inner space 1.
     explicit CZuEdit(CZuControl* parent);
@@ -97,8 +97,10 @@ private:
     void ScrollToCaret();
     int DisplayCaret() const;
     int IndexAtPointer(int x);
-    void DrawIdle(CZuGc& gc, const CZuRect& rect);
-    void DrawEditor(CZuGc& gc);
+    // The text band less the margins the text keeps from the box's edges.
+    CZuRect TextArea();
+    void DrawIdle(CZuGc& gc);
+    void DrawEditor(CZuGc& gc, const CZuRect& inner);
     int Baseline(const CZuRect& band);
 
     TZuEditData* iData;

@@ -1,9 +1,9 @@
 #include "ZuEditBuffer.h"
 
-#include "ZuKeyMap.h"
+#include "ZuString16.h"
+#include "ZuUnicode.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace
 {
@@ -12,35 +12,6 @@ const TZuWChar KSpace = 0x20;
 const TZuWChar KCarriageReturn = 0x0D;
 const TZuWChar KLineFeed = 0x0A;
 const TZuWChar KDelete = 0x7F;
-
-// Appends one character (code point) as UTF-8.
-void AppendUtf8(CZuString& out, unsigned codePoint)
-{
-    char bytes[5] = {0, 0, 0, 0, 0};
-    if (codePoint < 0x80)
-    {
-        bytes[0] = static_cast<char>(codePoint);
-    }
-    else if (codePoint < 0x800)
-    {
-        bytes[0] = static_cast<char>(0xC0 | (codePoint >> 6));
-        bytes[1] = static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-    else if (codePoint < 0x10000)
-    {
-        bytes[0] = static_cast<char>(0xE0 | (codePoint >> 12));
-        bytes[1] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        bytes[2] = static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-    else
-    {
-        bytes[0] = static_cast<char>(0xF0 | (codePoint >> 18));
-        bytes[1] = static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        bytes[2] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        bytes[3] = static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-    out += bytes;
-}
 
 } // namespace
 
@@ -190,32 +161,19 @@ CZuEditBuffer::TUnits CZuEditBuffer::Decode(const CZuString& utf8, int maxUnits)
 {
     if (utf8.IsEmpty() || maxUnits <= 0)
         return TUnits();
-    // A byte gives at most one unit.
-    int room = std::min(utf8.Length(), maxUnits);
-    std::vector<TZuWChar> units(static_cast<size_t>(room) + 1);
-    int count = CZuKeyMap::TextToUnits(utf8.PtrZ(), units.data(), room);
-    return TUnits(units.data(), static_cast<size_t>(count));
+    // No character takes more than three bytes a unit: the rest of a long text is never decoded.
+    int length = CZuUnicode::Utf8CutLength(utf8.PtrZ(), utf8.Length(), 3 * maxUnits);
+    CZuString16 decoded;
+    ConvertUtf8ToUnicode(utf8.PtrZ(), length, decoded);
+    TUnits units(decoded.PtrZ() ? decoded.PtrZ() : u"", static_cast<size_t>(decoded.Length()));
+    CutAt(units, maxUnits);
+    return units;
 }
 
 CZuString CZuEditBuffer::Encode(const TZuWChar* units, int count)
 {
-    CZuString out;
-    out = "";
-    for (int i = 0; i < count; ++i)
-    {
-        TZuWChar unit = units[i];
-        if (IsHighSurrogate(unit) && i + 1 < count && IsLowSurrogate(units[i + 1]))
-        {
-            unsigned codePoint = 0x10000 + ((static_cast<unsigned>(unit) - 0xD800) << 10) +
-                                 (static_cast<unsigned>(units[i + 1]) - 0xDC00);
-            AppendUtf8(out, codePoint);
-            ++i;
-        }
-        else if (!IsHighSurrogate(unit) && !IsLowSurrogate(unit))
-        {
-            AppendUtf8(out, unit);
-        }
-    }
+    CZuString out("");
+    ConvertUnicodeToUtf8(units, count, out);
     return out;
 }
 

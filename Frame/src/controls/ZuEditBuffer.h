@@ -16,7 +16,7 @@ public:
     typedef std::u16string TUnits;
 
     // The most units an edit box holds.
-    static const int KMaxUnits = 32767;
+    static constexpr int KMaxUnits = 32767;
 
     CZuEditBuffer();
 
@@ -60,18 +60,18 @@ public:
     int PreviousBoundary(int index) const;
     int NextBoundary(int index) const;
 
-    // UTF-8 decoded into units (malformed bytes are skipped), at most maxUnits of them.
+    // UTF-8 decoded into units (bytes that are no character are dropped), at most maxUnits of them.
     static TUnits Decode(const CZuString& utf8, int maxUnits);
-    // Units encoded as UTF-8; a pair becomes one four-byte character, a lone surrogate is dropped.
+    // Units encoded as UTF-8 (a lone surrogate is dropped); never without storage, "" at the least.
     static CZuString Encode(const TZuWChar* units, int count);
     static bool IsHighSurrogate(TZuWChar unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
     static bool IsLowSurrogate(TZuWChar unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 private:
-    // One line of text: breaks as spaces (CR LF as one), other control characters and lone surrogates out.
-    static TUnits OneLine(const TUnits& units);
     // Cuts units to at most count, never between the two halves of a pair.
     static void CutAt(TUnits& units, int count);
+    // One line of text: breaks as spaces (CR LF as one), other control characters and lone surrogates out.
+    static TUnits OneLine(const TUnits& units);
     bool IsBoundary(int index) const;
 
     TUnits iUnits;

@@ -43,24 +43,42 @@ int CZuEditLine::X(int index) const
 
 int CZuEditLine::IndexAt(int x) const
 {
+    int before = BoundaryBefore(x);
     int count = static_cast<int>(iUnits.size());
-    int best = 0;
-    for (int i = 1; i <= count; ++i)
-    {
-        // The low half of a pair is no boundary.
-        if (i < count && CZuEditBuffer::IsLowSurrogate(iUnits[static_cast<size_t>(i)]) &&
-            CZuEditBuffer::IsHighSurrogate(iUnits[static_cast<size_t>(i - 1)]))
-            continue;
-        if (std::abs(X(i) - x) < std::abs(X(best) - x))
-            best = i;
-    }
-    return best;
+    int after = before;
+    while (after < count && (after == before || !IsBoundary(after)))
+        ++after;
+    return after > before && std::abs(X(after) - x) < std::abs(X(before) - x) ? after : before;
 }
 
-void CZuEditLine::Draw(IZuGc& gc, int left, int baseline, int from, int to) const
+int CZuEditLine::BoundaryBefore(int x) const
 {
-    from = std::max(from, 0);
-    to = std::min(to, static_cast<int>(iUnits.size()));
+    // The offsets only grow: the last one not beyond x.
+    auto past = std::upper_bound(iOffsets.begin(), iOffsets.end(), x);
+    int index = std::max(0, static_cast<int>(past - iOffsets.begin()) - 1);
+    // Several units may start at x (a pair, characters without width): the first of them.
+    while (index > 0 && iOffsets[static_cast<size_t>(index - 1)] == iOffsets[static_cast<size_t>(index)])
+        --index;
+    return index;
+}
+
+bool CZuEditLine::IsBoundary(int index) const
+{
+    if (index <= 0 || index >= static_cast<int>(iUnits.size()))
+        return true;
+    return !IsBox(index - 1);
+}
+
+void CZuEditLine::Draw(IZuGc& gc, int left, int baseline, int from, int to, int visibleLeft,
+                       int visibleRight) const
+{
+    // A character may reach a little beyond its advance (italic or wide glyphs): one more on each side.
+    int firstVisible = std::max(0, BoundaryBefore(visibleLeft - left) - 1);
+    int lastVisible = BoundaryBefore(visibleRight - left) + 2;
+    from = std::max(std::max(from, 0), firstVisible);
+    to = std::min(std::min(to, static_cast<int>(iUnits.size())), lastVisible);
+    if (!IsBoundary(from))
+        --from;
     // Runs of drawable characters go to the context in one call each; boxes in between.
     int runStart = from;
     for (int i = from; i <= to; ++i)

@@ -27,10 +27,14 @@ public:
     int X(int index) const;
     // The character boundary nearest to x (relative to the left edge).
     int IndexAt(int x) const;
-    // Draws the units from..to-1 in the context's font and colour, the line's left edge at left.
-    void Draw(IZuGc& gc, int left, int baseline, int from, int to) const;
+    // Draws the units from..to-1 in the context's font and colour, the line's left edge at left; of them
+    // only those that reach into the columns visibleLeft..visibleRight-1.
+    void Draw(IZuGc& gc, int left, int baseline, int from, int to, int visibleLeft, int visibleRight) const;
 
 private:
+    // The character boundary at or before x.
+    int BoundaryBefore(int x) const;
+    bool IsBoundary(int index) const;
     bool IsBox(int index) const;
     void DrawBox(IZuGc& gc, int left, int baseline, int index) const;
 
