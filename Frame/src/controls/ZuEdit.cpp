@@ -1,6 +1,7 @@
 #include "ZuEdit.h"
 
 #include "ZuClipboard.h"
+#include "ZuDrawUtil.h"
 #include "ZuEditBuffer.h"
 #include "ZuEditLine.h"
 #include "ZuEditObserver.h"
@@ -646,12 +647,8 @@ void CZuEdit::Draw(CZuGc& gc, const CZuRect& rect)
     int bottomLeft = 0;
     int bottomRight = 0;
     RoundCornerSize(topLeft, topRight, bottomLeft, bottomRight);
-    gc.SetDrawStyle(IZuGc::EDrawFill);
-    gc.SetDrawColor(IsFocused() ? BgFocusedColor() : Background());
-    gc.DrawRoundRect(Rect(), topLeft);
-    gc.SetDrawStyle(IZuGc::EDrawOutline);
-    gc.SetDrawColor(GetBorderColor());
-    gc.DrawRoundRect(Rect(), topLeft);
+    CZuDrawUtil::DrawRoundRect(gc, Rect(), topLeft, IsFocused() ? BgFocusedColor() : Background(),
+                               GetBorderColor());
     gc.UseFont(GetFont());
     if (iData->iEditing)
         DrawEditor(gc, rect);
