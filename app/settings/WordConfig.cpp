@@ -144,13 +144,9 @@ void CWordConfig::Load()
 
 bool CWordConfig::Decode(const unsigned char* data, int length)
 {
+    // The course is chosen after reading, when the file gave none that can be used.
     iCourse = CCourse();
-    iGroup = 0;
-    iWord = 0;
-    iUiTransform = true;
-    iCountPerGroup = KDefaultCountPerGroup;
-    iWordSpeech = 0;
-    iTestRange = KDefaultTestRange;
+    TakeDefaultPlaceAndPreferences();
     iTrailingText.Empty();
 
     std::vector<unsigned char> items = BlockPayloads(data, length < 0 ? 0 : length);
@@ -201,6 +197,11 @@ void CWordConfig::SetDefaults()
 {
     CZuFile::FileDelete(iPath);
     TakeDefaultCourse();
+    TakeDefaultPlaceAndPreferences();
+}
+
+void CWordConfig::TakeDefaultPlaceAndPreferences()
+{
     iGroup = 0;
     iWord = 0;
     iUiTransform = true;

@@ -63,10 +63,7 @@ protected:
     void SetUp() override
     {
         iConnection.reset(new CZuConnection(this));
-        TZuHttpLimits limits;
-        limits.iConnectTimeoutMs = 2000;
-        limits.iTotalTimeoutMs = 5000;
-        iConnection->SetLimits(limits);
+        iConnection->SetLimits(TestLimits());
         ASSERT_TRUE(iConnection->Connect(0));
         EXPECT_EQ(1, iConnected);
         iRequest.reset(new CZuHttp(iConnection.get(), &iReceiver));

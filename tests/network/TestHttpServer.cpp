@@ -1,6 +1,7 @@
 #include "TestHttpServer.h"
 
 #include "ZuConnection.h"
+#include "ZuHttpLimits.h"
 
 #include <chrono>
 #include <httplib.h>
@@ -16,6 +17,14 @@ const int KSlowHoldSeconds = 30;
 const int KBoundMs = 15000;
 
 } // namespace
+
+TZuHttpLimits TestLimits()
+{
+    TZuHttpLimits limits;
+    limits.iConnectTimeoutMs = 2000;
+    limits.iTotalTimeoutMs = 5000;
+    return limits;
+}
 
 CTestHttpServer::CTestHttpServer() : iServer(new httplib::Server), iPort(0), iStopping(false)
 {

@@ -16,6 +16,11 @@ namespace httplib
 class Server;
 }
 
+struct TZuHttpLimits;
+
+// Limits for requests to the test server: generous enough for a loaded machine, short enough to fail fast.
+TZuHttpLimits TestLimits();
+
 class CTestHttpServer
 {
 public:

@@ -25,10 +25,7 @@ protected:
     void SetUp() override
     {
         iCheck.reset(new CUpdateCheck(this));
-        TZuHttpLimits limits;
-        limits.iConnectTimeoutMs = 2000;
-        limits.iTotalTimeoutMs = 5000;
-        iCheck->SetLimits(limits);
+        iCheck->SetLimits(TestLimits());
         CUpdateCheck::SetAddress(CZuString(iServer.Url(KUpdatePath).c_str()));
     }
 
@@ -141,7 +138,7 @@ TEST_F(UpdateCheckTest, OversizedAnswerIsABadAnswer)
 
 TEST_F(UpdateCheckTest, SlowServerTimesOut)
 {
-    TZuHttpLimits limits;
+    TZuHttpLimits limits = TestLimits();
     limits.iTotalTimeoutMs = 300;
     iCheck->SetLimits(limits);
     TUpdateVerdict verdict = CheckAgainst("/slow");

@@ -86,6 +86,7 @@ private:
     CWordConfig& operator=(const CWordConfig&) = delete;
 
     void TakeDefaultCourse();
+    void TakeDefaultPlaceAndPreferences();
     // Checks the fields read from a file.
     void CheckFields();
 
