@@ -8,6 +8,15 @@
 #include "ZuUiManager.h"
 #include "ZuUiStyle.h"
 
+namespace
+{
+// An empty text equals an empty one, whether or not it has storage.
+bool SameText(const CZuString& a, const CZuString& b)
+{
+    return (a.IsEmpty() && b.IsEmpty()) || a.Compare(b) == 0;
+}
+} // namespace
+
 CZuCba::CZuCba(CZuControl* parent, bool addToParent)
     : CZuButtonGroup(parent, addToParent, EZuCtrlCba), iFiredKey(EZuKeyNone)
 {
@@ -36,6 +45,11 @@ CZuButton* CZuCba::RightButton() const
 
 void CZuCba::SetCbaData(int leftCmd, const CZuString& leftText, int rightCmd, const CZuString& rightText)
 {
+    // Every draw shows the top's soft keys again: the same ones cost no layout.
+    bool leftSame = !LeftButton() || (GetLeftCommand() == leftCmd && SameText(GetLeftText(), leftText));
+    bool rightSame = !RightButton() || (GetRightCommand() == rightCmd && SameText(GetRightText(), rightText));
+    if (leftSame && rightSame)
+        return;
     if (CZuButton* left = LeftButton())
         left->Set(leftCmd, leftText, nullptr, false);
     if (CZuButton* right = RightButton())

@@ -5,8 +5,6 @@
 #include "ZuFont.h"
 #include "ZuImageManager.h"
 #include "ZuLayout.h"
-#include "ZuLayoutCell.h"
-#include "ZuLayoutRow.h"
 #include "ZuUiStyle.h"
 
 #include <algorithm>
@@ -107,26 +105,10 @@ void CZuButtonGroup::SetButtonCount(int count)
     while (GetButtonCount() > count)
     {
         CZuButton* last = GetButton(GetButtonCount() - 1);
-        DeleteCellOf(last);
+        iLayout->DeleteCellsOf(last);
         DeleteControl(last);
     }
     Relayout();
-}
-
-void CZuButtonGroup::DeleteCellOf(CZuButton* button)
-{
-    for (int row = 0; row < iLayout->GetRowCount(); ++row)
-    {
-        CZuLayoutRow* cells = iLayout->GetRow(row);
-        for (int col = 0; col < cells->GetLayoutCellCount(); ++col)
-        {
-            if (cells->GetLayoutCell(col)->GetControl() == button)
-            {
-                iLayout->DeleteCell(row, col, true);
-                return;
-            }
-        }
-    }
 }
 
 void CZuButtonGroup::SetBtnType(TZuButtonType type)

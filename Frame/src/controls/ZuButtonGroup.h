@@ -84,7 +84,6 @@ protected:
 private:
     void PlaceButton(CZuButton* button, int width, int height, bool newRow);
     void RebuildLayout();
-    void DeleteCellOf(CZuButton* button);
     CZuImage* SharedImage(const CZuString& file);
 
     TZuButtonGroupType iGroupType;

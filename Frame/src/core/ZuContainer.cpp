@@ -2,6 +2,7 @@
 
 #include "ZuEnv.h"
 #include "ZuLayout.h"
+#include "ZuUiManager.h"
 #include "ZuUiStyle.h"
 #include "ZuView.h"
 
@@ -25,6 +26,20 @@ CZuContainer::CZuContainer(CZuControl* parent, CZuView* view, TZuControlType typ
 
 CZuContainer::~CZuContainer()
 {
+    // A container deleted while it is shown (its view given another one) takes itself off the screen.
+    if (CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr)
+    {
+        for (int i = 0; i < manager->GetDispStackCount(); ++i)
+        {
+            if (manager->GetDispStackAt(i) == this)
+            {
+                manager->PopFromDispStack(this);
+                break;
+            }
+        }
+        if (CZuLayout* client = manager->GetClientLayout())
+            client->DeleteCellsOf(this);
+    }
     delete iClientLayout;
 }
 

@@ -57,6 +57,8 @@ CZuUiManager::~CZuUiManager()
     CZuControl* root = CurrentRoot();
     for (int i = 0; root && i < iData->iDispStack.GetCount(); ++i)
         root->RemoveControl(static_cast<CZuControl*>(iData->iDispStack.GetAt(i)));
+    // The views' containers go with the views below: none of them is on the screen any more.
+    iData->iDispStack.RemoveAll();
     // Nothing may reach this object through the queue any more.
     CZuEnv::MsgProcessor()->SetRouter(nullptr);
 
@@ -275,9 +277,10 @@ void CZuUiManager::RemoveView(int id)
     CZuView* view = GetView(id);
     if (!view)
         return;
-    iData->iViews.Remove(view);
+    // The caller may delete it: its container must not stay on the screen.
     if (iData->iCurView == view)
-        iData->iCurView = nullptr;
+        DeactivateCurView();
+    iData->iViews.Remove(view);
 }
 
 CZuView* CZuUiManager::GetView(int id) const
@@ -311,17 +314,8 @@ void CZuUiManager::ActivateViewL(int id)
 {
     CZuView* view = GetView(id);
     iData->iActivatingView = view;
-    CZuWnd* wnd = GetCurWnd();
-    CZuLayout* client = wnd ? wnd->GetLayout(CZuString(KClientLayout)) : nullptr;
-
-    if (CZuView* old = iData->iCurView)
-    {
-        if (client)
-            client->DeleteRow(0);
-        PopFromDispStack(old->GetContainer());
-        old->DoDeactivate();
-        iData->iCurView = nullptr;
-    }
+    CZuLayout* client = GetClientLayout();
+    DeactivateCurView();
     if (view)
     {
         view->DoActivateL();
@@ -342,6 +336,18 @@ void CZuUiManager::ActivateViewL(int id)
     iData->iActivatingView = nullptr;
     if (iData->iCurView && CZuEnv::UiSetting()->IsSupportTransformEffect())
         PostTransformEffectCmd(iData->iCurView->GetTransformEffect());
+}
+
+void CZuUiManager::DeactivateCurView()
+{
+    CZuView* old = iData->iCurView;
+    if (!old)
+        return;
+    if (CZuLayout* client = GetClientLayout())
+        client->DeleteCellsOf(old->GetContainer());
+    PopFromDispStack(old->GetContainer());
+    old->DoDeactivate();
+    iData->iCurView = nullptr;
 }
 
 // Areas
@@ -395,9 +401,14 @@ CZuRect CZuUiManager::GetUiRect() const
 
 CZuRect CZuUiManager::GetClientRect() const
 {
-    CZuWnd* wnd = GetCurWnd();
-    CZuLayout* client = wnd ? wnd->GetLayout(CZuString(KClientLayout)) : nullptr;
+    CZuLayout* client = GetClientLayout();
     return client ? client->GetRect() : CZuRect();
+}
+
+CZuLayout* CZuUiManager::GetClientLayout() const
+{
+    CZuWnd* wnd = GetCurWnd();
+    return wnd ? wnd->GetLayout(CZuString(KClientLayout)) : nullptr;
 }
 
 bool CZuUiManager::CanMoveUi() const

@@ -16,6 +16,7 @@ class CZuCbaData;
 class CZuControl;
 class CZuGc;
 class CZuImage;
+class CZuLayout;
 class CZuMenuBar;
 class CZuMenuData;
 class CZuView;
@@ -83,7 +84,7 @@ public:
     // Views.
     unsigned GetNextViewId();
     void AddViewL(CZuView* view);
-    // Takes the view out of the list without deleting it.
+    // Takes the view out of the list without deleting it; the current view is deactivated first.
     void RemoveView(int id);
     CZuView* GetView(int id) const;
     CZuView* GetViewAt(int index) const;
@@ -97,6 +98,8 @@ public:
     void SetUiRect(const CZuRect& rect);
     // The root control's inner rectangle.
     CZuRect GetUiRect() const;
+    // The current window's "ClientLayout", where the current view's container is placed; null without one.
+    CZuLayout* GetClientLayout() const;
     // The rectangle of the current window's "ClientLayout", or an empty one.
     CZuRect GetClientRect() const;
     bool CanMoveUi() const;
@@ -188,6 +191,8 @@ private:
     void ClearState(CZuControl* control);
     void ResizeWindow(int side, int delta);
     void FitDialogsToClient();
+    // The current view's container leaves the screen and the view is deactivated.
+    void DeactivateCurView();
 
     TZuUiManagerData* iData;
     CZuWelcome* iWelcome;

@@ -143,6 +143,21 @@ void CZuLayout::DeleteCell(int row, int col, bool deleteEmptyRow)
         iRows.Delete(row);
 }
 
+void CZuLayout::DeleteCellsOf(CZuControl* control)
+{
+    if (!control)
+        return;
+    for (int row = GetRowCount() - 1; row >= 0; --row)
+    {
+        CZuLayoutRow* layoutRow = GetRow(row);
+        for (int col = layoutRow->GetLayoutCellCount() - 1; col >= 0; --col)
+        {
+            if (layoutRow->GetLayoutCell(col)->GetControl() == control)
+                DeleteCell(row, col, true);
+        }
+    }
+}
+
 void CZuLayout::DeleteCellByID(int id, bool deleteRow)
 {
     for (int row = 0; row < GetRowCount(); ++row)

@@ -60,6 +60,8 @@ public:
     // Deletes the cell with this id; with deleteRow its row goes too when the row has become empty.
     void DeleteCellByID(int id, bool deleteRow);
     void DeleteAllRow();
+    // Deletes every cell of the rows that holds control, and each row it leaves empty; the control stays.
+    void DeleteCellsOf(CZuControl* control);
     int GetRowCount() const { return iRows.GetCount(); }
     CZuLayoutRow* GetRow(int row) const;
 
