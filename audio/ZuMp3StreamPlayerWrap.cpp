@@ -22,7 +22,8 @@ std::string TextOf(const CZuString& text)
 
 CZuMp3StreamPlayerWrap::CZuMp3StreamPlayerWrap(MZuAudioPlayerObserver* observer)
     : iObserver(observer), iVolume(KInitialVolume), iEngine(new CZuStreamEngine),
-      iTimeouts(new TZuNetworkTimeouts), iMetaData(new CZuNameValueList), iToldSerial(0)
+      iTimeouts(new TZuNetworkTimeouts), iMetaData(new CZuNameValueList), iToldSerial(0),
+      iSeenState(CZuAudioPlayer::EIdle), iSeenError(CZuAudioPlayer::ENoError)
 {
 }
 
@@ -43,13 +44,13 @@ bool CZuMp3StreamPlayerWrap::CanPlay()
 {
     if (!IZuSoundOutput::Current().HasDevice())
     {
-        iEngine->Fail(CZuAudioPlayer::ENoDevice);
+        Fail(CZuAudioPlayer::ENoDevice);
         return false;
     }
     // The plug-ins are looked for here, when the first stream opens.
     if (CZuDecoderPlugins::Count() == 0)
     {
-        iEngine->Fail(CZuAudioPlayer::ENoPlugins);
+        Fail(CZuAudioPlayer::ENoPlugins);
         return false;
     }
     return true;
@@ -67,7 +68,7 @@ bool CZuMp3StreamPlayerWrap::Open(const CZuString& name)
         if (!CZuHttpSource::IsAcceptedAddress(path))
         {
             delete start;
-            iEngine->Fail(CZuAudioPlayer::EBadAddress);
+            Fail(CZuAudioPlayer::EBadAddress);
             return false;
         }
         // Connecting waits on the network: the engine's thread does it and chooses the decoder then.
@@ -79,7 +80,7 @@ bool CZuMp3StreamPlayerWrap::Open(const CZuString& name)
     if (start->iSource == nullptr)
     {
         delete start;
-        iEngine->Fail(path.find("://") == std::string::npos ? CZuAudioPlayer::ENotFound
+        Fail(path.find("://") == std::string::npos ? CZuAudioPlayer::ENotFound
                                                             : CZuAudioPlayer::EBadAddress);
         return false;
     }
@@ -103,7 +104,7 @@ bool CZuMp3StreamPlayerWrap::ChooseAndHandOver(TZuStreamStart* start)
     if (start->iDecoder == nullptr)
     {
         delete start;
-        iEngine->Fail(error);
+        Fail(error);
         return false;
     }
     HandOver(start);
@@ -114,17 +115,23 @@ void CZuMp3StreamPlayerWrap::HandOver(TZuStreamStart* start)
 {
     iEngine->SetVolume(iVolume & 0xFFFF);
     iEngine->Play(start, IZuSoundOutput::Current());
+    iSeenState = CZuAudioPlayer::EPlaying;
+    iSeenError = CZuAudioPlayer::ENoError;
     RefreshMetaData();
 }
 
 void CZuMp3StreamPlayerWrap::Stop()
 {
     iEngine->Stop();
+    iSeenState = CZuAudioPlayer::EStopped;
 }
 
 void CZuMp3StreamPlayerWrap::HandleWakeUp()
 {
-    unsigned serial = iEngine->Serial();
+    TZuStreamReport report = iEngine->Report();
+    iSeenState = report.iState;
+    iSeenError = report.iError;
+    unsigned serial = report.iSerial;
     if (serial == iToldSerial)
         return;
     iToldSerial = serial;
@@ -142,14 +149,11 @@ void CZuMp3StreamPlayerWrap::SetNetworkTimeouts(const TZuNetworkTimeouts& timeou
     *iTimeouts = timeouts;
 }
 
-CZuAudioPlayer::TState CZuMp3StreamPlayerWrap::State() const
+void CZuMp3StreamPlayerWrap::Fail(CZuAudioPlayer::TError error)
 {
-    return iEngine->State();
-}
-
-CZuAudioPlayer::TError CZuMp3StreamPlayerWrap::Error() const
-{
-    return iEngine->Report().iError;
+    iEngine->Fail(error);
+    iSeenState = CZuAudioPlayer::EIdle;
+    iSeenError = error;
 }
 
 CZuString CZuMp3StreamPlayerWrap::Title() const

@@ -39,8 +39,10 @@ public:
     void SetNetworkTimeouts(const TZuNetworkTimeouts& timeouts);
 
     MZuAudioPlayerObserver* Observer() const { return iObserver; }
-    CZuAudioPlayer::TState State() const;
-    CZuAudioPlayer::TError Error() const;
+    // The state and error as the UI thread last learnt them: set by Open, Stop and failures here, and
+    // brought up to date by HandleWakeUp, never changed behind the caller's back by the engine's thread.
+    CZuAudioPlayer::TState State() const { return iSeenState; }
+    CZuAudioPlayer::TError Error() const { return iSeenError; }
     CZuString Title() const;
     // The stream's tags brought up to date; the list and its entries stay valid until the next update.
     CZuNameValueList* MetaData();
@@ -61,6 +63,8 @@ private:
     // The engine plays start (owned) from now on.
     void HandOver(TZuStreamStart* start);
     void RefreshMetaData();
+    // The stream ends here, on the UI thread, for this reason.
+    void Fail(CZuAudioPlayer::TError error);
 
     MZuAudioPlayerObserver* iObserver;
     CZuString iName;
@@ -70,6 +74,8 @@ private:
     CZuNameValueList* iMetaData;
     // The engine's news already told to the observer.
     unsigned iToldSerial;
+    CZuAudioPlayer::TState iSeenState;
+    CZuAudioPlayer::TError iSeenError;
 };
 
 #endif // ZUMP3STREAMPLAYERWRAP_H

@@ -134,8 +134,12 @@ public:
     void WaitUntilDone(CZuAudioPlayer& player)
     {
         std::unique_lock<std::mutex> lock(iLock);
+        player.HandleWakeUp();
         while (player.IsPlaying())
+        {
             iArrived.wait_for(lock, std::chrono::milliseconds(100));
+            player.HandleWakeUp();
+        }
     }
 
     std::atomic<long> iSamples{0};
@@ -193,6 +197,7 @@ void ListenTo(benchmark::State& state, CZuAudioPlayer& player, const std::string
         double before = ProcessCpuSeconds();
         std::this_thread::sleep_for(std::chrono::seconds(KListenSeconds));
         double used = ProcessCpuSeconds() - before;
+        player.HandleWakeUp();
         if (!player.IsPlaying())
             state.SkipWithError("the stream stopped");
         player.Stop();

@@ -210,6 +210,33 @@ TEST_F(UiManagerTest, TypedCharactersAreMarkedAndNeverActAsKeys)
     EXPECT_EQ(1, iUi->iExits);
 }
 
+TEST_F(UiManagerTest, EnterTypedByItsKeyArrivesAsTheKeyAndCtrlMAsText)
+{
+    class CKindRecorder : public CZuControl
+    {
+    public:
+        explicit CKindRecorder(CZuControl* parent) : CZuControl(parent, true, EZuCtrlPane) {}
+        bool HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type) override
+        {
+            if (type == EZuKeyEventKey)
+                iKinds.push_back(event.IsKey() ? 'k' : 'c');
+            return false;
+        }
+        std::string iKinds;
+    };
+    CKindRecorder* control = new CKindRecorder(iWnd->GetWnd());
+    control->SetFocus(true);
+    // The window sends Enter as key-down, the character 13, key-up: one type 1 event, the key itself.
+    iUi->OnKeyDown(13, 1, 0);
+    iUi->OnChar(13, 1, 0);
+    iUi->OnKeyUp(13, 1, 0);
+    // Ctrl+M types 13 too, but its key is M: text.
+    iUi->OnKeyDown(77, 1, 0);
+    iUi->OnChar(13, 1, 0);
+    iUi->OnKeyUp(77, 1, 0);
+    EXPECT_EQ("kc", control->iKinds);
+}
+
 TEST_F(UiManagerTest, ShowMenuMessageTakesItsAnchorControl)
 {
     CRecordingView* view = new CRecordingView(iUi);

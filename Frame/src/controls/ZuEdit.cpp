@@ -407,6 +407,10 @@ bool CZuEdit::HandleEditorKey(const TZuKeyEvent& event, TZuKeyEventType type)
         if (d.iBuffer.DeleteForward())
             TextEdited();
         return true;
+    case EZuKeyBackspace:
+        if (d.iBuffer.DeleteBackward())
+            TextEdited();
+        return true;
     default:
         return true;
     }

@@ -44,7 +44,10 @@ void CZuUiManager::OnChar(unsigned code, unsigned value, unsigned modifiers)
 {
     ++iKeyCount;
     iCharSeenKey = iHeldKey != 0 ? iHeldKey : code;
-    HandleKeyEvent(TZuKeyEvent{code, value, true, modifiers}, EZuKeyEventKey);
+    // Enter, Backspace, Tab and Escape type their own key code: that is the key itself, not text, so
+    // controls see Enter as a key, never as a character. Ctrl+M, which types 13 while M is held, is text.
+    bool typedByItsKey = code < 32 && code == iHeldKey;
+    HandleKeyEvent(TZuKeyEvent{code, value, !typedByItsKey, modifiers}, EZuKeyEventKey);
 }
 
 void CZuUiManager::OnKeyUp(unsigned code, unsigned value, unsigned modifiers)

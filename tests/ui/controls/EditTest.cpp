@@ -108,6 +108,27 @@ TEST_F(EditTest, StartsEmptyAndIdleWithTheLookOfAnEditBox)
     EXPECT_EQ(iFirst->GetDefaultInputMode(), CZuEdit::EInputModeChinese);
 }
 
+TEST_F(EditTest, BackspaceAsTheWindowDeliversItDeletesOneCharacterPerPressAndRepeat)
+{
+    iFirst->SetText(CZuString("abcdef"));
+    OpenFirst();
+    // Key-down, the character 8 it types, key-up: one character goes.
+    Ui()->OnKeyDown(EZuKeyBackspace, 1, 0);
+    Ui()->OnChar(8, 1, 0);
+    Ui()->OnKeyUp(EZuKeyBackspace, 1, 0);
+    EXPECT_EQ(Utf8(iFirst->GetText()), "abcde");
+    // Held: the press and each repeat (a repeated key-down with its character) take one each.
+    Ui()->OnKeyDown(EZuKeyBackspace, 1, 0);
+    Ui()->OnChar(8, 1, 0);
+    for (int i = 0; i < 2; ++i)
+    {
+        Ui()->OnKeyDown(EZuKeyBackspace, 1, 0);
+        Ui()->OnChar(8, 1, 0);
+    }
+    Ui()->OnKeyUp(EZuKeyBackspace, 1, 0);
+    EXPECT_EQ(Utf8(iFirst->GetText()), "ab");
+}
+
 TEST_F(EditTest, EnterOpensAndEnterAgainClosesKeepingTheText)
 {
     iFirst->SetText(CZuString("ab"));
