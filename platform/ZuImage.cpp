@@ -287,6 +287,13 @@ void CZuImage::Resize(const CZuSize& size)
     Adopt(scaled, size.iWidth, size.iHeight);
 }
 
+void CZuImage::TakeTransparencyOf(const CZuImage& source)
+{
+    iHaveAlpha = source.iHaveAlpha;
+    iHaveMask = source.iHaveMask;
+    iMaskColor = source.iMaskColor;
+}
+
 IZuImage* CZuImage::CreateNewImage(const CZuSize&)
 {
     return nullptr;

@@ -68,6 +68,7 @@
 #include "ZuGesture.h"
 #include "ZuGestureDetector.h"
 #include "ZuGestureObserver.h"
+#include "ZuImageBox.h"
 #include "ZuLabel.h"
 #include "ZuPane.h"
 #include "ZuPaneBase.h"

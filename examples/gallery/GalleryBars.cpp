@@ -5,31 +5,8 @@
 
 namespace
 {
-const CZuRgb KCaptionColour(40, 48, 64);
 // The scene's own background, behind the round ends of the bands.
 const CZuRgb KScreenColour(231, 239, 246);
-
-// A line of text naming what stands beside it.
-class CGalleryCaption : public CZuControl
-{
-public:
-    CGalleryCaption(CZuControl* parent, const char* text, const CZuRect& rect)
-        : CZuControl(parent, true, EZuCtrlLabel), iText(text)
-    {
-        SetRect(rect);
-        SetReadOnly(true);
-    }
-    void Draw(CZuGc& gc, const CZuRect& rect) override
-    {
-        gc.UseFont(GetFont());
-        gc.SetDrawColor(KCaptionColour);
-        gc.DrawTextW(iText, rect, EAlignLeft, 0, 0);
-        gc.DiscardFont();
-    }
-
-private:
-    CZuString iText;
-};
 
 // A picture of size drawn as a horizontal band from top to bottom colour, with rounded ends on a
 // background of the screen colour.

@@ -8,7 +8,23 @@
 namespace
 {
 const CZuRgb KScreenColour(231, 239, 246);
+const CZuRgb KCaptionColour(40, 48, 64);
 } // namespace
+
+CGalleryCaption::CGalleryCaption(CZuControl* parent, const char* text, const CZuRect& rect)
+    : CZuControl(parent, true, EZuCtrlLabel), iCaption(text)
+{
+    SetRect(rect);
+    SetReadOnly(true);
+}
+
+void CGalleryCaption::Draw(CZuGc& gc, const CZuRect& rect)
+{
+    gc.UseFont(GetFont());
+    gc.SetDrawColor(KCaptionColour);
+    gc.DrawTextW(iCaption, rect, EAlignLeft, 0, 0);
+    gc.DiscardFont();
+}
 
 std::map<std::string, TGalleryPage>& GalleryPages()
 {
@@ -217,6 +233,9 @@ CZuImage* CGalleryScene::MakeIcon(const char* glyph, const CZuRgb& top, const CZ
 {
     CZuBitmapGc gc(CZuSize(side, side));
     const CZuRect tile(CZuSize(side, side));
+    // The corners take the screen's colour, so that the rounded edges blend into what shows around them.
+    gc.SetDrawColor(KScreenColour);
+    gc.Clear();
     gc.SetDrawStyle(IZuGc::EDrawGradual);
     gc.SetDrawColor2(top, bottom, IZuGc::EGradualVertical);
     gc.DrawRoundRect(tile, side / 5);

@@ -1,6 +1,7 @@
 #ifndef GALLERYSCENE_H
 #define GALLERYSCENE_H
 
+#include "ZuControl.h"
 #include "ZuPointerType.h"
 #include "ZuRect.h"
 
@@ -92,6 +93,18 @@ private:
     CGalleryWnd* iWnd;
     CZuControl* iClient;
     int iShots = 0;
+};
+
+// A line of text naming what stands beside it, left-aligned in the gallery's caption colour; it takes no
+// focus.
+class CGalleryCaption : public CZuControl
+{
+public:
+    CGalleryCaption(CZuControl* parent, const char* text, const CZuRect& rect);
+    void Draw(CZuGc& gc, const CZuRect& rect) override;
+
+private:
+    CZuString iCaption;
 };
 
 // A page of the gallery: a function that builds controls in a scene and takes its shots.

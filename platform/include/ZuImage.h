@@ -93,6 +93,8 @@ public:
     bool HaveAlpha() const { return iHaveAlpha; }
     // The colour key as the top-left pixel's 32-bit value (0xAARRGGBB); only the low 24 bits count.
     unsigned MaskColor() const { return iMaskColor; }
+    // Takes another image's transparency: its alpha flag, and its mask with the same colour key.
+    void TakeTransparencyOf(const CZuImage& source);
 
 private:
     CZuImage(const CZuImage&) = delete;
