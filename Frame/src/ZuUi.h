@@ -77,10 +77,16 @@
 #include "ZuScaledImage.h"
 #include "ZuToggleButton.h"
 
+#include "ZuClip.h"
 #include "ZuGrid.h"
 #include "ZuGridCell.h"
+#include "ZuList.h"
+#include "ZuListCell.h"
+#include "ZuListCellTitle.h"
 #include "ZuListNextPgStatusNotify.h"
 #include "ZuListPrevPgStatusNotify.h"
+#include "ZuListRow.h"
+#include "ZuListRowTitle.h"
 #include "ZuListStatusNotify.h"
 
 #include "ZuCba.h"

@@ -128,6 +128,19 @@ void CZuMessageProcessor::DropMessagesFor(const MZuMessageWnd* receiver)
     }
 }
 
+bool CZuMessageProcessor::IsQueued(const MZuMessageWnd* receiver, unsigned type, uintptr_t param1,
+                                   uintptr_t param2) const
+{
+    for (int i = iHead; i < iQueue.GetCount(); ++i)
+    {
+        const CZuMessage* message = static_cast<const CZuMessage*>(iQueue.GetAt(i));
+        if (message->iReceiver == receiver && message->iType == type && message->iParam1 == param1 &&
+            message->iParam2 == param2)
+            return true;
+    }
+    return false;
+}
+
 void CZuMessageProcessor::DropMessagesForAll(const MZuMessageWnd* receiver)
 {
     for (CZuMessageProcessor* processor = iFirstLive; processor; processor = processor->iNextLive)

@@ -1,6 +1,8 @@
 #ifndef ZUMESSAGEPROCESSOR_H
 #define ZUMESSAGEPROCESSOR_H
 
+#include <cstdint>
+
 #include "ZuObject.h"
 #include "ZuObjectList.h"
 #include "ZuTimerObserver.h"
@@ -47,6 +49,9 @@ public:
 
     void SetRouter(MZuMessageRouter* router) { iRouter = router; }
     int GetQueueCount() const { return iQueue.GetCount() - iHead; }
+    // Whether a message with this receiver, type and parameters waits in the queue: a control that posts
+    // the same news again and again (while an arrow key is held) need not queue it twice.
+    bool IsQueued(const MZuMessageWnd* receiver, unsigned type, uintptr_t param1, uintptr_t param2) const;
 
 private:
     CZuMessageProcessor(const CZuMessageProcessor&) = delete;
