@@ -427,8 +427,22 @@ void CZuGc::ApplyClip(const CZuRect& rect)
 
 void CZuGc::SetClippingRect(const CZuRect& rect)
 {
-    iState->iClipStack.Append(new CZuRect(rect));
-    ApplyClip(rect);
+    // Normalised, then kept within the clip in force: a control that clips its own drawing inside a
+    // clipped parent stays inside the parent too.
+    CZuRect box(std::min(rect.iTl.iX, rect.iBr.iX), std::min(rect.iTl.iY, rect.iBr.iY),
+                std::max(rect.iTl.iX, rect.iBr.iX), std::max(rect.iTl.iY, rect.iBr.iY));
+    CZuObjectList& stack = iState->iClipStack;
+    if (stack.GetCount() > 0)
+    {
+        const CZuRect& outer = *static_cast<CZuRect*>(stack.GetAt(stack.GetCount() - 1));
+        box = CZuRect(std::max(box.iTl.iX, outer.iTl.iX), std::max(box.iTl.iY, outer.iTl.iY),
+                      std::min(box.iBr.iX, outer.iBr.iX), std::min(box.iBr.iY, outer.iBr.iY));
+    }
+    // Nothing left: a box off the buffer, which clips everything away.
+    if (box.iTl.iX > box.iBr.iX || box.iTl.iY > box.iBr.iY)
+        box = CZuRect(-1, -1, -1, -1);
+    stack.Append(new CZuRect(box));
+    ApplyClip(box);
 }
 
 void CZuGc::CancelClippingRect()

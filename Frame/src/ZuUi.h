@@ -88,6 +88,10 @@
 #include "ZuListRow.h"
 #include "ZuListRowTitle.h"
 #include "ZuListStatusNotify.h"
+#include "ZuPointerCapture.h"
+#include "ZuScrollBar.h"
+#include "ZuScrollLayout.h"
+#include "ZuScrollList.h"
 
 #include "ZuCba.h"
 #include "ZuCbaButtonData.h"

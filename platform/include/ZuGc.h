@@ -53,7 +53,8 @@ public:
     virtual void SetDrawColor(const CZuRgb& color) = 0;
     virtual void SetDrawColor2(const CZuRgb& first, const CZuRgb& second, TGradualType type);
     virtual void SetPenSize(int size);
-    // Pushes a clip rectangle and makes it alone the clip box (it is not intersected with the one below).
+    // Pushes a clip rectangle (both edges inclusive) and makes its part inside the clip in force the clip
+    // box, so that nested clips only ever narrow.
     virtual void SetClippingRect(const CZuRect& rect) = 0;
     // Pops the top clip rectangle; the one below it, or the whole buffer, is in force again.
     virtual void CancelClippingRect() = 0;

@@ -195,18 +195,23 @@ TEST(GcTest, LinesIgnoreStyleAndPenSize)
     EXPECT_EQ(canvas.Touched().size(), 4u);
 }
 
-TEST(GcTest, NestedClipRectanglesReplaceEachOther)
+TEST(GcTest, NestedClipRectanglesOnlyNarrow)
 {
     CCanvas canvas(30, 30);
     CZuGc& gc = canvas.Gc();
     gc.SetDrawStyle(IZuGc::EDrawFill);
     gc.SetDrawColor(CZuRgb(0, 0, 0));
     gc.SetClippingRect(CZuRect(0, 0, 10, 10));
-    // The inner rectangle reaches beyond the outer one and is in force alone.
+    // The inner rectangle reaches beyond the outer one: only their common part is in force.
     gc.SetClippingRect(CZuRect(5, 5, 20, 20));
     EXPECT_EQ(gc.ClipDepth(), 2);
     gc.DrawRect(CZuRect(0, 0, 29, 29));
-    EXPECT_EQ(canvas.Touched(), Block(5, 5, 20, 20));
+    EXPECT_EQ(canvas.Touched(), Block(5, 5, 10, 10));
+    // One wholly outside the outer one leaves nothing, until it goes.
+    gc.SetClippingRect(CZuRect(15, 15, 20, 20));
+    int l, t, r, b;
+    EXPECT_FALSE(gc.ClipBox(l, t, r, b));
+    gc.CancelClippingRect();
 
     gc.CancelClippingRect();
     EXPECT_EQ(gc.ClipDepth(), 1);
@@ -217,7 +222,6 @@ TEST(GcTest, NestedClipRectanglesReplaceEachOther)
     gc.CancelClippingRect();
     gc.CancelClippingRect();
     EXPECT_EQ(gc.ClipDepth(), 0);
-    int l, t, r, b;
     EXPECT_TRUE(gc.ClipBox(l, t, r, b));
     EXPECT_EQ(l, 0);
     EXPECT_EQ(t, 0);

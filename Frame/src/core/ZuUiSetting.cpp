@@ -2,9 +2,16 @@
 
 #include "ZuFont.h"
 
+namespace
+{
+// Scroll bars before the metrics are filled: as wide as they are with the 16-pixel normal font.
+const int KDefaultScrollBarSize = 14;
+} // namespace
+
 CZuUiSetting::CZuUiSetting()
     : iTransSupport(false), iGradientSupport(true), iTransformEffectSupport(false), iNormalFontHeight(0),
-      iTextRowSpace(0), iSmallIconSize(0), iMidIconSize(0), iBigIconSize(0), iListOnceSelectClicked(false)
+      iTextRowSpace(0), iSmallIconSize(0), iMidIconSize(0), iBigIconSize(0), iScrollBarSize(KDefaultScrollBarSize),
+      iListOnceSelectClicked(false)
 {
 }
 
@@ -17,4 +24,5 @@ void CZuUiSetting::Construct()
     iSmallIconSize = static_cast<int>(iNormalFontHeight * 1.6);
     iMidIconSize = static_cast<int>(iNormalFontHeight * 2.8);
     iBigIconSize = static_cast<int>(iNormalFontHeight * 3.8);
+    iScrollBarSize = static_cast<int>(iNormalFontHeight * 0.875);
 }

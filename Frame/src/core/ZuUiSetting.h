@@ -26,6 +26,9 @@ public:
     int SmallIconSize() const { return iSmallIconSize; }
     int MidIconSize() const { return iMidIconSize; }
     int BigIconSize() const { return iBigIconSize; }
+    // The width of a vertical scroll bar and the height of a horizontal one, in pixels.
+    int ScrollBarSize() const { return iScrollBarSize; }
+    void SetScrollBarSize(int size) { iScrollBarSize = size; }
 
 private:
     bool iTransSupport;
@@ -36,6 +39,7 @@ private:
     int iSmallIconSize;
     int iMidIconSize;
     int iBigIconSize;
+    int iScrollBarSize;
     bool iListOnceSelectClicked;
 };
 

@@ -53,7 +53,7 @@ CZuList::CZuList(CZuControl* parent, bool addToParent)
       iDispRowCount(0), iDispColCount(0), iLeftAnchored(true), iRightAnchorCol(0), iClickSelMode(1),
       iKeyMode(EKeyModeFree), iOnceSelectClicked(false), iNotifySelectWhenFocus(true),
       iAutoAdjustRowHeight(true), iCellMaxCount(-1), iTurnPause(0), iTurnStep(0), iTurnPixels(0), iTimerId(0),
-      iRowsLeft(0), iGesture(new CZuGestureDetector(this)), iCaptured(false), iFocusedBeforeTap(false),
+      iRowsLeft(0), iGesture(new CZuGestureDetector(this)), iFocusedBeforeTap(false),
       iDragScrolling(false), iWasFocused(false), iLastNotified(-1), iStatusNotify(nullptr),
       iPrevPgNotify(nullptr), iNextPgNotify(nullptr)
 {
@@ -65,7 +65,6 @@ CZuList::CZuList(CZuControl* parent, bool addToParent)
 CZuList::~CZuList()
 {
     StopTimer();
-    SetCapture(false);
     delete iGesture;
     SetImageList(nullptr, false);
     ReleaseFont(iTitleFont);
@@ -777,6 +776,12 @@ void CZuList::SetTopRowIndex(int index)
     iTopRow = index;
     iPixelOffset = 0;
     ClampPosition();
+}
+
+void CZuList::SetFirstDispCol(int col)
+{
+    int frozen = FrozenCols();
+    iFirstCol = std::max(frozen, std::min(col, std::max(frozen, iTitle.GetCellCount() - 1)));
 }
 
 void CZuList::SetSelectedRow(int index)

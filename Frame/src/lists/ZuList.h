@@ -7,6 +7,7 @@
 #include "ZuGestureObserver.h"
 #include "ZuListCellTitle.h"
 #include "ZuListRowTitle.h"
+#include "ZuPointerCapture.h"
 #include "ZuTimerObserver.h"
 
 class CZuGestureDetector;
@@ -218,6 +219,8 @@ public:
     // Kept within the rows.
     void SetTopRowIndex(int index);
     int GetTopRowIndex() const { return iTopRow; }
+    // The first column shown after a frozen one; kept within the columns.
+    void SetFirstDispCol(int col);
     int GetFirstDispCol() const { return iFirstCol; }
     // Keeps the row in view; a negative row means no selection.
     void SetSelectedRow(int index);
@@ -315,7 +318,6 @@ private:
     void HandleRowTap(int index, const CZuPoint& point, bool wasFocused);
     void ScrollByPixels(int dy);
     bool HandleWheel(int steps);
-    void SetCapture(bool capture);
 
     // Notifications.
     void Notify(TZuListNotify what);
@@ -402,7 +404,7 @@ private:
 
     // Pointer and focus.
     CZuGestureDetector* iGesture;
-    bool iCaptured;
+    CZuPointerCapture iCapture;
     bool iFocusedBeforeTap;
     bool iDragScrolling;
     bool iWasFocused;

@@ -6,7 +6,6 @@
 #include "ZuKeyCode.h"
 #include "ZuListRow.h"
 #include "ZuMessage.h"
-#include "ZuWindow.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -267,26 +266,12 @@ bool CZuList::HandlePointerEventL(const TZuPointerEvent& event)
     if (event.iType == EZuPointerDown)
         iDragScrolling = false;
     iGesture->GestureDetector(event);
+    // A drag keeps the pointer when it leaves the window, so that its release comes back here.
     if (event.iType == EZuPointerDown && inside)
-        SetCapture(true);
+        iCapture.Take(this);
     else if (event.iType == EZuPointerUp)
-        SetCapture(false);
+        iCapture.Release();
     return inside || dragging;
-}
-
-void CZuList::SetCapture(bool capture)
-{
-    CZuWindow* window = SelfWindow();
-    if (capture == iCaptured)
-        return;
-    iCaptured = capture;
-    // A drag keeps the pointer when it leaves the window, so its release comes back here.
-    if (!window)
-        return;
-    if (capture)
-        window->SetCapture();
-    else
-        window->ReleaseCapture();
 }
 
 void CZuList::OnGesture(const TZuGesture& gesture)

@@ -40,13 +40,7 @@ protected:
         iDetector.SetObserver(&iLog);
     }
 
-    bool Feed(TZuPointerType type, int x, int y)
-    {
-        TZuPointerEvent event;
-        event.iType = type;
-        event.iPosition = CZuPoint(x, y);
-        return iDetector.GestureDetector(event);
-    }
+    bool Feed(TZuPointerType type, int x, int y) { return iDetector.GestureDetector(PointerEvent(type, x, y)); }
     void Tap(int x, int y)
     {
         Feed(EZuPointerDown, x, y);
@@ -203,16 +197,10 @@ TEST_F(GestureDetector, TheObserverMayDeleteTheDetector)
 {
     CZuGestureDetector* detector = new CZuGestureDetector(&iControl);
     detector->SetObserver(&iLog);
-    TZuPointerEvent down;
-    down.iType = EZuPointerDown;
-    down.iPosition = CZuPoint(150, 150);
-    TZuPointerEvent up = down;
-    up.iType = EZuPointerUp;
-    up.iPosition = CZuPoint(199, 199);
-    detector->GestureDetector(down);
+    detector->GestureDetector(PointerEvent(EZuPointerDown, 150, 150));
     iLog.iDeleteOnGesture = detector;
     // A move end and a fling: the detector is gone after the first, the second still arrives.
-    detector->GestureDetector(up);
+    detector->GestureDetector(PointerEvent(EZuPointerUp, 199, 199));
     EXPECT_EQ((std::vector<int>{EGestureMoveEnd, EGestureFling}), iLog.Kinds());
 }
 

@@ -249,11 +249,8 @@ TEST_F(ListTest, FreeModeMovesTheSelectionAndStopsAtTheEnds)
         Key(list, EZuKeyUp);
     EXPECT_EQ(0, list->GetTopRowIndex());
     // A typed character is not a key.
-    TZuKeyEvent typed;
-    typed.iCode = EZuKeyDown;
-    typed.iIsChar = true;
-    EXPECT_FALSE(list->HandleKeyEvent(typed, EZuKeyEventKey));
-    EXPECT_FALSE(list->HandleKeyEvent(TZuKeyEvent{EZuKeyDown, 0}, EZuKeyEventDown));
+    EXPECT_FALSE(list->HandleKeyEvent(KeyEvent(EZuKeyDown, true), EZuKeyEventKey));
+    EXPECT_FALSE(list->HandleKeyEvent(KeyEvent(EZuKeyDown), EZuKeyEventDown));
 }
 
 TEST_F(ListTest, WithoutAVisibleSelectionTheKeysScroll)

@@ -89,17 +89,11 @@ protected:
     }
     static bool Key(CZuControl* control, unsigned code)
     {
-        TZuKeyEvent event;
-        event.iCode = code;
-        return control->HandleKeyEvent(event, EZuKeyEventKey);
+        return control->HandleKeyEvent(KeyEvent(code), EZuKeyEventKey);
     }
     static bool Pointer(CZuControl* control, TZuPointerType type, int x, int y, int value = 0)
     {
-        TZuPointerEvent event;
-        event.iType = type;
-        event.iPosition = CZuPoint(x, y);
-        event.iValue1 = value;
-        return control->HandlePointerEventL(event);
+        return control->HandlePointerEventL(PointerEvent(type, x, y, value));
     }
     static void Click(CZuControl* control, int x, int y)
     {
