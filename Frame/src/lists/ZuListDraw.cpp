@@ -2,6 +2,7 @@
 #include "ZuList.h"
 
 #include "ZuClip.h"
+#include "ZuDrawUtil.h"
 #include "ZuFont.h"
 #include "ZuListCell.h"
 #include "ZuListRow.h"
@@ -15,11 +16,7 @@ namespace
 // Fills the pixels of rect (right and bottom exclusive).
 void Fill(IZuGc& gc, const CZuRect& rect, const CZuRgb& color)
 {
-    if (rect.IsEmpty())
-        return;
-    gc.SetDrawStyle(IZuGc::EDrawFill);
-    gc.SetDrawColor(color);
-    gc.DrawRect(CZuRect(rect.iTl.iX, rect.iTl.iY, rect.iBr.iX - 1, rect.iBr.iY - 1));
+    CZuDrawUtil::DrawRectWithBorder(gc, rect, color, color);
 }
 
 // The text of one cell clipped to the cell.

@@ -9,11 +9,7 @@ namespace
 // The pixels of rect (right and bottom exclusive) filled.
 void Fill(IZuGc& gc, const CZuRect& rect, const CZuRgb& color)
 {
-    if (rect.IsEmpty())
-        return;
-    gc.SetDrawStyle(IZuGc::EDrawFill);
-    gc.SetDrawColor(color);
-    gc.DrawRect(CZuRect(rect.iTl.iX, rect.iTl.iY, rect.iBr.iX - 1, rect.iBr.iY - 1));
+    CZuDrawUtil::DrawRectWithBorder(gc, rect, color, color);
 }
 
 } // namespace
