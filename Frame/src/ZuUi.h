@@ -92,6 +92,7 @@
 #include "ZuScrollBar.h"
 #include "ZuScrollLayout.h"
 #include "ZuScrollList.h"
+#include "ZuScrollPane.h"
 #include "ZuTextReader.h"
 
 #include "ZuCba.h"
