@@ -3,9 +3,8 @@
 #include "Course.h"
 #include "CourseOper.h"
 #include "XmlText.h"
-#include "ZuBuffer.h"
+#include "XmlUtil.h"
 #include "ZuEnv.h"
-#include "ZuFile.h"
 #include "ZuLexIds.h"
 #include "ZuObjectList.h"
 
@@ -17,12 +16,9 @@ const char* const CCourseList::KNewWordFile = "newword";
 namespace
 {
 
-void AppendCourses(const TiXmlDocument& document, CZuObjectList& courses)
+void AppendCourses(TiXmlDocument& document, CZuObjectList& courses)
 {
-    const TiXmlElement* root = document.RootElement();
-    if (!root || root->ValueStr() != "course")
-        return;
-    for (const TiXmlElement* item = root->FirstChildElement("item"); item;
+    for (const TiXmlElement* item = CXmlUtil::GetElementFromDoc(document, "course\\item"); item;
          item = item->NextSiblingElement("item"))
     {
         const char* name = item->GetText();
@@ -33,12 +29,11 @@ void AppendCourses(const TiXmlDocument& document, CZuObjectList& courses)
     }
 }
 
-// The list from length bytes at text that are followed by a zero byte (null text: no courses).
-CZuObjectList* ListFrom(const char* terminated, int length)
+// The courses of a parsed list (none when it could not be parsed), then the new-word book.
+CZuObjectList* ListOf(TiXmlDocument& document, bool parsed)
 {
     CZuObjectList* courses = new CZuObjectList(true);
-    TiXmlDocument document;
-    if (terminated && CXmlText::Parse(document, terminated, length))
+    if (parsed)
         AppendCourses(document, *courses);
     courses->Append(new CCourse(CCourseList::NewWordName(), CZuString(CCourseList::KNewWordFile)));
     return courses;
@@ -53,22 +48,18 @@ CZuObjectList* CCourseList::Load()
 
 CZuObjectList* CCourseList::Load(const CZuString& path)
 {
-    CZuBuffer text;
-    if (!CZuFile::ReadWhole(path, text, KMaxFileSize))
-        return ListFrom(nullptr, 0);
-    int length = text.Size();
-    // One byte more than the file holds, for the parser's terminating zero.
-    text.Append(0);
-    return ListFrom(reinterpret_cast<const char*>(text.Data()), length);
+    TiXmlDocument document;
+    return ListOf(document, CXmlText::ParseFile(document, path, KMaxFileSize));
 }
 
 CZuObjectList* CCourseList::Parse(const char* text, int length)
 {
+    TiXmlDocument document;
     if (!text || length <= 0 || length > KMaxFileSize)
-        return ListFrom(nullptr, 0);
+        return ListOf(document, false);
     std::vector<char> terminated(text, text + length);
     terminated.push_back('\0');
-    return ListFrom(terminated.data(), length);
+    return ListOf(document, CXmlText::Parse(document, terminated.data(), length));
 }
 
 bool CCourseList::IsUsableFileName(const CZuString& file)

@@ -1,6 +1,7 @@
 #include "UpdateAnswer.h"
 
 #include "XmlText.h"
+#include "XmlUtil.h"
 #include "ZuHttpAnswer.h"
 #include "ZuVersion.h"
 
@@ -20,11 +21,11 @@ TUpdateVerdict Verdict(TUpdateVerdict::TKind kind)
     return verdict;
 }
 
-// The text of the element named name under root, without surrounding blanks; empty when it has none.
-CZuString ChildText(const TiXmlElement& root, const char* name)
+// The text of the element at path, without surrounding blanks; empty when it has none.
+CZuString ElementText(TiXmlDocument& document, const char* path)
 {
-    const TiXmlElement* child = root.FirstChildElement(name);
-    const char* text = child ? child->GetText() : nullptr;
+    const TiXmlElement* element = CXmlUtil::GetElementFromDoc(document, path);
+    const char* text = element ? element->GetText() : nullptr;
     CZuString value(text ? text : "");
     value.TrimAll();
     return value;
@@ -56,11 +57,10 @@ TUpdateVerdict CUpdateAnswer::Judge(const char* text, int length, const CZuStrin
     TiXmlDocument document;
     if (!CXmlText::Parse(document, text, length))
         return Verdict(TUpdateVerdict::EBadAnswer);
-    const TiXmlElement* root = document.RootElement();
-    if (root->ValueStr() != "ZuLex")
+    if (document.RootElement()->ValueStr() != "ZuLex")
         return Verdict(TUpdateVerdict::EBadAnswer);
     CZuVersion remote;
-    CZuString remoteText = ChildText(*root, "version");
+    CZuString remoteText = ElementText(document, "ZuLex\\version");
     if (!ReadVersion(remoteText, remote))
         return Verdict(TUpdateVerdict::EBadAnswer);
     CZuVersion own;
@@ -68,7 +68,7 @@ TUpdateVerdict CUpdateAnswer::Judge(const char* text, int length, const CZuStrin
 
     TUpdateVerdict verdict = Verdict(own.Compare(&remote) < 0 ? TUpdateVerdict::ENewer : TUpdateVerdict::ENotNewer);
     verdict.iVersion = remoteText;
-    verdict.iDescription = ChildText(*root, "desc");
+    verdict.iDescription = ElementText(document, "ZuLex\\desc");
     return verdict;
 }
 

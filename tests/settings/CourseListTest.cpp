@@ -109,46 +109,6 @@ TEST_F(CourseListTest, DeeplyNestedDocumentIsRefusedBeforeParsing)
     EXPECT_FALSE(CXmlText::DepthWithin(deep.data(), static_cast<int>(deep.size()), CXmlText::KMaxDepth));
 }
 
-TEST(XmlText, DepthCountsElementsOnly)
-{
-    auto within = [](const std::string& xml, int depth) {
-        return CXmlText::DepthWithin(xml.data(), static_cast<int>(xml.size()), depth);
-    };
-    EXPECT_TRUE(within("<a><b><c/></b></a>", 2));
-    EXPECT_FALSE(within("<a><b><c></c></b></a>", 2));
-    EXPECT_TRUE(within("<a><b x='>' y=\"<c>\"></b><b></b></a>", 2));
-    EXPECT_TRUE(within("<?xml version=\"1.0\"?><!-- <x><y><z> --><a><![CDATA[<p><q><r>]]></a>", 1));
-    EXPECT_TRUE(within("", 0));
-}
-
-// The parser would step over a cut-off character and past the end of the text.
-TEST(XmlText, TextThatIsNotUtf8IsNotParsed)
-{
-    for (std::string xml : {std::string("<course><item file=\"a\">\xE6"), std::string("<c\xE6\xA0"),
-                            std::string("<course><item file=\"a\">\xFF</item></course>"),
-                            std::string("<course>\xC0\xAF</course>")})
-    {
-        TiXmlDocument document;
-        EXPECT_FALSE(CXmlText::Parse(document, xml.c_str(), static_cast<int>(xml.size()))) << xml;
-    }
-    TiXmlDocument document;
-    std::string chinese = "<course><item file=\"a\">核心词汇</item></course>";
-    EXPECT_TRUE(CXmlText::Parse(document, chinese.c_str(), static_cast<int>(chinese.size())));
-}
-
-TEST(XmlText, ParseNeedsTheTerminatingZeroAndARoot)
-{
-    TiXmlDocument document;
-    std::string xml = "<ZuLex/>";
-    EXPECT_TRUE(CXmlText::Parse(document, xml.c_str(), static_cast<int>(xml.size())));
-    TiXmlDocument unterminated;
-    char bytes[] = {'<', 'a', '/', '>', 'x'};
-    EXPECT_FALSE(CXmlText::Parse(unterminated, bytes, 4));
-    TiXmlDocument empty;
-    EXPECT_FALSE(CXmlText::Parse(empty, "", 0));
-    EXPECT_FALSE(CXmlText::Parse(empty, nullptr, 0));
-}
-
 TEST_F(CourseListTest, ReadOnlyCourseFolderIsRead)
 {
     WriteCourseList();

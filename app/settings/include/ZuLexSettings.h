@@ -5,7 +5,6 @@
 #include "CourseList.h"
 #include "NewWordBook.h"
 #include "WordConfig.h"
-#include "XmlText.h"
 #include "ZuLexOptions.h"
 
 #endif // ZULEXSETTINGS_H

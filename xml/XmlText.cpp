@@ -1,5 +1,8 @@
 #include "XmlText.h"
 
+#include "ZuBuffer.h"
+#include "ZuFile.h"
+#include "ZuString.h"
 #include "ZuUnicode.h"
 
 #include <cstring>
@@ -7,6 +10,13 @@
 
 namespace
 {
+
+bool Fail(CZuString* error, const char* reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
 
 // The index just past the first occurrence of terminator at or after from, or length when there is none.
 int SkipPast(const char* text, int length, int from, const char* terminator)
@@ -97,17 +107,36 @@ bool CXmlText::DepthWithin(const char* text, int length, int maxDepth)
     return true;
 }
 
-bool CXmlText::Parse(TiXmlDocument& document, const char* text, int length)
+bool CXmlText::Parse(TiXmlDocument& document, const char* text, int length, CZuString* error)
 {
     if (text == nullptr || length < 0 || text[length] != '\0')
-        return false;
+        return Fail(error, "no text");
     // The parser steps over a UTF-8 character by its first byte: a sequence cut short by the end would
     // take it past the terminating zero.
     if (!CZuUnicode::IsValidUtf8(text, length))
-        return false;
+        return Fail(error, "not UTF-8");
     // The parser recurses once per level of nesting: a deep document would exhaust the stack.
     if (!DepthWithin(text, length, KMaxDepth))
-        return false;
+        return Fail(error, "nested too deep");
     document.Parse(text, nullptr, TIXML_ENCODING_UTF8);
-    return !document.Error() && document.RootElement() != nullptr;
+    if (document.Error())
+    {
+        if (error)
+            *error = CZuString("line ") + CZuString(document.ErrorRow()) + ": " + document.ErrorDesc();
+        return false;
+    }
+    if (!document.RootElement())
+        return Fail(error, "no root element");
+    return true;
+}
+
+bool CXmlText::ParseFile(TiXmlDocument& document, const CZuString& path, int maxBytes, CZuString* error)
+{
+    CZuBuffer bytes;
+    if (!CZuFile::ReadWhole(path, bytes, maxBytes))
+        return Fail(error, "cannot be read, or larger than allowed");
+    int length = bytes.Size();
+    // One byte more than the file holds, for the parser's terminating zero.
+    bytes.Append(0);
+    return Parse(document, reinterpret_cast<const char*>(bytes.Data()), length, error);
 }

@@ -1,0 +1,200 @@
+#include "ZuXmlKinds.h"
+
+#include "ZuButton.h"
+#include "ZuCba.h"
+#include "ZuCheckButton.h"
+#include "ZuEdit.h"
+#include "ZuEnv.h"
+#include "ZuImageManager.h"
+#include "ZuProgressBar.h"
+#include "ZuPromptBar.h"
+#include "ZuRadioButton.h"
+#include "ZuTitleBar.h"
+#include "ZuXmlAttributes.h"
+
+#include <cstring>
+
+namespace
+{
+
+// An image of the image manager's directory, with one reference for the caller; null without one.
+CZuImage* SharedImage(const CZuString& name)
+{
+    if (!CZuEnv::Static() || name.IsEmpty())
+        return nullptr;
+    return CZuEnv::ImageMgr()->GetImage(name, false, nullptr, 0);
+}
+
+// --- Buttons ---
+
+const char* const KButtonLooks[] = {"frame", "plain", "gradient", "images", "hexagon", "flat"};
+const char* const KButtonContents[] = {"text", "image", "image-text", "image-over-text"};
+
+CZuControl* CreateButton(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuButton(&parent);
+}
+
+void ApplyButton(CZuControl& control, CZuXmlAttributes& attributes)
+{
+    CZuButton& button = static_cast<CZuButton&>(control);
+    int value = 0;
+    if (attributes.Int("command", value))
+        button.SetCommand(value);
+    if (attributes.Choice("look", KButtonLooks, 6, value))
+        button.SetBtnUiStyle(static_cast<TZuButtonUiStyle>(value));
+    if (attributes.Choice("content", KButtonContents, 4, value))
+        button.SetBtnType(static_cast<TZuButtonType>(value));
+    CZuString image;
+    if (attributes.Text("image", image))
+    {
+        CZuImage* shared = SharedImage(image);
+        if (shared)
+            button.SetImg(shared, true);
+        else
+            attributes.Fault(CZuString("<button> image \"") + image + "\" cannot be loaded");
+    }
+}
+
+CZuControl* CreateCheck(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuCheckButton(&parent);
+}
+
+CZuControl* CreateRadio(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuRadioButton(&parent);
+}
+
+void ApplyToggle(CZuControl& control, CZuXmlAttributes& attributes)
+{
+    CZuToggleButton& toggle = static_cast<CZuToggleButton&>(control);
+    int command = 0;
+    if (attributes.Int("command", command))
+        toggle.SetCommand(command);
+    bool checked = false;
+    if (attributes.Bool("checked", checked))
+        toggle.SetSelected(checked);
+}
+
+// --- Entry and progress ---
+
+CZuControl* CreateEdit(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuEdit(&parent);
+}
+
+void ApplyEdit(CZuControl& control, CZuXmlAttributes& attributes)
+{
+    CZuEdit& edit = static_cast<CZuEdit&>(control);
+    CZuString prompt;
+    if (attributes.Text("prompt", prompt))
+        edit.SetDefaultPrompt(prompt);
+    int id = 0;
+    if (attributes.Int("prompt-id", id))
+        edit.SetDefaultPrompt(CZuEnv::GetString(id));
+    int length = 0;
+    if (attributes.IntIn("max-length", 1, 1 << 20, length))
+        edit.SetTextMaxNum(length);
+}
+
+const char* const KDirections[] = {"horizontal", "vertical"};
+const char* const KProgressStyles[] = {"bar", "none", "slider", "images"};
+
+CZuControl* CreateProgress(CZuControl& parent, CZuXmlAttributes& attributes)
+{
+    int direction = 0;
+    attributes.Choice("direction", KDirections, 2, direction);
+    return new CZuProgressBar(&parent, direction == 1 ? CZuProgressBar::EVertical : CZuProgressBar::EHorizontal);
+}
+
+void ApplyProgress(CZuControl& control, CZuXmlAttributes& attributes)
+{
+    CZuProgressBar& bar = static_cast<CZuProgressBar&>(control);
+    int style = 0;
+    if (attributes.Choice("style", KProgressStyles, 4, style))
+        bar.SetStyle(style);
+    int position = 0;
+    int total = 0;
+    if (attributes.Pair("position", position, total))
+        bar.SetCurPos(position, total);
+}
+
+// --- Bars ---
+
+CZuControl* CreateTitleBar(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuTitleBar(&parent, true);
+}
+
+void ApplyTitleBar(CZuControl& control, CZuXmlAttributes& attributes)
+{
+    CZuTitleBar& bar = static_cast<CZuTitleBar&>(control);
+    bool show = false;
+    if (attributes.Bool("app-icon", show))
+        bar.SetShowAppIcon(show);
+    CZuString icon;
+    if (attributes.Text("icon", icon))
+    {
+        CZuImage* shared = SharedImage(icon);
+        if (shared)
+            bar.SetAppIcon(shared, true);
+        else
+            attributes.Fault(CZuString("<titlebar> icon \"") + icon + "\" cannot be loaded");
+    }
+}
+
+// The title bar places one button of its own: its menu button.
+bool TakeTitleBarChild(CZuControl& control, CZuControl& child)
+{
+    CZuButton* button = dynamic_cast<CZuButton*>(&child);
+    CZuTitleBar& bar = static_cast<CZuTitleBar&>(control);
+    if (!button || bar.GetMenuNav())
+        return false;
+    bar.SetMenuNav(button);
+    return true;
+}
+
+const char* const KPromptModes[] = {"page", "scroll"};
+
+CZuControl* CreatePromptBar(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuPromptBar(&parent);
+}
+
+void ApplyPromptBar(CZuControl& control, CZuXmlAttributes& attributes)
+{
+    int mode = 0;
+    if (attributes.Choice("mode", KPromptModes, 2, mode))
+        static_cast<CZuPromptBar&>(control).SetDispMode(mode);
+}
+
+CZuControl* CreateCba(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuCba(&parent, true);
+}
+
+const TZuXmlKind KKinds[] = {
+    {"button", CreateButton, ApplyButton, nullptr, nullptr, nullptr},
+    {"check", CreateCheck, ApplyToggle, nullptr, nullptr, nullptr},
+    {"radio", CreateRadio, ApplyToggle, nullptr, nullptr, nullptr},
+    {"edit", CreateEdit, ApplyEdit, nullptr, nullptr, nullptr},
+    {"progress", CreateProgress, ApplyProgress, nullptr, nullptr, nullptr},
+    {"titlebar", CreateTitleBar, ApplyTitleBar, nullptr, nullptr, TakeTitleBarChild},
+    {"promptbar", CreatePromptBar, ApplyPromptBar, nullptr, nullptr, nullptr},
+    {"cba", CreateCba, nullptr, nullptr, nullptr, nullptr},
+};
+
+} // namespace
+
+const TZuXmlKind* FindXmlKind(const char* element)
+{
+    if (!element)
+        return nullptr;
+    for (const TZuXmlKind& kind : KKinds)
+    {
+        if (std::strcmp(kind.iElement, element) == 0)
+            return &kind;
+    }
+    return nullptr;
+}
