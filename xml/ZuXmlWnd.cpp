@@ -32,7 +32,10 @@ CZuXmlWnd::CZuXmlWnd(int id, const CZuString& name) : iData(new TZuXmlWndData)
 {
     SetWndID(id);
     SetWndName(name);
+    // Made under the platform root for its window only: a window that is never shown must not keep a
+    // parent that may go before it.
     iData->iRoot = new CZuControl(PlatformRoot(), false, EZuCtrlPane);
+    iData->iRoot->SetParent(nullptr);
     SetWndLayout(new CZuLayout);
 }
 

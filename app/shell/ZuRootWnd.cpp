@@ -4,7 +4,12 @@
 #include "ZuControl.h"
 #include "ZuLayout.h"
 
-CZuRootWnd::CZuRootWnd(CZuControl* parent) : iRoot(new CZuControl(parent, false, EZuCtrlPane)) {}
+CZuRootWnd::CZuRootWnd(CZuControl* parent) : iRoot(new CZuControl(parent, false, EZuCtrlPane))
+{
+    // The parent gives the pane its window only: a window description that is never shown must not keep a
+    // parent that may go before it.
+    iRoot->SetParent(nullptr);
+}
 
 CZuRootWnd::~CZuRootWnd()
 {
