@@ -6,6 +6,8 @@
 #include "ZuEdit.h"
 #include "ZuEnv.h"
 #include "ZuImageManager.h"
+#include "ZuLabel.h"
+#include "ZuPane.h"
 #include "ZuProgressBar.h"
 #include "ZuPromptBar.h"
 #include "ZuRadioButton.h"
@@ -75,6 +77,40 @@ void ApplyToggle(CZuControl& control, CZuXmlAttributes& attributes)
     bool checked = false;
     if (attributes.Bool("checked", checked))
         toggle.SetSelected(checked);
+}
+
+// --- Text and panes ---
+
+CZuControl* CreateLabel(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuLabel(&parent);
+}
+
+CZuControl* CreatePane(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuPane(&parent);
+}
+
+void ApplyPane(CZuControl& control, CZuXmlAttributes& attributes)
+{
+    CZuPane& pane = static_cast<CZuPane&>(control);
+    bool flag = false;
+    if (attributes.Bool("show-title", flag))
+        pane.SetIsShowTitle(flag);
+    if (attributes.Bool("frame", flag))
+        pane.SetShowPaneBorder(flag);
+    if (attributes.Bool("fill", flag))
+        pane.SetShowPaneBg(flag);
+    CZuRgb colour;
+    if (attributes.Colour("pane-color", colour))
+        pane.SetPaneColor(colour);
+    if (attributes.Colour("frame-color", colour))
+        pane.SetFrameColor(colour);
+}
+
+CZuLayout* PaneRows(CZuControl& control)
+{
+    return static_cast<CZuPane&>(control).GetLayout();
 }
 
 // --- Entry and progress ---
@@ -175,6 +211,8 @@ CZuControl* CreateCba(CZuControl& parent, CZuXmlAttributes&)
 }
 
 const TZuXmlKind KKinds[] = {
+    {"label", CreateLabel, nullptr, nullptr, nullptr, nullptr},
+    {"pane", CreatePane, ApplyPane, PaneRows, nullptr, nullptr},
     {"button", CreateButton, ApplyButton, nullptr, nullptr, nullptr},
     {"check", CreateCheck, ApplyToggle, nullptr, nullptr, nullptr},
     {"radio", CreateRadio, ApplyToggle, nullptr, nullptr, nullptr},

@@ -325,3 +325,36 @@ TEST_F(FormLoaderTest, FormMeasuresItsRows)
                      "<row height=\"30\"><space width=\"10\"/></row></form>"));
     EXPECT_EQ(iForm->GetMinSize(), CZuSize(5 + 60 + 40 + 5, 5 + 20 + 30 + 5));
 }
+
+TEST_F(FormLoaderTest, PanesHoldRowsOfTheirOwn)
+{
+    ASSERT_TRUE(Load("<form>\n"
+                     "  <label name=\"word\" text=\"hello\" align=\"left\" font-size=\"150\" width=\"-1\"/>\n"
+                     "  <pane name=\"answer_lyt\" text=\"Answers\" show-title=\"true\" frame=\"true\" fill=\"true\"\n"
+                     "        pane-color=\"#FFFFFF\" frame-color=\"#646464\" inner=\"4\" row-space=\"2\" per-row=\"1\"\n"
+                     "        width=\"-1\" height=\"-1\">\n"
+                     "    <radio name=\"answer1\" command=\"0\" text=\"one\" width=\"-1\"/>\n"
+                     "    <radio name=\"answer2\" command=\"1\" text=\"two\" width=\"-1\"/>\n"
+                     "  </pane>\n"
+                     "</form>"))
+        << Faults();
+    CZuLabel* word = iForm->GetControlAs<CZuLabel>(CZuString("word"));
+    ASSERT_NE(word, nullptr);
+    EXPECT_EQ(word->GetAlign(), EAlignLeft);
+    CZuPane* pane = iForm->GetControlAs<CZuPane>(CZuString("answer_lyt"));
+    ASSERT_NE(pane, nullptr);
+    EXPECT_TRUE(pane->IsShowTitle());
+    EXPECT_EQ(pane->GetControlCount(), 2);
+    EXPECT_EQ(pane->GetLayout()->GetRowCount(), 2);
+    CZuRadioButton* second = iForm->GetControlAs<CZuRadioButton>(CZuString("answer2"));
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->Parent(), pane);
+    // The pane's rows lie inside it, below its title.
+    CZuRect inner = pane->InnerRect();
+    CZuRect first = iForm->GetControl(CZuString("answer1"))->Rect();
+    EXPECT_GT(first.iTl.iY, inner.iTl.iY);
+    EXPECT_EQ(first.Width(), inner.Width());
+    EXPECT_EQ(second->Rect().iTl.iY, first.iBr.iY + 2);
+    pane->SetSelectRadioBtnBy(1);
+    EXPECT_EQ(pane->GetSelectRadioBtnCmdID(), 1);
+}
