@@ -5,9 +5,13 @@
 // the views, the dialogs, the commands and the string ids. Its colours are in ZuLexColours.h. A number that
 // stands in a file (a form, a string table) or that the toolkit acts on keeps its value.
 
-// The main window description.
+// The main window description, and the file it is read from.
 const int KZuLexWndId = 1;
 const char* const KZuLexWndName = "ZuLexWnd";
+const char* const KZuLexWndFile = "WordWnd.xml";
+
+// The version the program shows: in the prompt after the main title, and in the about text.
+const char* const KZuLexVersionText = "V1.0.4";
 
 // The views, in the order they are made.
 enum TZuLexView
@@ -19,6 +23,13 @@ enum TZuLexView
     EZuLexViewTest = 5,
     EZuLexViewNewword = 6,
     EZuLexViewSetting = 7
+};
+
+// The messages the program's screens take beside the toolkit's (ZuMessage.h).
+enum TZuLexMessage
+{
+    // A modeless dialog closed: param1 1 when it was accepted, param2 the dialog.
+    EZuLexMsgDialogClosed = 17
 };
 
 // The dialogs' ids.
@@ -36,7 +47,8 @@ enum TZuLexCommand
 {
     // The left soft key opens the options menu; the toolkit acts on it.
     EZuLexCmdMenu = 1,
-    // Back to the main screen.
+    // Back to the main screen; the course screen also takes the other.
+    EZuLexCmdCourseBack = 4,
     EZuLexCmdBack = 5,
     // Ends the program; the toolkit acts on it.
     EZuLexCmdExit = 6,
@@ -152,7 +164,9 @@ enum TZuLexString
     EZuLexStrUpdateTimeout = 0x4C580031,
     EZuLexStrUpdateBadAnswer = 0x4C580032,
     // A newer version whose document has no description, a format taking the version.
-    EZuLexStrUpdateNewer = 0x4C580033
+    EZuLexStrUpdateNewer = 0x4C580033,
+    // Shown while the update check waits for the server.
+    EZuLexStrUpdateChecking = 0x4C580034
 };
 
 // The toolkit's strings ("ZU") that the program shows.
@@ -160,6 +174,7 @@ enum TZuLexUiString
 {
     EZuLexUiStrOptions = 0x5A550002,
     EZuLexUiStrOk = 0x5A550004,
+    EZuLexUiStrCancel = 0x5A550005,
     EZuLexUiStrBack = 0x5A550006,
     EZuLexUiStrExit = 0x5A550008,
     EZuLexUiStrAbout = 0x5A550009

@@ -1,4 +1,10 @@
 // ZuLex: the program's entry. One window on the UI thread; the event loop runs until the window closes.
+// However the loop ends (the exit command, the window's close, SIGTERM or SIGINT, which SDL turns into a
+// quit event), the application leaves its screen and writes the settings before anything goes.
+//
+// For tests: with ZULEX_FRAME_FILE set to a path, every picture painted into the window is also written
+// there as PNG (whole: written beside it, then renamed).
+#include "TestCard.h"
 #include "UpdateCheck.h"
 #include "ZuAppWindow.h"
 #include "ZuConnection.h"
@@ -7,8 +13,11 @@
 #include "ZuLexApp.h"
 #include "ZuLexOptions.h"
 #include "ZuPlayerApp.h"
+#include "ZuRandom.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace
 {
@@ -18,13 +27,29 @@ namespace
 class CZuLexGlue : public CZuPlayerApp
 {
 public:
-    explicit CZuLexGlue(SDL_Window* window) : CZuPlayerApp(window) {}
+    CZuLexGlue(SDL_Window* window, const char* frameFile)
+        : CZuPlayerApp(window), iFrameFile(frameFile ? frameFile : "")
+    {
+    }
 
     void HandleWakeUp() override
     {
         CZuConnection::DeliverAnswers();
         CZuPlayerApp::HandleWakeUp();
     }
+
+    void HandleDraw() override
+    {
+        CZuPlayerApp::HandleDraw();
+        if (iFrameFile.empty() || !Pixels())
+            return;
+        std::string part = iFrameFile + ".part";
+        if (WritePng(part, Pixels(), PixelWidth(), PixelHeight()))
+            std::rename(part.c_str(), iFrameFile.c_str());
+    }
+
+private:
+    std::string iFrameFile;
 };
 
 // Takes the command line and the environment; false when the program should not start.
@@ -44,6 +69,8 @@ bool TakeOptions(int argc, char** argv, int& exitCode)
         return false;
     }
     CUpdateCheck::SetAddress(options.UpdateUrl());
+    if (options.HasSeed())
+        CZuRandom::SetSeed(options.Seed());
     return true;
 }
 
@@ -58,13 +85,15 @@ int main(int argc, char** argv)
     if (!window)
         return 1;
     {
-        CZuLexGlue glue(window);
+        CZuLexGlue glue(window, std::getenv("ZULEX_FRAME_FILE"));
         CZuConnection::SetWakeUp([&glue] { glue.WakeUp(); });
         CZuControl* root = CZuAppWindow::CreateRoot(window);
-        CZuAppWindow::Bind(new CZuLexApp, root, &glue);
-        glue.UiManager()->Start();
+        CZuLexApp* app = new CZuLexApp;
+        CZuAppWindow::Bind(app, root, &glue);
+        app->Start();
         CZuEventLoop::Run();
-        // No worker may wake a glue that is going; the application cancels its requests as it goes.
+        app->Shutdown();
+        // No worker may wake a glue that is going; the application has cancelled its requests.
         CZuConnection::SetWakeUp(nullptr);
         // The glue releases the application here, before the window goes.
     }

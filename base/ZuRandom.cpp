@@ -12,11 +12,22 @@ int Draw()
     return std::rand() & 0x7FFF;
 }
 
+bool gFixedSeed = false;
+unsigned int gSeed = 0;
+
+
 } // namespace
 
 void CZuRandom::Init()
 {
-    std::srand(static_cast<unsigned int>(std::time(nullptr)));
+    std::srand(gFixedSeed ? gSeed : static_cast<unsigned int>(std::time(nullptr)));
+}
+
+void CZuRandom::SetSeed(unsigned int seed)
+{
+    gFixedSeed = true;
+    gSeed = seed;
+    std::srand(seed);
 }
 
 int CZuRandom::Rand()

@@ -5,6 +5,7 @@
 #include "ZuCheckButton.h"
 #include "ZuEdit.h"
 #include "ZuEnv.h"
+#include "ZuImageBox.h"
 #include "ZuImageManager.h"
 #include "ZuLabel.h"
 #include "ZuPane.h"
@@ -156,6 +157,31 @@ void ApplyProgress(CZuControl& control, CZuXmlAttributes& attributes)
         bar.SetCurPos(position, total);
 }
 
+// --- Pictures ---
+
+const char* const KImageModes[] = {"stretch", "center", "fit", "left", "right"};
+
+CZuControl* CreateImageBox(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuImageBox(&parent);
+}
+
+void ApplyImageBox(CZuControl& control, CZuXmlAttributes& attributes)
+{
+    CZuImageBox& box = static_cast<CZuImageBox&>(control);
+    int mode = 0;
+    if (attributes.Choice("mode", KImageModes, 5, mode))
+        box.SetDisplayMode(mode);
+    CZuString file;
+    if (!attributes.Text("file", file))
+        return;
+    CZuImage* shared = SharedImage(file);
+    if (shared)
+        box.SetImage(shared, true);
+    else
+        attributes.Fault(CZuString("<image> file \"") + file + "\" cannot be loaded");
+}
+
 // --- Bars ---
 
 CZuControl* CreateTitleBar(CZuControl& parent, CZuXmlAttributes&)
@@ -218,6 +244,7 @@ const TZuXmlKind KKinds[] = {
     {"radio", CreateRadio, ApplyToggle, nullptr, nullptr, nullptr},
     {"edit", CreateEdit, ApplyEdit, nullptr, nullptr, nullptr},
     {"progress", CreateProgress, ApplyProgress, nullptr, nullptr, nullptr},
+    {"image", CreateImageBox, ApplyImageBox, nullptr, nullptr, nullptr},
     {"titlebar", CreateTitleBar, ApplyTitleBar, nullptr, nullptr, TakeTitleBarChild},
     {"promptbar", CreatePromptBar, ApplyPromptBar, nullptr, nullptr, nullptr},
     {"cba", CreateCba, nullptr, nullptr, nullptr, nullptr},

@@ -59,6 +59,7 @@ const std::map<int, std::string> KUsedIds = {
     {EZuLexStrUpdateTimeout, ""},
     {EZuLexStrUpdateBadAnswer, ""},
     {EZuLexStrUpdateNewer, "s"},
+    {EZuLexStrUpdateChecking, ""},
 };
 
 std::string Text(const CZuString* s)

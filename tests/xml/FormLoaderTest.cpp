@@ -358,3 +358,19 @@ TEST_F(FormLoaderTest, PanesHoldRowsOfTheirOwn)
     pane->SetSelectRadioBtnBy(1);
     EXPECT_EQ(pane->GetSelectRadioBtnCmdID(), 1);
 }
+
+TEST_F(FormLoaderTest, ImageBoxesShowAFileOfTheImageFolder)
+{
+    CZuEnv::ImageMgr()->AddImagePath(CZuString(ZU_TEST_OUT_DIR "/res/img/"));
+    ASSERT_TRUE(Load("<form><image name=\"icon\" file=\"Study.png\" mode=\"fit\" width=\"-1\" height=\"-1\"/></form>"))
+        << Faults();
+    CZuImageBox* box = iForm->GetControlAs<CZuImageBox>(CZuString("icon"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->GetDisplayMode(), 2);
+    ASSERT_NE(box->GetImage(), nullptr);
+    EXPECT_EQ(box->GetImage()->Size(), CZuSize(48, 48));
+    EXPECT_FALSE(Load("<form>\n<image name=\"none\" file=\"Absent.png\" mode=\"tile\"/>\n</form>"));
+    EXPECT_TRUE(HasFault("Test.xml:2: <image> file \"Absent.png\" cannot be loaded")) << Faults();
+    EXPECT_TRUE(HasFault("mode=\"tile\": expected stretch, center, fit, left or right")) << Faults();
+    EXPECT_EQ(iForm->GetControlAs<CZuImageBox>(CZuString("none"))->GetImage(), nullptr);
+}

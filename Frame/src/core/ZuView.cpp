@@ -111,6 +111,13 @@ CZuContainer* CZuView::GetContainer() const
     return iData->iContainer;
 }
 
+CZuContainer* CZuView::TakeContainer()
+{
+    CZuContainer* container = iData->iContainer;
+    iData->iContainer = nullptr;
+    return container;
+}
+
 void CZuView::SetCbaData(int leftCmd, const CZuString& leftText, int rightCmd, const CZuString& rightText)
 {
     if (!iData->iCbaData)

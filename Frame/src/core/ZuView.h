@@ -46,6 +46,9 @@ public:
     // The container is owned; a previous one is deleted.
     void SetContainer(CZuContainer* container);
     CZuContainer* GetContainer() const;
+    // Forgets the container without deleting it: the caller owns it now (a view that keeps its screen
+    // while another is shown takes it before the base deactivation and gives it back after).
+    CZuContainer* TakeContainer();
     void SetCbaData(int leftCmd, const CZuString& leftText, int rightCmd, const CZuString& rightText);
     CZuCbaData* GetCbaData() const;
     bool IsHaveCba() const;

@@ -6,5 +6,6 @@
 #include "NewWordBook.h"
 #include "WordConfig.h"
 #include "ZuLexOptions.h"
+#include "ZuLexText.h"
 
 #endif // ZULEXSETTINGS_H

@@ -1,0 +1,38 @@
+#include "ZuLexFormContainer.h"
+
+#include "ZuButton.h"
+#include "ZuEnv.h"
+#include "ZuLayout.h"
+#include "ZuLexIds.h"
+#include "ZuMessage.h"
+#include "ZuPathUtil.h"
+#include "ZuUiManager.h"
+#include "ZuView.h"
+#include "ZuXmlForm.h"
+
+CZuLexFormContainer::CZuLexFormContainer(CZuControl* parent, CZuView* view, const char* formFile)
+    : CZuContainer(parent, view, EZuCtrlContainer), iFormFile(formFile), iForm(nullptr)
+{
+}
+
+CZuString CZuLexFormContainer::FormPath(const char* formFile)
+{
+    return CZuPathUtil::GetResourcePath() + "dat/" + formFile;
+}
+
+void CZuLexFormContainer::ConstructL()
+{
+    CZuContainer::ConstructL();
+    iForm = new CZuXmlForm(this);
+    iForm->SetContainer(nullptr, nullptr);
+    GetClientLayout()->AppendCellToLastRow(iForm, -1, -1, EAlignVCenter);
+    if (CZuUiManager* manager = CZuEnv::UiManager())
+        SetRect(manager->GetClientRect());
+    iForm->LoadForm(FormPath(iFormFile));
+    if (CZuButton* back = iForm->GetControlAs<CZuButton>(CZuString("go_back")))
+    {
+        back->SetCommand(EZuLexCmdBack);
+        back->SetMsgWnd(GetView(), EZuMsgCommand);
+    }
+    Relayout();
+}

@@ -1,0 +1,6 @@
+#include "ZuLexNewwordContainer.h"
+
+CZuLexNewwordContainer::CZuLexNewwordContainer(CZuControl* parent, CZuView* view)
+    : CZuLexFormContainer(parent, view, "Newword.xml")
+{
+}
