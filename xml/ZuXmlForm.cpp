@@ -3,6 +3,7 @@
 #include "ZuLayout.h"
 #include "ZuXmlAttributes.h"
 #include "ZuXmlBuilder.h"
+#include "ZuXmlKinds.h"
 #include "ZuXmlNames.h"
 #include "ZuXmlReport.h"
 
@@ -78,6 +79,11 @@ CZuLayout* CZuXmlForm::GetLayout(const CZuString& name) const
 CZuLayout* CZuXmlForm::GetFormLayout() const
 {
     return iData->iLayout;
+}
+
+bool CZuXmlForm::KnowsKind(const char* element)
+{
+    return FindXmlKind(element) != nullptr;
 }
 
 int CZuXmlForm::GetFaultCount() const

@@ -229,6 +229,8 @@ TEST_F(AppStartTest, EveryCellOpensItsScreenAndEveryScreenComesBack)
 
 TEST_F(AppStartTest, FormScreensShowTheirForms)
 {
+    if (!CZuXmlForm::KnowsKind("textreader"))
+        GTEST_SKIP() << "the study screen's explanation needs the text reader";
     App().OpenScreen(EZuLexCmdOpenStudy);
     iApp->Pump();
     CZuLexFormContainer* container = dynamic_cast<CZuLexFormContainer*>(App().GetCurView()->GetContainer());

@@ -36,6 +36,9 @@ public:
     // The layout of the form's rows.
     CZuLayout* GetFormLayout() const;
 
+    // True when the loader makes controls of the element's kind ("button", "combo").
+    static bool KnowsKind(const char* element);
+
     // The faults of the last load, each as "<file>:<line>: <what>".
     int GetFaultCount() const;
     const CZuString& GetFault(int index) const;
