@@ -144,6 +144,9 @@ CZuLexApp::CZuLexApp() : iSettings(nullptr), iSpeech(nullptr), iUpdateCheck(null
     style->iCommon.iBackground = CZuRgb(KZuLexScreen);
     style->iCommon.iForeground = CZuRgb(KZuLexInk);
     style->iCommon.iBorderColor = CZuRgb(KZuLexBorder);
+    // Labels stand on the light screens: dark ink.
+    style->iLabel.iForeground = CZuRgb(KZuLexInk);
+    style->iLabel.iBackground = CZuRgb(KZuLexScreen);
 }
 
 CZuLexApp::~CZuLexApp()
@@ -231,7 +234,6 @@ void CZuLexApp::StartL()
         PlatWindow1()->SetBorderColor(CZuRgb(KZuLexBorder));
 
     iSettings = new CWordConfig;
-    CZuEnv::UiSetting()->EnableTransformEffectSupport(iSettings->UiTransform());
     if (CZuTitleBar* bar = dynamic_cast<CZuTitleBar*>(GetTitleBar()))
     {
         if (CZuImage* icon = CZuEnv::ImageMgr()->GetImage(CZuString("ZuLexApp.png"), 32, 32, true, nullptr, 0))
@@ -243,6 +245,9 @@ void CZuLexApp::StartL()
     SetWelcomeInfo(CZuString(KLoading) + " " + CZuString('.', KLoadingDots));
     ActivateViewL(EZuLexViewMain);
     ShowWelcomeScreen(false);
+    // The main screen replaces the welcome screen at once; from then on the screens slide when the learner
+    // wants them to.
+    CZuEnv::UiSetting()->EnableTransformEffectSupport(iSettings->UiTransform());
 }
 
 void CZuLexApp::CreateViewsL()

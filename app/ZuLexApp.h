@@ -38,6 +38,7 @@ public:
     CWordConfig* Settings() const { return iSettings; }
     // The text of the main window's "PromptBar"; nothing when there is none.
     void SetPromptText(const CZuString& text);
+    const CZuString& PromptText() const { return iPrompt; }
     // Plays an AMR clip (the caller keeps it); clips of 100 bytes or less are not played.
     void PlaySpeech(const char* data, int length);
     // Opens the screen of a main-menu cell; the study and test screens only when the current course has

@@ -22,6 +22,7 @@ public:
     // then shown on top of everything, telling receiver when it closes.
     void Show(MZuMessageWnd* receiver, const CZuRect& rect);
     const CZuString& Title() const { return iTitle; }
+    const CZuString& Text() const { return iText; }
 
     void Draw(CZuGc& gc, const CZuRect& rect) override;
     // Every key is the note's: Enter and the soft key close it.

@@ -3,7 +3,9 @@
 // quit event), the application leaves its screen and writes the settings before anything goes.
 //
 // For tests: with ZULEX_FRAME_FILE set to a path, every picture painted into the window is also written
-// there as PNG (whole: written beside it, then renamed).
+// there as PNG (whole: written beside it, then renamed). For the start-up benchmark: with
+// ZULEX_QUIT_WHEN_SHOWN set, the program prints "shown" and its resident memory in kB once the first
+// screen is drawn, then ends.
 #include "TestCard.h"
 #include "UpdateCheck.h"
 #include "ZuAppWindow.h"
@@ -14,6 +16,8 @@
 #include "ZuLexOptions.h"
 #include "ZuPlayerApp.h"
 #include "ZuRandom.h"
+#include "ZuUiManager.h"
+#include "ZuView.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,13 +26,30 @@
 namespace
 {
 
+// The memory the process holds in RAM now, from the kernel's account of it; -1 when it cannot be read.
+long ResidentKilobytes()
+{
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status)
+        return -1;
+    char line[256];
+    long kilobytes = -1;
+    while (std::fgets(line, sizeof line, status))
+    {
+        if (std::sscanf(line, "VmRSS: %ld kB", &kilobytes) == 1)
+            break;
+    }
+    std::fclose(status);
+    return kilobytes;
+}
+
 // The program's window glue: at each wake-up the answers of finished network requests reach their
 // receivers on the UI thread, before the toolkit handles its next message.
 class CZuLexGlue : public CZuPlayerApp
 {
 public:
-    CZuLexGlue(SDL_Window* window, const char* frameFile)
-        : CZuPlayerApp(window), iFrameFile(frameFile ? frameFile : "")
+    CZuLexGlue(SDL_Window* window, const char* frameFile, bool quitWhenShown)
+        : CZuPlayerApp(window), iFrameFile(frameFile ? frameFile : ""), iQuitWhenShown(quitWhenShown)
     {
     }
 
@@ -41,6 +62,14 @@ public:
     void HandleDraw() override
     {
         CZuPlayerApp::HandleDraw();
+        CZuUiManager* ui = UiManager();
+        if (iQuitWhenShown && ui && !ui->GetWelcome() && ui->GetCurView() && !ui->IsTransforming())
+        {
+            iQuitWhenShown = false;
+            std::printf("shown %ld\n", ResidentKilobytes());
+            std::fflush(stdout);
+            HandleExit();
+        }
         if (iFrameFile.empty() || !Pixels())
             return;
         std::string part = iFrameFile + ".part";
@@ -50,6 +79,7 @@ public:
 
 private:
     std::string iFrameFile;
+    bool iQuitWhenShown;
 };
 
 // Takes the command line and the environment; false when the program should not start.
@@ -85,7 +115,7 @@ int main(int argc, char** argv)
     if (!window)
         return 1;
     {
-        CZuLexGlue glue(window, std::getenv("ZULEX_FRAME_FILE"));
+        CZuLexGlue glue(window, std::getenv("ZULEX_FRAME_FILE"), std::getenv("ZULEX_QUIT_WHEN_SHOWN") != nullptr);
         CZuConnection::SetWakeUp([&glue] { glue.WakeUp(); });
         CZuControl* root = CZuAppWindow::CreateRoot(window);
         CZuLexApp* app = new CZuLexApp;

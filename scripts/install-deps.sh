@@ -12,6 +12,7 @@ fonts-wqy-microhei fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 sox lame vorbis-tools libcpp-httplib-dev
 librsvg2-bin
+xvfb xdotool libx11-dev
 "
 
 missing=""
