@@ -8,10 +8,13 @@
 #include "ZuImageBox.h"
 #include "ZuImageManager.h"
 #include "ZuLabel.h"
+#include "ZuList.h"
 #include "ZuPane.h"
 #include "ZuProgressBar.h"
 #include "ZuPromptBar.h"
 #include "ZuRadioButton.h"
+#include "ZuScrollList.h"
+#include "ZuTextReader.h"
 #include "ZuTitleBar.h"
 #include "ZuXmlAttributes.h"
 
@@ -112,6 +115,66 @@ void ApplyPane(CZuControl& control, CZuXmlAttributes& attributes)
 CZuLayout* PaneRows(CZuControl& control)
 {
     return static_cast<CZuPane&>(control).GetLayout();
+}
+
+// --- Lists and long text ---
+
+// The list's own attributes: for a <list>, and for the list inside a <scrolllist>.
+void ApplyListAttributes(CZuList& list, CZuXmlAttributes& attributes)
+{
+    int value = 0;
+    if (attributes.IntIn("columns", 1, 100, value))
+        list.SetColCount(value);
+    if (attributes.IntIn("shown-columns", 1, 100, value))
+        list.SetDispColCount(value);
+    if (attributes.IntIn("list-type", 0, 3, value))
+        list.SetListType(static_cast<CZuList::TZuListType>(value));
+    if (attributes.IntIn("row-height", 1, 1000, value))
+        list.SetRowHeight(value);
+    if (attributes.IntIn("row-space", 0, 1000, value))
+        list.SetRowSpace(value);
+    if (attributes.IntIn("col-space", 0, 1000, value))
+        list.SetColSpace(value);
+    bool show = false;
+    if (attributes.Bool("show-title", show))
+        list.SetShowTitle(show);
+}
+
+CZuControl* CreateList(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuList(&parent);
+}
+
+void ApplyList(CZuControl& control, CZuXmlAttributes& attributes)
+{
+    ApplyListAttributes(static_cast<CZuList&>(control), attributes);
+}
+
+CZuControl* CreateScrollList(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuScrollList(&parent);
+}
+
+void ApplyScrollList(CZuControl& control, CZuXmlAttributes& attributes)
+{
+    if (CZuList* list = static_cast<CZuScrollList&>(control).GetList())
+        ApplyListAttributes(*list, attributes);
+}
+
+CZuControl* CreateTextReader(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuTextReader(&parent);
+}
+
+void ApplyTextReader(CZuControl& control, CZuXmlAttributes& attributes)
+{
+    CZuTextReader& reader = static_cast<CZuTextReader&>(control);
+    TZuAlign align = EAlignTop;
+    if (attributes.VertAlign("valign", align))
+        reader.SetVertAlign(align);
+    int space = 0;
+    if (attributes.IntIn("row-space", 0, 1000, space))
+        reader.SetRowSpace(space);
 }
 
 // --- Entry and progress ---
@@ -239,6 +302,9 @@ CZuControl* CreateCba(CZuControl& parent, CZuXmlAttributes&)
 const TZuXmlKind KKinds[] = {
     {"label", CreateLabel, nullptr, nullptr, nullptr, nullptr},
     {"pane", CreatePane, ApplyPane, PaneRows, nullptr, nullptr},
+    {"list", CreateList, ApplyList, nullptr, nullptr, nullptr},
+    {"scrolllist", CreateScrollList, ApplyScrollList, nullptr, nullptr, nullptr},
+    {"textreader", CreateTextReader, ApplyTextReader, nullptr, nullptr, nullptr},
     {"button", CreateButton, ApplyButton, nullptr, nullptr, nullptr},
     {"check", CreateCheck, ApplyToggle, nullptr, nullptr, nullptr},
     {"radio", CreateRadio, ApplyToggle, nullptr, nullptr, nullptr},

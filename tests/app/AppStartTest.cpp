@@ -217,6 +217,8 @@ TEST_F(AppStartTest, EveryCellOpensItsScreenAndEveryScreenComesBack)
         EXPECT_EQ(iApp->CurrentViewId(), cell.second) << cell.first;
         ASSERT_NE(App().GetCurView()->GetContainer(), nullptr);
         EXPECT_EQ(App().GetCurView()->GetContainer()->Rect(), App().GetClientRect());
+        iApp->Draw();
+        iApp->WritePicture(ZU_TEST_BINARY_DIR "/zulex-screen-" + std::to_string(cell.second) + ".png");
         Command(EZuLexCmdBack);
         EXPECT_EQ(iApp->CurrentViewId(), int(EZuLexViewMain)) << cell.first;
         // A screen left gives its container up.

@@ -1,5 +1,6 @@
 // The program's form files as they stand in data/forms: each reads without a fault and holds every
 // control its screen looks up, of the kind the screen uses.
+#include "TestFiles.h"
 #include "UiTestSupport.h"
 #include "ZuXml.h"
 
@@ -187,4 +188,29 @@ TEST_F(FormFilesTest, SettingScreen)
     if (!KindsKnown(controls))
         GTEST_SKIP() << "the loader makes no <" << iMissingKind << "> yet";
     CheckForm("Setting.xml", controls);
+}
+
+// The examples of docs/forms.md read as they stand.
+TEST_F(FormFilesTest, DocumentedExamples)
+{
+    std::vector<unsigned char> bytes = ReadFileBytes(ZU_TEST_SOURCE_DIR "/docs/forms.md");
+    std::string page(bytes.begin(), bytes.end());
+    std::vector<std::string> examples;
+    for (size_t at = page.find("```xml\n"); at != std::string::npos; at = page.find("```xml\n", at))
+    {
+        size_t start = at + 7;
+        size_t end = page.find("```", start);
+        ASSERT_NE(end, std::string::npos);
+        examples.push_back(page.substr(start, end - start));
+        at = end + 3;
+    }
+    ASSERT_EQ(examples.size(), 2u);
+    CZuXmlForm* form = new CZuXmlForm(iParent);
+    EXPECT_TRUE(form->LoadFormText(examples[0].c_str(), static_cast<int>(examples[0].size()), CZuString("form")))
+        << Faults(form->GetFaultCount(), [form](int i) { return form->GetFault(i); });
+    EXPECT_NE(form->GetControl(CZuString("next_word")), nullptr);
+    CZuXmlWnd wnd(1, CZuString("ZuLexWnd"));
+    EXPECT_TRUE(wnd.LoadWndText(examples[1].c_str(), static_cast<int>(examples[1].size()), CZuString("window")))
+        << Faults(wnd.GetFaultCount(), [&wnd](int i) { return wnd.GetFault(i); });
+    EXPECT_NE(wnd.GetLayout(CZuString("ClientLayout")), nullptr);
 }

@@ -374,3 +374,30 @@ TEST_F(FormLoaderTest, ImageBoxesShowAFileOfTheImageFolder)
     EXPECT_TRUE(HasFault("mode=\"tile\": expected stretch, center, fit, left or right")) << Faults();
     EXPECT_EQ(iForm->GetControlAs<CZuImageBox>(CZuString("none"))->GetImage(), nullptr);
 }
+
+TEST_F(FormLoaderTest, ListsAndTextReadersTakeTheirAttributes)
+{
+    ASSERT_TRUE(Load("<form>\n"
+                     "  <list name=\"courses\" columns=\"2\" shown-columns=\"1\" list-type=\"0\" row-height=\"30\"\n"
+                     "        row-space=\"5\" col-space=\"4\" show-title=\"false\" width=\"-1\" height=\"100\"/>\n"
+                     "  <scrolllist name=\"words\" row-space=\"6\" width=\"-1\" height=\"60\"/>\n"
+                     "  <textreader name=\"explain\" text=\"一段很长的释义\" valign=\"middle\" row-space=\"3\"\n"
+                     "              width=\"-1\" height=\"-1\"/>\n"
+                     "</form>"))
+        << Faults();
+    CZuList* list = iForm->GetControlAs<CZuList>(CZuString("courses"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->GetColCount(), 2);
+    EXPECT_EQ(list->GetListType(), CZuList::EListTable);
+    CZuScrollList* words = iForm->GetControlAs<CZuScrollList>(CZuString("words"));
+    ASSERT_NE(words, nullptr);
+    ASSERT_NE(words->GetList(), nullptr);
+    EXPECT_EQ(iForm->GetControlAs<CZuList>(CZuString("words")), nullptr);
+    CZuTextReader* reader = iForm->GetControlAs<CZuTextReader>(CZuString("explain"));
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(Text(reader->GetText()), "一段很长的释义");
+    EXPECT_GE(reader->GetRowCount(), 1);
+    EXPECT_FALSE(Load("<form>\n<list list-type=\"7\"/>\n<textreader valign=\"left\"/>\n</form>"));
+    EXPECT_TRUE(HasFault("Test.xml:2: <list> list-type=\"7\"")) << Faults();
+    EXPECT_TRUE(HasFault("Test.xml:3: <textreader> valign=\"left\"")) << Faults();
+}
