@@ -156,6 +156,93 @@ TEST_F(LayoutTest, RightAndCentredRows)
     EXPECT_EQ(b->Rect(), CZuRect(95, 0, 155, 30));
 }
 
+// Three cells of 40, 50 and 60 with a column space of 10 in a 300-pixel row; the test hides some.
+class HiddenCellTest : public LayoutTest
+{
+protected:
+    HiddenCellTest()
+    {
+        iLayout.SetRect(CZuRect(0, 0, 300, 30));
+        iA = Make();
+        iB = Make();
+        iC = Make();
+        iLayout.AppendRow(iA, 40, -1);
+        iLayout.AppendCellToLastRow(iB, 50, -1, EAlignVCenter);
+        iLayout.AppendCellToLastRow(iC, 60, -1, EAlignVCenter);
+        iLayout.SetColSpace(0, 10);
+    }
+    void LayOut(TZuAlign align)
+    {
+        iLayout.SetAlign(0, align);
+        iLayout.DoLayout();
+    }
+    CZuLayout iLayout;
+    CSizedControl* iA;
+    CSizedControl* iB;
+    CSizedControl* iC;
+};
+
+TEST_F(HiddenCellTest, AHiddenFirstCellLeavesNoGapAtTheLeftEdge)
+{
+    iA->MakeVisible(false);
+    LayOut(EAlignLeft);
+    EXPECT_EQ(iB->Rect(), CZuRect(0, 0, 50, 30));
+    EXPECT_EQ(iC->Rect(), CZuRect(60, 0, 120, 30));
+}
+
+TEST_F(HiddenCellTest, AHiddenLastCellLeavesNoGapAtTheRightEdge)
+{
+    iC->MakeVisible(false);
+    LayOut(EAlignRight);
+    EXPECT_EQ(iB->Rect(), CZuRect(250, 0, 300, 30));
+    EXPECT_EQ(iA->Rect(), CZuRect(200, 0, 240, 30));
+}
+
+TEST_F(HiddenCellTest, AHiddenFirstCellInARightAlignedRowChangesNothingElse)
+{
+    iA->MakeVisible(false);
+    LayOut(EAlignRight);
+    EXPECT_EQ(iC->Rect(), CZuRect(240, 0, 300, 30));
+    EXPECT_EQ(iB->Rect(), CZuRect(180, 0, 230, 30));
+}
+
+TEST_F(HiddenCellTest, ACentredRowCentresItsVisibleCellsAndTheirGapsOnly)
+{
+    iA->MakeVisible(false);
+    LayOut(EAlignCenter);
+    // 50 + 10 + 60 = 120 wide: 90 on each side.
+    EXPECT_EQ(iB->Rect(), CZuRect(90, 0, 140, 30));
+    EXPECT_EQ(iC->Rect(), CZuRect(150, 0, 210, 30));
+
+    iA->MakeVisible(true);
+    iC->MakeVisible(false);
+    LayOut(EAlignCenter);
+    // 40 + 10 + 50 = 100 wide: 100 on each side.
+    EXPECT_EQ(iA->Rect(), CZuRect(100, 0, 140, 30));
+    EXPECT_EQ(iB->Rect(), CZuRect(150, 0, 200, 30));
+}
+
+TEST_F(HiddenCellTest, AHiddenMiddleCellTakesOneGapWithIt)
+{
+    iB->MakeVisible(false);
+    LayOut(EAlignLeft);
+    EXPECT_EQ(iA->Rect(), CZuRect(0, 0, 40, 30));
+    EXPECT_EQ(iC->Rect(), CZuRect(50, 0, 110, 30));
+    LayOut(EAlignRight);
+    EXPECT_EQ(iC->Rect(), CZuRect(240, 0, 300, 30));
+    EXPECT_EQ(iA->Rect(), CZuRect(190, 0, 230, 30));
+}
+
+TEST_F(HiddenCellTest, AutomaticGapsSpreadOverTheVisibleCellsOnly)
+{
+    iLayout.SetColSpace(0, -1);
+    iA->MakeVisible(false);
+    LayOut(EAlignLeft);
+    // One gap between the two visible cells takes the 190 pixels left over.
+    EXPECT_EQ(iB->Rect(), CZuRect(0, 0, 50, 30));
+    EXPECT_EQ(iC->Rect(), CZuRect(240, 0, 300, 30));
+}
+
 TEST_F(LayoutTest, SpacersTakeTheirPlaceAndInnerSpacesShrinkTheArea)
 {
     CZuLayout layout;

@@ -184,15 +184,18 @@ void CZuLayoutRow::DoLayout(const CZuRect& bounds)
             cell->SetRect(CZuRect(left, bounds.iTl.iY, left + width, bounds.iBr.iY));
     };
 
+    // Gaps go between visible cells only: a hidden first or last cell leaves no gap at the row's edge.
     if (iAlign == EAlignRight)
     {
         int x = bounds.iBr.iX;
+        bool first = true;
         for (int i = cellCount - 1; i >= 0; --i)
         {
             CZuLayoutCell* cell = GetLayoutCell(i);
             if (!cell->IsVisible())
                 continue;
-            int right = i == cellCount - 1 ? x : x - widths.iGap;
+            int right = first ? x : x - widths.iGap;
+            first = false;
             int width = widthOf(cell, true);
             place(cell, right - width, width);
             x = right - width;
@@ -209,15 +212,18 @@ void CZuLayoutRow::DoLayout(const CZuRect& bounds)
             if (GetLayoutCell(i)->IsVisible())
                 total += widthOf(GetLayoutCell(i), false);
         }
-        x += (bounds.Width() - total - (cellCount - 1) * widths.iGap) / 2;
+        int gaps = visible > 1 ? (visible - 1) * widths.iGap : 0;
+        x += (bounds.Width() - total - gaps) / 2;
     }
+    bool first = true;
     for (int i = 0; i < cellCount; ++i)
     {
         CZuLayoutCell* cell = GetLayoutCell(i);
         if (!cell->IsVisible())
             continue;
-        if (i != 0)
+        if (!first)
             x += widths.iGap;
+        first = false;
         int width = widthOf(cell, true);
         place(cell, x, width);
         x += width;
