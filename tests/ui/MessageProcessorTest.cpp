@@ -1,6 +1,9 @@
-#include "UiManagerStandIn.h"
+#include "ZuUi.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -19,28 +22,157 @@ private:
     int* iDeletions;
 };
 
-// The queue on a test clock, with the stand-in UI manager routing its messages.
+// One message as a receiver got it.
+struct TReceived
+{
+    std::string iWho;
+    unsigned iType;
+    unsigned iParam1;
+};
+
+// Writes one entry of the shared log; takes the message or leaves it.
+void Record(std::vector<TReceived>* log, const std::string& who, const CZuMessage* message)
+{
+    log->push_back(TReceived{who, message->iType, static_cast<unsigned>(message->iParam1)});
+}
+
+class CRecordingReceiver : public MZuMessageWnd
+{
+public:
+    CRecordingReceiver(const char* name, std::vector<TReceived>* log, bool handles = true)
+        : iName(name), iLog(log), iHandles(handles)
+    {
+    }
+    bool HandleMessage(CZuMessage* message) override
+    {
+        Record(iLog, iName, message);
+        return iHandles;
+    }
+
+private:
+    std::string iName;
+    std::vector<TReceived>* iLog;
+    bool iHandles;
+};
+
+// A control of a given type that records what it is offered: a dialog, a menu bar or any other control on
+// top of the display stack.
+class CRecordingControl : public CZuControl
+{
+public:
+    CRecordingControl(TZuControlType type, const char* name, std::vector<TReceived>* log, bool handles)
+        : CZuControl(nullptr, false, type), iName(name), iLog(log), iHandles(handles)
+    {
+    }
+    bool HandleMessage(CZuMessage* message) override
+    {
+        Record(iLog, iName, message);
+        return iHandles;
+    }
+
+private:
+    std::string iName;
+    std::vector<TReceived>* iLog;
+    bool iHandles;
+};
+
+// A screen that records what it is offered while its container is on top.
+class CRecordingView : public CZuView
+{
+public:
+    CRecordingView(CZuUiManager* manager, std::vector<TReceived>* log, bool handles)
+        : CZuView(manager), iLog(log), iHandles(handles)
+    {
+    }
+    bool HandleMessage(CZuMessage* message) override
+    {
+        Record(iLog, "view", message);
+        return iHandles;
+    }
+
+private:
+    std::vector<TReceived>* iLog;
+    bool iHandles;
+};
+
+// The real UI manager, recording what reaches it before it acts.
+class CLoggingUiManager : public CZuUiManager
+{
+public:
+    explicit CLoggingUiManager(std::vector<TReceived>* log) : iLog(log) {}
+    void StartL() override {}
+    void Release() override {}
+    bool HandleMessage(CZuMessage* message) override
+    {
+        Record(iLog, "ui", message);
+        return CZuUiManager::HandleMessage(message);
+    }
+
+private:
+    std::vector<TReceived>* iLog;
+};
+
+// The environment's queue on a test clock, routed by the real UI manager and its display stack.
 class MessageProcessorTest : public ::testing::Test
 {
 protected:
-    MessageProcessorTest() : iUi(&iLog), iView("view", &iLog), iProcessor(&iTimers)
+    MessageProcessorTest() : iUi(new CLoggingUiManager(&iLog)), iView("view", &iLog)
     {
-        iProcessor.SetRouter(&iUi);
+        CZuControl* root = new CZuControl(static_cast<CZuWindow*>(nullptr));
+        root->SetRect(CZuRect(0, 0, 240, 160));
+        iUi->SetPlatWindow(root, true);
+        iProcessor = CZuEnv::MsgProcessor();
+    }
+    ~MessageProcessorTest() override
+    {
+        for (auto it = iPushed.rbegin(); it != iPushed.rend(); ++it)
+        {
+            iUi->PopFromDispStack(*it);
+            delete *it;
+        }
+        delete iScreen;
+        delete iUi;
+    }
+
+    // A control of this type on top of the display stack.
+    CZuControl* Push(TZuControlType type, const char* name, bool handles)
+    {
+        CZuControl* control = new CRecordingControl(type, name, &iLog, handles);
+        iUi->PushToDispStack(control);
+        iPushed.push_back(control);
+        Settle();
+        return control;
+    }
+    // A view's container on top of the display stack; the view records what it is offered.
+    void PushScreen(bool handles)
+    {
+        iScreen = new CRecordingView(iUi, &iLog, handles);
+        auto* container = new CZuContainer(iUi->PlatWindow1(), iScreen, EZuCtrlContainer);
+        iUi->PushToDispStack(container);
+        Settle();
+    }
+    // The redraw a change of the display stack asks for is answered and forgotten.
+    void Settle()
+    {
+        while (iProcessor->GetQueueCount() > 0)
+            Tick();
+        iLog.clear();
     }
 
     void Post(MZuMessageWnd* receiver, unsigned type, unsigned param1 = 0)
     {
-        iProcessor.PostMessageW(new CZuMessage(receiver, type, param1, 0));
+        iProcessor->PostMessageW(new CZuMessage(receiver, type, param1, 0));
     }
     void Tick() { iClock.Advance(CZuMessageProcessor::KTickMs); }
-    bool PumpRunning() const { return iTimers.IsRunning(CZuMessageProcessor::KTimerId); }
+    bool PumpRunning() const { return CZuEnv::TimerMgr()->IsRunning(CZuMessageProcessor::KTimerId); }
 
     std::vector<TReceived> iLog;
     CZuManualClock iClock;
-    CZuTimerManager iTimers;
-    CUiManagerStandIn iUi;
+    CLoggingUiManager* iUi;
     CRecordingReceiver iView;
-    CZuMessageProcessorImpl iProcessor;
+    CZuMessageProcessor* iProcessor;
+    CRecordingView* iScreen = nullptr;
+    std::vector<CZuControl*> iPushed;
 };
 
 TEST_F(MessageProcessorTest, FiveDrawRequestsAndAClickTakeTwoTicks)
@@ -53,14 +185,14 @@ TEST_F(MessageProcessorTest, FiveDrawRequestsAndAClickTakeTwoTicks)
     ASSERT_EQ(1u, iLog.size());
     EXPECT_EQ("ui", iLog[0].iWho);
     EXPECT_EQ(unsigned(EZuMsgDraw), iLog[0].iType);
-    EXPECT_EQ(1, iProcessor.GetQueueCount());
+    EXPECT_EQ(1, iProcessor->GetQueueCount());
 
     Tick();
     ASSERT_EQ(2u, iLog.size());
     EXPECT_EQ("view", iLog[1].iWho);
     EXPECT_EQ(KClick, iLog[1].iType);
     EXPECT_EQ(KCommand, iLog[1].iParam1);
-    EXPECT_EQ(0, iProcessor.GetQueueCount());
+    EXPECT_EQ(0, iProcessor->GetQueueCount());
 }
 
 TEST_F(MessageProcessorTest, DrawClickDrawTakeThreeTicksAndBothDrawsAreHandled)
@@ -90,9 +222,9 @@ TEST_F(MessageProcessorTest, NothingIsHandledBeforeTheFirstTick)
 
 TEST_F(MessageProcessorTest, ToolkitTypesGoToTheUiManagerEvenWithAReceiver)
 {
-    iUi.Push(CUiManagerStandIn::EDialog, &iView);
-    Post(&iView, 0);
-    Post(&iView, EZuMsgSetCursor);
+    CZuControl* dialog = Push(EZuCtrlDialog, "dialog", true);
+    Post(dialog, 0);
+    Post(dialog, EZuMsgSetCursor);
     Tick();
     Tick();
     ASSERT_EQ(2u, iLog.size());
@@ -103,6 +235,7 @@ TEST_F(MessageProcessorTest, ToolkitTypesGoToTheUiManagerEvenWithAReceiver)
 TEST_F(MessageProcessorTest, ANamedReceiverGetsTheMessageEvenWhenItDoesNotHandleIt)
 {
     CRecordingReceiver refuses("refuses", &iLog, false);
+    Push(EZuCtrlDialog, "dialog", true);
     Post(&refuses, 16);
     Tick();
     ASSERT_EQ(1u, iLog.size());
@@ -111,19 +244,28 @@ TEST_F(MessageProcessorTest, ANamedReceiverGetsTheMessageEvenWhenItDoesNotHandle
 
 TEST_F(MessageProcessorTest, WithoutReceiverTheDialogOnTopComesFirst)
 {
-    CRecordingReceiver dialog("dialog", &iLog, true);
-    iUi.Push(CUiManagerStandIn::EViewContainer, nullptr, &iView);
-    iUi.Push(CUiManagerStandIn::EDialog, &dialog);
+    PushScreen(true);
+    Push(EZuCtrlDialog, "dialog", true);
     Post(nullptr, KClick);
     Tick();
     ASSERT_EQ(1u, iLog.size());
     EXPECT_EQ("dialog", iLog[0].iWho);
 }
 
+TEST_F(MessageProcessorTest, WhatTheDialogOnTopDoesNotHandleGoesToTheUiManagerNotTheScreenBelow)
+{
+    PushScreen(true);
+    Push(EZuCtrlDialog, "dialog", false);
+    Post(nullptr, KClick);
+    Tick();
+    ASSERT_EQ(2u, iLog.size());
+    EXPECT_EQ("dialog", iLog[0].iWho);
+    EXPECT_EQ("ui", iLog[1].iWho);
+}
+
 TEST_F(MessageProcessorTest, WhatTheMenuBarOnTopDoesNotHandleGoesToTheUiManager)
 {
-    CRecordingReceiver menu("menu", &iLog, false);
-    iUi.Push(CUiManagerStandIn::EMenuBar, &menu);
+    Push(EZuCtrlMenuBar, "menu", false);
     Post(nullptr, KClick);
     Tick();
     ASSERT_EQ(2u, iLog.size());
@@ -133,30 +275,69 @@ TEST_F(MessageProcessorTest, WhatTheMenuBarOnTopDoesNotHandleGoesToTheUiManager)
 
 TEST_F(MessageProcessorTest, AViewContainerOnTopHandsTheMessageToItsView)
 {
-    CRecordingReceiver container("container", &iLog, true);
-    iUi.Push(CUiManagerStandIn::EViewContainer, &container, &iView);
-    Post(nullptr, KClick);
+    PushScreen(true);
+    Post(nullptr, KClick, KCommand);
     Tick();
     ASSERT_EQ(1u, iLog.size());
     EXPECT_EQ("view", iLog[0].iWho);
+    EXPECT_EQ(KCommand, iLog[0].iParam1);
+}
+
+TEST_F(MessageProcessorTest, WhatTheViewDoesNotHandleGoesToTheUiManager)
+{
+    PushScreen(false);
+    Post(nullptr, KClick);
+    Tick();
+    ASSERT_EQ(2u, iLog.size());
+    EXPECT_EQ("view", iLog[0].iWho);
+    EXPECT_EQ("ui", iLog[1].iWho);
+}
+
+TEST_F(MessageProcessorTest, AContainerWithoutAViewOnTopLeavesItToTheUiManager)
+{
+    auto* container = new CZuContainer(iUi->PlatWindow1(), nullptr, EZuCtrlContainer);
+    iUi->PushToDispStack(container);
+    iPushed.push_back(container);
+    Settle();
+    Post(nullptr, KClick);
+    Tick();
+    ASSERT_EQ(1u, iLog.size());
+    EXPECT_EQ("ui", iLog[0].iWho);
 }
 
 TEST_F(MessageProcessorTest, OtherControlsOnTopAndAnEmptyStackLeaveItToTheUiManager)
 {
-    CRecordingReceiver label("label", &iLog, true);
     Post(nullptr, KClick);
     Tick();
-    iUi.Push(1, &label);
-    Post(nullptr, KClick);
-    Tick();
-    ASSERT_EQ(2u, iLog.size());
+    ASSERT_EQ(1u, iLog.size());
     EXPECT_EQ("ui", iLog[0].iWho);
-    EXPECT_EQ("ui", iLog[1].iWho);
+    Push(EZuCtrlLabel, "label", true);
+    Post(nullptr, KClick);
+    Tick();
+    ASSERT_EQ(1u, iLog.size());
+    EXPECT_EQ("ui", iLog[0].iWho);
+}
+
+TEST_F(MessageProcessorTest, OnlyTheTopOfTheStackIsAsked)
+{
+    Push(EZuCtrlDialog, "lower", true);
+    CZuControl* upper = Push(EZuCtrlDialog, "upper", true);
+    Post(nullptr, KClick);
+    Tick();
+    ASSERT_EQ(1u, iLog.size());
+    EXPECT_EQ("upper", iLog[0].iWho);
+    // Once the upper dialog is gone, the lower one is the top again.
+    iUi->PopFromDispStack(upper);
+    Settle();
+    Post(nullptr, KClick);
+    Tick();
+    ASSERT_EQ(1u, iLog.size());
+    EXPECT_EQ("lower", iLog[0].iWho);
 }
 
 TEST_F(MessageProcessorTest, WithoutRouterMessagesForNobodyAreDropped)
 {
-    iProcessor.SetRouter(nullptr);
+    iProcessor->SetRouter(nullptr);
     Post(nullptr, EZuMsgDraw);
     Post(nullptr, KClick);
     Post(&iView, KClick);
@@ -165,17 +346,18 @@ TEST_F(MessageProcessorTest, WithoutRouterMessagesForNobodyAreDropped)
     Tick();
     ASSERT_EQ(1u, iLog.size());
     EXPECT_EQ("view", iLog[0].iWho);
+    iProcessor->SetRouter(iUi);
 }
 
 TEST_F(MessageProcessorTest, SendDeliversAtOnceAndLeavesTheMessageToTheCaller)
 {
     Post(nullptr, EZuMsgDraw);
     CZuMessage message(&iView, KClick, 7, 0);
-    iProcessor.SendMessageW(&message);
+    iProcessor->SendMessageW(&message);
     ASSERT_EQ(1u, iLog.size());
     EXPECT_EQ("view", iLog[0].iWho);
     EXPECT_EQ(7u, iLog[0].iParam1);
-    EXPECT_EQ(1, iProcessor.GetQueueCount());
+    EXPECT_EQ(1, iProcessor->GetQueueCount());
 }
 
 TEST_F(MessageProcessorTest, TheTimerStopsWhenTheQueueRunsEmptyAndAPostStartsIt)
@@ -218,7 +400,7 @@ private:
 
 TEST_F(MessageProcessorTest, AMessagePostedWhileHandlingTheLastOneIsNotLost)
 {
-    CPostingReceiver poster(&iProcessor, &iView);
+    CPostingReceiver poster(iProcessor, &iView);
     Post(&poster, KClick);
     Tick();
     EXPECT_TRUE(PumpRunning());
@@ -231,10 +413,10 @@ TEST_F(MessageProcessorTest, AMessagePostedWhileHandlingTheLastOneIsNotLost)
 TEST_F(MessageProcessorTest, OnlyTimerOneDrivesTheQueue)
 {
     Post(&iView, KClick);
-    iProcessor.OnTimer(2);
+    iProcessor->OnTimer(2);
     EXPECT_TRUE(iLog.empty());
     // A wake-up handles one message at once, as a tick does.
-    iProcessor.OnTimer(CZuMessageProcessor::KTimerId);
+    iProcessor->OnTimer(CZuMessageProcessor::KTimerId);
     EXPECT_EQ(1u, iLog.size());
     EXPECT_FALSE(PumpRunning());
 }
@@ -243,11 +425,11 @@ TEST_F(MessageProcessorTest, ALongQueueKeepsItsOrder)
 {
     const int count = 1000;
     for (int i = 0; i < count; ++i)
-        iProcessor.PostMessageW(new CZuMessage(&iView, KClick, static_cast<unsigned>(i), 0));
+        iProcessor->PostMessageW(new CZuMessage(&iView, KClick, static_cast<unsigned>(i), 0));
     for (int i = 0; i < count / 2; ++i)
         Tick();
     // Posting in the middle of draining goes behind what is queued.
-    iProcessor.PostMessageW(new CZuMessage(&iView, KClick, count, 0));
+    iProcessor->PostMessageW(new CZuMessage(&iView, KClick, count, 0));
     for (int i = 0; i <= count / 2; ++i)
         Tick();
     ASSERT_EQ(static_cast<size_t>(count + 1), iLog.size());
@@ -305,7 +487,7 @@ TEST_F(MessageProcessorTest, AReceiverDeletedWithMessagesQueuedGetsNoneOfThem)
     Post(nullptr, EZuMsgDraw);
     Post(doomed, KClick, 4);
     delete doomed;
-    EXPECT_EQ(2, iProcessor.GetQueueCount());
+    EXPECT_EQ(2, iProcessor->GetQueueCount());
 
     // Under AddressSanitizer a message reaching the deleted receiver would be a use after free.
     for (int i = 0; i < 5; ++i)
@@ -343,7 +525,7 @@ TEST_F(MessageProcessorTest, AReceiverDeletedWhileItsOwnMessageIsHandledLosesThe
         Tick();
     ASSERT_EQ(1u, iLog.size());
     EXPECT_EQ("view", iLog[0].iWho);
-    EXPECT_EQ(0, iProcessor.GetQueueCount());
+    EXPECT_EQ(0, iProcessor->GetQueueCount());
 }
 
 TEST(MessageProcessor, ParametersCarryPointersWhole)
