@@ -37,7 +37,8 @@ CZuRgb WithAlpha(CZuRgb color, int alpha)
 } // namespace
 
 CZuButton::CZuButton(CZuControl* parent)
-    : CZuControl(parent, true, EZuCtrlButton), iUiStyle(EZuBtnStyleGradient), iBtnType(EZuBtnText), iCommand(0)
+    : CZuControl(parent, true, EZuCtrlButton), iUiStyle(EZuBtnStyleGradient), iBtnType(EZuBtnText),
+      iCommand(0)
 {
     SetInnerSpace(3, 3, 5, 5);
     SetAlign(EAlignCenter);
@@ -291,7 +292,8 @@ void CZuButton::DrawLook(CZuGc& gc, const CZuRect& rect)
     {
     case EZuBtnStyleFrame:
         if (GetState() == EZuStatePointerOver)
-            CZuDrawUtil::DrawRectWithBorder(gc, rect, iNormalColor.iFirst.GetNewColor(-30, 30), GetBorderColor());
+            CZuDrawUtil::DrawRectWithBorder(gc, rect, iNormalColor.iFirst.GetNewColor(-30, 30),
+                                            GetBorderColor());
         else if (GetState() == EZuStatePressed)
             CZuDrawUtil::DrawRoundRect(gc, rect, c, iDownColor.iFirst, iFocusedColor.iFirst);
         else if (FocusLooksShown())
@@ -309,8 +311,8 @@ void CZuButton::DrawLook(CZuGc& gc, const CZuRect& rect)
     {
         const int h = rect.Height();
         const int l = rect.iTl.iX, t = rect.iTl.iY, r = rect.iBr.iX, b = rect.iBr.iY, cy = (t + b) / 2;
-        const CZuPoint points[6] = {CZuPoint(l + h / 2, t), CZuPoint(l, cy),     CZuPoint(l + h / 2, b),
-                                    CZuPoint(r - h / 2, b), CZuPoint(r, cy),     CZuPoint(r - h / 2, t)};
+        const CZuPoint points[6] = {CZuPoint(l + h / 2, t), CZuPoint(l, cy), CZuPoint(l + h / 2, b),
+                                    CZuPoint(r - h / 2, b), CZuPoint(r, cy), CZuPoint(r - h / 2, t)};
         CZuRgb color = iNormalColor.iFirst;
         if (IsDisabled())
             color = iDisabledColor.iFirst;
@@ -396,6 +398,11 @@ void CZuButton::DrawFlatLook(CZuGc& gc)
     const CZuRect inner = InnerRect();
     CZuRgb fill(127, 127, 127);
     CZuRgb outline(127, 127, 127);
+    if (IsDisabled())
+    {
+        CZuDrawUtil::DrawRectWithBorder(gc, inner, iDisabledColor.iFirst, iDisabledColor.iFirst);
+        return;
+    }
     switch (GetState())
     {
     case EZuStatePointerOver:
@@ -422,6 +429,11 @@ void CZuButton::DrawFlatLook(CZuGc& gc)
 
 void CZuButton::DrawFallbackLook(CZuGc& gc, const CZuRect& rect)
 {
+    if (IsDisabled())
+    {
+        CZuDrawUtil::DrawRectWithBorder(gc, rect, iDisabledColor.iFirst, iDisabledColor.iFirst);
+        return;
+    }
     switch (GetState())
     {
     case EZuStateNormal:
@@ -484,7 +496,8 @@ void CZuButton::DrawContent(CZuGc& gc, const CZuRect& rect)
         CZuRect imageRect(left, rect.iTl.iY, left + image.iWidth, rect.iBr.iY);
         CZuDrawUtil::DrawCentredImage(gc, imageRect, iImage.Get());
         CZuRect textRect(left + image.iWidth + gap, rect.iTl.iY, rect.iBr.iX, rect.iBr.iY);
-        gc.SetDrawColor(Foreground());
+        gc.SetDrawStyle(IZuGc::EDrawOutline);
+        gc.SetDrawColor(CaptionColour());
         gc.UseFont(font);
         gc.DrawTextW(GetText(), textRect, EAlignLeft, 0, 0);
         gc.DiscardFont();
@@ -516,8 +529,90 @@ void CZuButton::DrawCaption(CZuGc& gc, const CZuRect& rect)
     const CZuMargin& inner = InnerMargin();
     const int margin = align == EAlignLeft ? inner.iLeft : (align == EAlignRight ? inner.iRight : 0);
     gc.SetDrawStyle(IZuGc::EDrawOutline);
-    gc.SetDrawColor(Foreground());
+    gc.SetDrawColor(CaptionColour());
     gc.UseFont(GetFont());
     gc.DrawTextW(text, rect, align, 0, margin);
     gc.DiscardFont();
+}
+
+bool CZuButton::LookFill(CZuRgb& fill) const
+{
+    const TZuControlState state = GetState();
+    const bool disabled = IsDisabled();
+    switch (iUiStyle)
+    {
+    case EZuBtnStyleFrame:
+        if (state == EZuStatePointerOver)
+            fill = iNormalColor.iFirst.GetNewColor(-30, 30);
+        else if (state == EZuStatePressed)
+            fill = iDownColor.iFirst;
+        else if (FocusLooksShown())
+            fill = iFocusedColor.iFirst;
+        else
+            return false;
+        return true;
+    case EZuBtnStyleGradient:
+    {
+        const TColorPair* pair = &iNormalColor;
+        if (disabled)
+            pair = &iDisabledColor;
+        else if (state == EZuStatePressed)
+            pair = &iDownColor;
+        else if (state == EZuStateDefaultFocus)
+            pair = &iDefaultFocusedColor;
+        else if (state == EZuStateFocused)
+            pair = &iFocusedColor;
+        else if (state != EZuStateNormal && state != EZuStatePointerOver)
+            return false;
+        fill = CZuDrawUtil::MixColour(pair->iFirst, pair->iSecond, 50);
+        return true;
+    }
+    case EZuBtnStyleHexagon:
+        fill = disabled                   ? iDisabledColor.iFirst
+               : state == EZuStatePressed ? iDownColor.iFirst
+               : state == EZuStateFocused ? iFocusedColor.iFirst
+                                          : iNormalColor.iFirst;
+        return true;
+    case EZuBtnStylePlain:
+    case EZuBtnStyleImages:
+        return false;
+    default:
+        break;
+    }
+    // The flat look and the fallback.
+    if (disabled)
+    {
+        fill = iDisabledColor.iFirst;
+        return true;
+    }
+    switch (state)
+    {
+    case EZuStateNormal:
+        fill = iNormalColor.iFirst;
+        return true;
+    case EZuStatePointerOver:
+        fill = iUiStyle == EZuBtnStyleFlat ? iNormalColor.iFirst.GetNewColor(-10, 50)
+                                           : iNormalColor.iFirst.GetNewColor(30, -30);
+        return true;
+    case EZuStatePressed:
+        fill = iDownColor.iFirst;
+        return true;
+    case EZuStateDefaultFocus:
+        fill = iDefaultFocusedColor.iFirst;
+        return true;
+    case EZuStateFocused:
+        fill = iFocusedColor.iFirst;
+        return true;
+    default:
+        return false;
+    }
+}
+
+CZuRgb CZuButton::CaptionColour() const
+{
+    CZuRgb fill;
+    const bool known = LookFill(fill);
+    if (IsDisabled())
+        return known ? CZuDrawUtil::DimmedOn(Foreground(), fill) : CZuDrawUtil::Dimmed(Foreground());
+    return known ? CZuDrawUtil::ReadableOn(Foreground(), fill) : Foreground();
 }

@@ -87,6 +87,11 @@ private:
     void DrawFallbackLook(CZuGc& gc, const CZuRect& rect);
     void DrawContent(CZuGc& gc, const CZuRect& rect);
     void DrawCaption(CZuGc& gc, const CZuRect& rect);
+    // The one colour the look fills behind the content in the present state; false when it leaves what
+    // is beneath showing (or shows pictures).
+    bool LookFill(CZuRgb& fill) const;
+    // The text colour: the foreground, kept readable on the look's fill, dimmed when disabled.
+    CZuRgb CaptionColour() const;
     // The corner size of the looks.
     int Corner() const;
     bool FocusLooksShown() const;

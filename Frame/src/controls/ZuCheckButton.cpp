@@ -22,9 +22,12 @@ void CZuCheckButton::DrawIndicator(CZuGc& gc, const CZuRect& square)
         return;
     // A frame two pixels wide inside the square (an outline covers its right and bottom edge too).
     gc.SetDrawStyle(IZuGc::EDrawOutline);
-    gc.SetDrawColor(Foreground());
+    gc.SetDrawColor(InkColour());
     gc.DrawRect(CZuRect(square.iTl.iX, square.iTl.iY, square.iBr.iX - 1, square.iBr.iY - 1));
     gc.DrawRect(CZuRect(square.iTl.iX + 1, square.iTl.iY + 1, square.iBr.iX - 2, square.iBr.iY - 2));
+    // Focused, hovered or pressed, the frame grows one pixel outwards, as a radio button's ring does.
+    if (HasEmphasis())
+        gc.DrawRect(CZuRect(square.iTl.iX - 1, square.iTl.iY - 1, square.iBr.iX, square.iBr.iY));
     if (!GetSelected())
         return;
     CZuRect area = square;
@@ -39,7 +42,7 @@ void CZuCheckButton::DrawCheckMark(CZuGc& gc, const CZuRect& area)
     if (area.Width() < 2 || area.Height() <= KStroke)
         return;
     gc.SetDrawStyle(IZuGc::EDrawOutline);
-    gc.SetDrawColor(Foreground());
+    gc.SetDrawColor(InkColour());
     int x = area.iTl.iX;
     int y = area.iTl.iY + 2 * area.Height() / 5;
     // Down to the bottom, then up to the right edge; every stroke moves one column right, so the mark

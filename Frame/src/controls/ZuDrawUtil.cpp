@@ -10,6 +10,7 @@
 #include "ZuString16.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 namespace
@@ -129,8 +130,8 @@ void CZuDrawUtil::DrawTextW(IZuGc& gc, const CZuString16& text, const CZuRect& r
     gc.DrawTextW(text, rect, align, 0, 0);
 }
 
-void CZuDrawUtil::DrawWrapText(IZuGc& gc, const CZuString16& text, const CZuRect& rect, int, int, int lineSpace,
-                               CZuFont* font)
+void CZuDrawUtil::DrawWrapText(IZuGc& gc, const CZuString16& text, const CZuRect& rect, int, int,
+                               int lineSpace, CZuFont* font)
 {
     std::unique_ptr<CZuObjectList> rows(CZuStrUtil::GetTextRowList(text, rect.Width(), font));
     if (!rows)
@@ -142,4 +143,45 @@ void CZuDrawUtil::DrawWrapText(IZuGc& gc, const CZuString16& text, const CZuRect
         gc.DrawTextW(*static_cast<CZuString16*>(rows->GetAt(i)), CZuPoint(rect.iTl.iX, baseline));
         baseline += lineHeight + lineSpace;
     }
+}
+
+namespace
+{
+// Below this difference of brightness (0 to 255) text does not stand out from its fill.
+const int KReadableDifference = 96;
+const CZuRgb KDarkInk(34, 44, 60);
+const CZuRgb KLightInk(255, 255, 255);
+const CZuRgb KMiddleGrey(150, 150, 150);
+
+// Perceived brightness, 0 to 255.
+int Brightness(const CZuRgb& colour)
+{
+    return (299 * colour.Red() + 587 * colour.Green() + 114 * colour.Blue()) / 1000;
+}
+} // namespace
+
+CZuRgb CZuDrawUtil::MixColour(const CZuRgb& first, const CZuRgb& second, int percent)
+{
+    percent = std::max(0, std::min(100, percent));
+    auto mix = [percent](int a, int b) { return a + (b - a) * percent / 100; };
+    return CZuRgb(mix(first.Red(), second.Red()), mix(first.Green(), second.Green()),
+                  mix(first.Blue(), second.Blue()), 0);
+}
+
+CZuRgb CZuDrawUtil::ReadableOn(const CZuRgb& text, const CZuRgb& fill)
+{
+    const int fillBrightness = Brightness(fill);
+    if (std::abs(Brightness(text) - fillBrightness) >= KReadableDifference)
+        return text;
+    return fillBrightness >= 128 ? KDarkInk : KLightInk;
+}
+
+CZuRgb CZuDrawUtil::DimmedOn(const CZuRgb& text, const CZuRgb& fill)
+{
+    return MixColour(text, fill, 50);
+}
+
+CZuRgb CZuDrawUtil::Dimmed(const CZuRgb& text)
+{
+    return DimmedOn(text, KMiddleGrey);
 }

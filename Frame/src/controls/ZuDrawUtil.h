@@ -47,6 +47,17 @@ public:
     // after rect have no effect.
     static void DrawWrapText(IZuGc& gc, const CZuString16& text, const CZuRect& rect, int, int, int lineSpace,
                              CZuFont* font);
+
+    // Colours for text drawn over a known fill.
+    // first moved towards second by percent (0: first, 100: second); alpha 0.
+    static CZuRgb MixColour(const CZuRgb& first, const CZuRgb& second, int percent);
+    // The text colour itself when it stands out from fill; otherwise dark ink on a light fill and white on
+    // a dark one, so that a caption stays readable in every state of a look.
+    static CZuRgb ReadableOn(const CZuRgb& text, const CZuRgb& fill);
+    // The colour of text drawn on a disabled control: halfway to the fill behind it, or to a middle grey
+    // when what lies behind is not known.
+    static CZuRgb DimmedOn(const CZuRgb& text, const CZuRgb& fill);
+    static CZuRgb Dimmed(const CZuRgb& text);
 };
 
 #endif // ZUDRAWUTIL_H

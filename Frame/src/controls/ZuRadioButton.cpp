@@ -37,12 +37,9 @@ void CZuRadioButton::DrawIndicator(CZuGc& gc, const CZuRect& square)
     if (square.IsEmpty())
         return;
     gc.SetDrawStyle(IZuGc::EDrawOutline);
-    gc.SetDrawColor(Foreground());
+    gc.SetDrawColor(InkColour());
     gc.DrawEllipse(square);
-    const TZuControlState state = GetState();
-    // Hovered, pressed and focused buttons have a thicker ring.
-    if (state == EZuStatePointerOver || state == EZuStatePressed || state == EZuStateReleased ||
-        state == EZuStateFocused)
+    if (HasEmphasis())
     {
         for (int grow = 1; grow <= 2; ++grow)
         {

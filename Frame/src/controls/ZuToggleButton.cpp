@@ -59,7 +59,8 @@ CZuSize CZuToggleButton::GetMinSize()
                  content.iHeight + inner.iTop + inner.iBottom);
     if (predefined.iWidth > 0)
     {
-        const int lines = CZuStrUtil::GetTextRowCount(Utf16(GetText()), TextWidthFor(predefined.iWidth), font);
+        const int lines =
+            CZuStrUtil::GetTextRowCount(Utf16(GetText()), TextWidthFor(predefined.iWidth), font);
         size = CZuSize(predefined.iWidth, lines * a + a * (lines + 2) / 5);
     }
     if (predefined.iHeight > 0)
@@ -91,16 +92,31 @@ void CZuToggleButton::DrawText(CZuGc& gc, const CZuRect& rect)
     const CZuString16 text = Utf16(GetText());
     const int a = font->HeightInPixels();
     const int space = LineSpace();
-    // The lines are centred on the indicator's height as a block, rather than hung from the top.
+    // The lines are centred on the indicator's height as a block, rather than hung from the top. Each
+    // line's baseline lies a tenth of the font height above the bottom of its line, as in text placed in
+    // a rectangle, so that a single line lines up with the indicator beside it.
     const int lines = CZuStrUtil::GetTextRowCount(text, rect.Width(), font);
     const int block = lines * a + (lines - 1) * space;
     CZuRect placed = rect;
     if (block < rect.Height())
-        placed.iTl.iY += (rect.Height() - block) / 2 - space;
-    gc.SetDrawColor(Foreground());
+        placed.iTl.iY += (rect.Height() - block) / 2 - space - (a - a * 9 / 10);
+    gc.SetDrawStyle(IZuGc::EDrawOutline);
+    gc.SetDrawColor(InkColour());
     gc.UseFont(font);
     CZuDrawUtil::DrawWrapText(gc, text, placed, 0, 0, space, font);
     gc.DiscardFont();
+}
+
+CZuRgb CZuToggleButton::InkColour() const
+{
+    return IsDisabled() ? CZuDrawUtil::Dimmed(Foreground()) : Foreground();
+}
+
+bool CZuToggleButton::HasEmphasis() const
+{
+    const TZuControlState state = GetState();
+    return state == EZuStatePointerOver || state == EZuStatePressed || state == EZuStateReleased ||
+           state == EZuStateFocused;
 }
 
 bool CZuToggleButton::HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type)

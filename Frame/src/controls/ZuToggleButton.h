@@ -40,6 +40,10 @@ protected:
     CZuToggleButton(CZuControl* parent, TZuControlType type);
     // The indicator in its square (a font height a side, already shrunk by 2 on every side).
     virtual void DrawIndicator(CZuGc& gc, const CZuRect& square) = 0;
+    // The colour of the indicator and the text: the foreground, dimmed while disabled.
+    CZuRgb InkColour() const;
+    // Hovered, pressed and focused buttons draw their indicator thicker.
+    bool HasEmphasis() const;
     // A completed click: the flag is inverted and the kind posts its message.
     void ToggleOnRelease();
     virtual void PostChoice() = 0;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace
 {
 const int KCommand = 24845;
@@ -403,4 +405,73 @@ TEST_F(ButtonTest, AButtonWithoutAreaDrawsNothing)
     iButton->Draw(gc, iButton->Rect());
     EXPECT_EQ(PixelAt(gc, 10, 20), 0xFFFFFFu);
     EXPECT_EQ(PixelAt(gc, 20, 20), 0xFFFFFFu);
+}
+
+namespace
+{
+int Brightness(unsigned rgb)
+{
+    return (299 * int(rgb >> 16) + 587 * int((rgb >> 8) & 0xFF) + 114 * int(rgb & 0xFF)) / 1000;
+}
+
+// The darkest and the brightest pixel inside rect.
+void BrightnessRange(CZuBitmapGc& gc, const CZuRect& rect, int& darkest, int& brightest)
+{
+    darkest = 255;
+    brightest = 0;
+    for (int y = rect.iTl.iY; y < rect.iBr.iY; ++y)
+        for (int x = rect.iTl.iX; x < rect.iBr.iX; ++x)
+        {
+            int value = Brightness(PixelAt(gc, x, y));
+            darkest = std::min(darkest, value);
+            brightest = std::max(brightest, value);
+        }
+}
+} // namespace
+
+TEST_F(ButtonTest, ACaptionOnALightFillOfItsLookTurnsDarkAndOnADarkOneKeepsItsColour)
+{
+    CZuBitmapGc gc(CZuSize(120, 70));
+    iButton->SetBtnUiStyle(EZuBtnStyleFlat);
+    iButton->SetInnerSpace(0);
+    iButton->SetText(CZuString("口口"));
+    iButton->SetForeground(CZuRgb(255, 255, 200));
+    iButton->SetState(EZuStateFocused);
+    int darkest, brightest;
+
+    // A light focus colour: light text would hardly show on it.
+    iButton->SetFocusedColor(CZuRgb(250, 182, 112), CZuRgb(250, 182, 112));
+    iButton->DrawCtrl(gc, iButton->Rect());
+    BrightnessRange(gc, iButton->Rect(), darkest, brightest);
+    EXPECT_LT(darkest, 70);
+    EXPECT_LE(brightest, Brightness(0xFAB670) + 1);
+
+    // A dark one: the text keeps its own colour.
+    iButton->SetFocusedColor(CZuRgb(30, 40, 110), CZuRgb(30, 40, 110));
+    iButton->DrawCtrl(gc, iButton->Rect());
+    BrightnessRange(gc, iButton->Rect(), darkest, brightest);
+    EXPECT_GE(brightest, Brightness(0xFFFFC8) - 2);
+    EXPECT_GE(darkest, Brightness(0x1E286E) - 1);
+}
+
+TEST_F(ButtonTest, ADisabledButtonOfAnyFillingLookIsGreyWithDimmedText)
+{
+    CZuBitmapGc gc(CZuSize(120, 70));
+    iButton->SetText(CZuString("口口"));
+    iButton->SetDisabled(true);
+    for (int style : {int(EZuBtnStyleFlat), 9})
+    {
+        // A look takes the style record's colours: the test's own come after.
+        iButton->SetBtnUiStyle(TZuButtonUiStyle(style));
+        iButton->SetForeground(CZuRgb(255, 255, 255));
+        iButton->SetDisableColor(CZuRgb(100, 100, 100), CZuRgb(100, 100, 100));
+        iButton->SetState(EZuStateNormal);
+        iButton->DrawCtrl(gc, iButton->Rect());
+        EXPECT_EQ(PixelAt(gc, 22, 22), 0x646464u) << style;
+        int darkest, brightest;
+        BrightnessRange(gc, iButton->Rect(), darkest, brightest);
+        // Halfway from the grey to white, not white itself.
+        EXPECT_GT(brightest, 150) << style;
+        EXPECT_LE(brightest, 178) << style;
+    }
 }

@@ -201,3 +201,27 @@ TEST_F(DrawUtilTest, WrappedTextWithoutAFontDrawsNothing)
     CZuDrawUtil::DrawWrapText(iGc, Utf16("text"), CZuRect(0, 0, 40, 40), 0, 0, 2, nullptr);
     EXPECT_EQ(CountOf(KWhite), 40 * 40);
 }
+
+TEST(DrawUtilColourTest, MixingMovesTheFirstColourTowardsTheSecondByAPercentage)
+{
+    EXPECT_EQ(Rgb(CZuDrawUtil::MixColour(CZuRgb(0, 100, 200), CZuRgb(100, 100, 0), 0)), 0x0064C8u);
+    EXPECT_EQ(Rgb(CZuDrawUtil::MixColour(CZuRgb(0, 100, 200), CZuRgb(100, 100, 0), 50)), 0x326464u);
+    EXPECT_EQ(Rgb(CZuDrawUtil::MixColour(CZuRgb(0, 100, 200), CZuRgb(100, 100, 0), 100)), 0x646400u);
+    // Out of range: clamped.
+    EXPECT_EQ(Rgb(CZuDrawUtil::MixColour(CZuRgb(0, 100, 200), CZuRgb(100, 100, 0), 150)), 0x646400u);
+    EXPECT_EQ(Rgb(CZuDrawUtil::MixColour(CZuRgb(0, 100, 200), CZuRgb(100, 100, 0), -5)), 0x0064C8u);
+}
+
+TEST(DrawUtilColourTest, TextThatDoesNotStandOutFromItsFillBecomesDarkOrWhite)
+{
+    const CZuRgb cream(255, 255, 200);
+    // Cream on dark blue stands out: kept.
+    EXPECT_EQ(Rgb(CZuDrawUtil::ReadableOn(cream, CZuRgb(40, 84, 146))), 0xFFFFC8u);
+    // Cream on orange does not: dark ink.
+    EXPECT_EQ(Rgb(CZuDrawUtil::ReadableOn(cream, CZuRgb(238, 159, 88))), 0x222C3Cu);
+    // Dark grey on black does not either: white.
+    EXPECT_EQ(Rgb(CZuDrawUtil::ReadableOn(CZuRgb(40, 40, 40), CZuRgb(0, 0, 0))), 0xFFFFFFu);
+    // Dimmed text lies halfway to its fill, or to a middle grey.
+    EXPECT_EQ(Rgb(CZuDrawUtil::DimmedOn(CZuRgb(255, 255, 255), CZuRgb(100, 100, 100))), 0xB2B2B2u);
+    EXPECT_EQ(Rgb(CZuDrawUtil::Dimmed(CZuRgb(0, 0, 0))), 0x4B4B4Bu);
+}

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace
 {
 CZuString16 Utf16(const CZuString& text)
@@ -204,4 +206,79 @@ TEST_F(ToggleButtonTest, AnEmptyTextButtonDrawsNothing)
     for (int y = 10; y < 34; ++y)
         for (int x = 10; x < 60; ++x)
             ASSERT_EQ(PixelAt(gc, x, y), 0xFFFFFFu);
+}
+
+namespace
+{
+// The rows from first to last (inclusive) that hold ink in the columns [left, right) of gc, where ink is any
+// pixel that is not white; first is -1 without any.
+void InkRows(CZuBitmapGc& gc, int left, int right, int height, int& first, int& last)
+{
+    first = last = -1;
+    for (int y = 0; y < height; ++y)
+        for (int x = left; x < right; ++x)
+            if (PixelAt(gc, x, y) != 0xFFFFFFu)
+            {
+                if (first < 0)
+                    first = y;
+                last = y;
+            }
+}
+} // namespace
+
+TEST_F(ToggleButtonTest, AFocusedCheckBoxHasAThickerFrameAsARadioRingIs)
+{
+    CZuCheckButton* check = Make<CZuCheckButton>(31, "Speak words", 10);
+    check->SetForeground(CZuRgb(0, 0, 0));
+    CZuBitmapGc& gc = iScreen.Gc();
+    const int a = check->GetFont()->HeightInPixels();
+    const CZuPoint outside(10 + a / 4 + 1, 10 + (24 - a) / 2 + 1 + a / 2);
+    for (TZuControlState state : {EZuStateNormal, EZuStateFocused, EZuStatePressed})
+    {
+        gc.SetDrawColor(CZuRgb(0xFFFFFF));
+        gc.Clear();
+        check->SetState(state);
+        check->DrawCtrl(gc, check->Rect());
+        // One pixel outside the two-pixel frame, on its left side.
+        EXPECT_EQ(PixelAt(gc, outside.iX, outside.iY), state == EZuStateNormal ? 0xFFFFFFu : 0u) << state;
+    }
+}
+
+TEST_F(ToggleButtonTest, ASingleLineOfTextIsCentredOnTheIndicator)
+{
+    CZuCheckButton* check = Make<CZuCheckButton>(31, "口口", 10);
+    check->SetForeground(CZuRgb(0, 0, 0));
+    check->SetRect(CZuRect(10, 10, 200, 50));
+    CZuBitmapGc& gc = iScreen.Gc();
+    gc.SetDrawColor(CZuRgb(0xFFFFFF));
+    gc.Clear();
+    check->DrawCtrl(gc, check->Rect());
+    const int a = check->GetFont()->HeightInPixels();
+    int boxTop, boxBottom, textTop, textBottom;
+    InkRows(gc, 10, 10 + a * 5 / 4, 60, boxTop, boxBottom);
+    InkRows(gc, 10 + a * 3 / 2, 200, 60, textTop, textBottom);
+    ASSERT_GE(boxTop, 0);
+    ASSERT_GE(textTop, 0);
+    // The square glyphs and the box share their middle within a pixel.
+    EXPECT_LE(std::abs((boxTop + boxBottom) - (textTop + textBottom)), 2)
+        << boxTop << "-" << boxBottom << " " << textTop << "-" << textBottom;
+}
+
+TEST_F(ToggleButtonTest, ADisabledToggleButtonDrawsItsIndicatorAndTextDimmed)
+{
+    CZuCheckButton* check = Make<CZuCheckButton>(31, "Speak words", 10);
+    check->SetForeground(CZuRgb(0, 0, 0));
+    check->SetDisabled(true);
+    CZuBitmapGc& gc = iScreen.Gc();
+    gc.SetDrawColor(CZuRgb(0xFFFFFF));
+    gc.Clear();
+    check->DrawCtrl(gc, check->Rect());
+    const int a = check->GetFont()->HeightInPixels();
+    const unsigned dimmed = Rgb(CZuDrawUtil::Dimmed(CZuRgb(0, 0, 0)));
+    EXPECT_NE(dimmed, 0u);
+    // The frame's left column, in the dimmed ink; nothing anywhere in full black.
+    EXPECT_EQ(PixelAt(gc, 10 + a / 4 + 2, 10 + 12), dimmed);
+    for (int y = 10; y < 34; ++y)
+        for (int x = 10; x < 200; ++x)
+            ASSERT_NE(PixelAt(gc, x, y), 0u) << x << "," << y;
 }
