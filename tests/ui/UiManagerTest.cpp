@@ -241,16 +241,18 @@ TEST_F(UiManagerTest, ShowMenuMessageTakesItsAnchorControl)
 {
     CRecordingView* view = new CRecordingView(iUi);
     view->SetViewId(1);
-    view->CreateMenu()->AddMenu();
+    CZuMenuData* menu = view->CreateMenu();
+    menu->AddMenuItem(menu->AddMenu(), 8, CZuString("About"));
     iUi->AddViewL(view);
     iUi->ActivateViewL(1);
     CZuControl* anchor = new CZuControl(iWnd->GetWnd(), true, EZuCtrlPane);
     anchor->SetRect(CZuRect(150, 120, 190, 140));
     CZuEnv::Static()->PostMessageW(iUi, EZuMsgShowMenu, 1, CZuMessage::MakeParam(anchor));
     Pump();
-    // The menu opens above the anchor, not above the command bar's left soft key.
+    // The menu opens above the anchor (in the lower right, right edges aligned), not above the command
+    // bar's left soft key.
     ASSERT_NE(iUi->GetMenuBar(), nullptr);
-    EXPECT_EQ(iUi->GetMenuBar()->Rect().iTl.iX, 150);
+    EXPECT_EQ(iUi->GetMenuBar()->Rect().iBr.iX, 190);
     EXPECT_LT(iUi->GetMenuBar()->Rect().iBr.iY, 120);
     // Opened without an anchor, the menu stands on the left soft key.
     iUi->CloseMenu();

@@ -46,6 +46,16 @@ CZuMenuItem* CZuMenuItem::GetSubmenuItem(int index) const
     return static_cast<CZuMenuItem*>(iSubItems.GetAt(index));
 }
 
+bool CZuMenuItem::HasVisibleSubmenu() const
+{
+    for (int i = 0; i < iSubItems.GetCount(); ++i)
+    {
+        if (GetSubmenuItem(i)->IsVisible())
+            return true;
+    }
+    return false;
+}
+
 CZuMenuItem* CZuMenuItem::GetMenuItemByCmdId(int command)
 {
     if (iCommand == command)

@@ -19,6 +19,8 @@ public:
     void RemoveSubmenuItemBy(int command);
     void RemoveSubmenuItem(int index);
     bool IsHaveSubmenu() const { return iSubItems.GetCount() > 0; }
+    // Whether any sub-item is shown: only then does the item open a level of its own.
+    bool HasVisibleSubmenu() const;
     int GetSubmenuItemCount() const { return iSubItems.GetCount(); }
     CZuMenuItem* GetSubmenuItem(int index) const;
     // Itself when its command matches, else the first match depth first among its sub-items.

@@ -209,7 +209,8 @@ TEST_F(CbaTest, ClickingTheMenuKeyOpensTheMenuAboveIt)
 {
     CSoftKeyView* view = AddView(1);
     view->SetCbaData(EZuCmdMenu, CZuString("Menu"), 0, CZuString());
-    view->CreateMenu()->AddMenu();
+    CZuMenuData* menu = view->CreateMenu();
+    menu->AddMenuItem(menu->AddMenu(), 8, CZuString("About"));
     iScreen.Ui().ActivateViewL(1);
     iScreen.Draw();
     CZuRect key = iScreen.Cba()->GetButton(0)->Rect();
