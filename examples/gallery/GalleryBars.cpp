@@ -97,13 +97,26 @@ namespace
 {
 const char* const KPrompts[] = {"按左右键换词，按确定键听发音", "按菜单键打开选项", "生词本里有 12 个词"};
 
+// A strip on a light band with a thin frame, so that the bar's extent (and the ticker's clipping) shows.
 CZuPromptBar* AddPromptBar(CGalleryScene& scene, const CZuRect& rect)
 {
     CZuPromptBar* bar = new CZuPromptBar(scene.Client());
+    bar->SetShowBackground(true, false, IZuGc::EGradualVertical);
+    bar->SetBackground(CZuRgb(250, 251, 253));
+    bar->SetBgTransDegree(255);
+    bar->SetBorderType(EZuBorderLine);
+    bar->SetBorderColor(CZuRgb(190, 200, 215));
+    bar->SetInnerSpace(0, 0, 4, 4);
     bar->SetRect(rect);
     for (const char* prompt : KPrompts)
         bar->AppendPrompt(CZuString(prompt));
     return bar;
+}
+
+// The bar's height for rows of prompts inside its frame.
+int PromptBarHeight(CZuPromptBar* bar, int rows)
+{
+    return rows * bar->RowHeight() + 2 * bar->GetBorderWidth();
 }
 } // namespace
 
@@ -119,16 +132,16 @@ ZU_GALLERY_PAGE(prompt)
     top += 28;
     CZuPromptBar* page = AddPromptBar(scene, CZuRect(left, top, right, top + 24));
     const int rowHeight = page->RowHeight();
-    page->SetRect(CZuRect(left, top, right, top + rowHeight + 4));
-    top += rowHeight + 16;
-    new CGalleryCaption(client, "三行翻页", CZuRect(left, top, right, top + 24));
+    page->SetRect(CZuRect(left, top, right, top + PromptBarHeight(page, 1)));
+    top += PromptBarHeight(page, 1) + 14;
+    new CGalleryCaption(client, "三行翻页，居左", CZuRect(left, top, right, top + 24));
     top += 28;
-    CZuPromptBar* rows = AddPromptBar(scene, CZuRect(left, top, right, top + 3 * rowHeight));
+    CZuPromptBar* rows = AddPromptBar(scene, CZuRect(left, top, right, top + PromptBarHeight(page, 3)));
     rows->SetAlign(EAlignLeft);
-    top += 3 * rowHeight + 16;
+    top += PromptBarHeight(page, 3) + 14;
     new CGalleryCaption(client, "滚动：一行一行向上移", CZuRect(left, top, right, top + 24));
     top += 28;
-    CZuPromptBar* ticker = AddPromptBar(scene, CZuRect(left, top, right, top + rowHeight));
+    CZuPromptBar* ticker = AddPromptBar(scene, CZuRect(left, top, right, top + PromptBarHeight(page, 1)));
     ticker->SetDispMode(CZuPromptBar::EDispScroll);
     scene.Shot("start");
 
