@@ -32,7 +32,7 @@ const int KColumnSpace = 6;
 
 CZuMenuBar::CZuMenuBar(CZuControl* parent)
     : CZuControl(parent, false, EZuCtrlMenuBar), iMenuData(nullptr), iCbaData(nullptr), iLevels(false),
-      iLevelItems(false), iDirection(0), iClosing(false), iPressedLevel(nullptr)
+      iLevelItems(false), iClosedLevels(true), iDirection(0), iClosing(false), iPressedLevel(nullptr)
 {
     // The levels draw themselves; the bar is only their frame of reference.
     SetShowBackground(false, false, IZuGc::EGradualVertical);
@@ -42,7 +42,7 @@ CZuMenuBar::CZuMenuBar(CZuControl* parent)
 
 CZuMenuBar::~CZuMenuBar()
 {
-    // The levels are children: the control base deletes them.
+    // The open levels are children: the control base deletes them; the closed ones go with their list.
     delete iCbaData;
 }
 
@@ -207,7 +207,11 @@ void CZuMenuBar::CloseTopLevel()
     iLevelItems.Remove(iLevelItems.GetCount() - 1);
     if (iPressedLevel == top)
         iPressedLevel = nullptr;
-    DeleteControl(top);
+    // Kept, hidden, until the bar goes: a message its list posted before it closed then names no open
+    // level, never a new level made at the same address.
+    RemoveControl(top);
+    top->MakeVisible(false);
+    iClosedLevels.Append(top);
     RestyleLevels();
     DrawDeferred();
 }
@@ -381,7 +385,8 @@ bool CZuMenuBar::HandlePointerEventL(const TZuPointerEvent& event)
     if (iClosing)
         return true;
     CZuScrollList* target = iPressedLevel;
-    if (!target || event.iType == EZuPointerDown)
+    // The wheel turns the level under the pointer, even during a press elsewhere.
+    if (!target || event.iType == EZuPointerDown || event.iType == EZuPointerWheel)
     {
         target = nullptr;
         for (int level = GetSubmenuLevel() - 1; level >= 0 && !target; --level)

@@ -104,6 +104,8 @@ private:
     CZuObjectList iLevels;
     // The item each open level shows the sub-items of (not owned).
     CZuObjectList iLevelItems;
+    // Levels closed while the menu is open (owned, hidden).
+    CZuObjectList iClosedLevels;
     int iDirection;
     bool iClosing;
     // The level a pointer press went to, until its release.

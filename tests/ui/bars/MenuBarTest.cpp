@@ -454,3 +454,22 @@ TEST_F(MenuBarTest, TheTopLevelIsDrawnInTheBarsBackgroundAndLowerOnesLighter)
     Press(EZuKeyLeft);
     EXPECT_EQ(Rgb(bar->GetSubmenu(0)->Background()), Rgb(bar->Background()));
 }
+
+TEST_F(MenuBarTest, WhatALevelToldBeforeItClosedActsOnNoOtherLevel)
+{
+    AddFileMenu();
+    Open();
+    Press(EZuKeyRight);
+    // Enter on the second level, then Left and Right before the queue runs: the level that got Enter is
+    // gone, a new one stands in its place.
+    for (unsigned key : {EZuKeyEnter, EZuKeyLeft, EZuKeyRight})
+    {
+        iScreen->KeyDown(key);
+        iScreen->KeyUp(key);
+    }
+    iScreen->Pump();
+    EXPECT_TRUE(iView->iCommands.empty());
+    ASSERT_TRUE(iScreen->Ui().IsShowMenu());
+    EXPECT_EQ(Bar()->GetSubmenuLevel(), 2);
+    EXPECT_FALSE(Bar()->IsClosing());
+}
