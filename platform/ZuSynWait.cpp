@@ -7,7 +7,8 @@
 namespace
 {
 
-const Uint32 KIdleSleepMs = 10;
+// Set when a wait took the program's quit request; from then on no wait runs.
+bool sQuitRequested = false;
 
 } // namespace
 
@@ -22,6 +23,12 @@ CZuSynWait::~CZuSynWait() {}
 void CZuSynWait::StartWait()
 {
     SetWaiting(true);
+    // Once the learner has closed the window, nothing could answer a wait: it ends at once.
+    if (sQuitRequested)
+    {
+        SetWaiting(false);
+        return;
+    }
     // Without the event subsystem nothing could ever arrive to end the wait.
     if (SDL_WasInit(SDL_INIT_EVENTS) == 0 && SDL_InitSubSystem(SDL_INIT_EVENTS) != 0)
     {
@@ -29,21 +36,35 @@ void CZuSynWait::StartWait()
         return;
     }
     SDL_Event event;
-    while (IsWaiting())
+    while (IsWaiting() && !sQuitRequested)
     {
-        if (!SDL_PollEvent(&event))
-        {
-            SDL_Delay(KIdleSleepMs);
-            continue;
-        }
-        // A quit request while waiting is dropped, so it neither ends the wait nor the program.
+        // Sleeps until something arrives, as the program's own loop does: an idle wait costs nothing.
+        if (!SDL_WaitEvent(&event))
+            break;
         if (event.type == SDL_QUIT)
-            continue;
+        {
+            // The quit ends this wait and every wait around it, and goes back to the queue so that the
+            // program's own loop takes it and the program ends as it does on its exit command.
+            sQuitRequested = true;
+            CZuEventLoop::PostQuit();
+            break;
+        }
         CZuEventLoop::Dispatch(event);
     }
+    SetWaiting(false);
 }
 
 void CZuSynWait::StopWait()
 {
     SetWaiting(false);
+}
+
+bool CZuSynWait::IsQuitRequested()
+{
+    return sQuitRequested;
+}
+
+void CZuSynWait::ClearQuitRequest()
+{
+    sQuitRequested = false;
 }

@@ -134,20 +134,69 @@ TEST_F(SynWaitTest, StopWaitBeforeStartWaitDoesNotEndTheNextWait)
     EXPECT_EQ(1, iHandler.iWakeUps);
 }
 
-TEST_F(SynWaitTest, AQuitWhileWaitingIsDroppedAndLaterEventsStayQueued)
+TEST_F(SynWaitTest, AQuitEndsTheWaitAndIsQueuedAgainForTheProgramsLoop)
 {
     CZuSynWait wait;
     iHandler.iStopOnWakeUp = &wait;
     CZuEventLoop::PostQuit();
     CZuEventLoop::PostWakeUp(iSdlWindow);
-    iWindow.DrawNow();
+    wait.StartWait();
+    EXPECT_FALSE(wait.IsWaiting());
+    EXPECT_TRUE(CZuSynWait::IsQuitRequested());
+    // The wake-up behind the quit was not taken by the wait: the program's loop gets it, then the quit.
+    EXPECT_EQ(0, iHandler.iWakeUps);
+    EXPECT_EQ(2, CZuEventLoop::Run());
+    EXPECT_EQ(1, iHandler.iWakeUps);
+    CZuSynWait::ClearQuitRequest();
+}
+
+TEST_F(SynWaitTest, AfterAQuitAWaitEndsAtOnce)
+{
+    CZuSynWait wait;
+    CZuEventLoop::PostQuit();
+    wait.StartWait();
+    ASSERT_TRUE(CZuSynWait::IsQuitRequested());
+    // Nothing is queued that could end a second wait: it must not start waiting at all.
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    wait.StartWait();
+    EXPECT_FALSE(wait.IsWaiting());
+    CZuSynWait::ClearQuitRequest();
+    CZuEventLoop::PostWakeUp(iSdlWindow);
+    iHandler.iStopOnWakeUp = &wait;
     wait.StartWait();
     EXPECT_EQ(1, iHandler.iWakeUps);
-    EXPECT_EQ(0, iHandler.iPaints);
+}
+
+// A wake-up handler that starts a second wait inside the first; the quit posted then ends both.
+class CNestingHandler : public CRecordingHandler
+{
+public:
+    void HandleWakeUp() override
+    {
+        ++iWakeUps;
+        iOrder.push_back(1);
+        CZuEventLoop::PostQuit();
+        iInner.StartWait();
+        iOrder.push_back(2);
+    }
+    CZuSynWait iInner;
+    std::vector<int> iOrder;
+};
+
+TEST_F(SynWaitTest, AQuitEndsNestedWaitsInnermostFirstAndReachesTheProgramsLoopOnce)
+{
+    CNestingHandler nesting;
+    CZuEventLoop::SetHandler(iSdlWindow, &nesting);
+    CZuSynWait outer;
+    CZuEventLoop::PostWakeUp(iSdlWindow);
+    outer.StartWait();
+    EXPECT_EQ(std::vector<int>({1, 2}), nesting.iOrder);
+    EXPECT_FALSE(outer.IsWaiting());
+    EXPECT_FALSE(nesting.iInner.IsWaiting());
     SDL_PumpEvents();
-    EXPECT_EQ(0, SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT));
-    DispatchQueued();
-    EXPECT_EQ(1, iHandler.iPaints);
+    EXPECT_EQ(1, SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT));
+    CZuEventLoop::SetHandler(iSdlWindow, &iHandler);
+    CZuSynWait::ClearQuitRequest();
 }
 
 TEST_F(SynWaitTest, AWaitCanBeReused)
