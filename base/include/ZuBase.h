@@ -18,6 +18,8 @@
 #include "ZuObjectRef.h"
 
 #include "ZuBuffer.h"
+#include "ZuDir.h"
+#include "ZuDirEntry.h"
 #include "ZuFile.h"
 #include "ZuInStream.h"
 #include "ZuLink.h"
