@@ -62,6 +62,7 @@
 #include "ZuButtonGroup.h"
 #include "ZuButtonTypes.h"
 #include "ZuCheckButton.h"
+#include "ZuDate.h"
 #include "ZuDrawUtil.h"
 #include "ZuEdit.h"
 #include "ZuEditObserver.h"
@@ -75,6 +76,8 @@
 #include "ZuProgressBar.h"
 #include "ZuRadioButton.h"
 #include "ZuScaledImage.h"
+#include "ZuTabGroup.h"
+#include "ZuTabItem.h"
 #include "ZuToggleButton.h"
 
 #include "ZuClip.h"

@@ -1,0 +1,5 @@
+#include "ZuTabItem.h"
+
+CZuTabItem::CZuTabItem() : iId(-1), iPage(nullptr) {}
+
+CZuTabItem::~CZuTabItem() {}
