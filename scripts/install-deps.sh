@@ -13,6 +13,7 @@ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 sox lame vorbis-tools libcpp-httplib-dev
 librsvg2-bin
 xvfb xdotool libx11-dev
+tzdata
 "
 
 missing=""
