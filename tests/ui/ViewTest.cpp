@@ -299,6 +299,35 @@ TEST_F(ViewTest, AViewSlidesInWithItsEffectAndWithoutSupportAtOnce)
     EXPECT_EQ(steps, int(CZuTransform::KStepCount));
 }
 
+TEST_F(ViewTest, AScreenAtRestAsksForNoRedrawOfItsOwn)
+{
+    CButtonView* first = AddView(1);
+    CButtonView* second = AddView(2);
+    first->SetCbaData(7, CZuString("Next"), 8, CZuString("Back"));
+    second->SetCbaData(9, CZuString("Other"), 8, CZuString("Back"));
+    CZuEnv::UiSetting()->EnableTransformEffectSupport(true);
+    second->SetTransformEffect(EZuTransFromRight);
+    Ui().ActivateViewL(1);
+    for (int i = 0; i < 40 && (Ui().IsTransforming() || QueuedDraws() > 0); ++i)
+        iScreen.Clock().Advance(CZuMessageProcessor::KTickMs);
+    // A redraw with the screen at rest, then ten seconds of the clock: nothing asks to draw again.
+    iScreen.Draw();
+    int draws = Ui().iDraws;
+    EXPECT_EQ(QueuedDraws(), 0);
+    iScreen.Clock().Advance(10000);
+    EXPECT_EQ(Ui().iDraws, draws);
+
+    // After a slide to a screen with other soft keys has ended, the same holds.
+    Ui().ActivateViewL(2);
+    for (int i = 0; i < 40 && (Ui().IsTransforming() || QueuedDraws() > 0); ++i)
+        iScreen.Clock().Advance(CZuMessageProcessor::KTickMs);
+    ASSERT_FALSE(Ui().IsTransforming());
+    draws = Ui().iDraws;
+    iScreen.Draw();
+    iScreen.Clock().Advance(10000);
+    EXPECT_EQ(Ui().iDraws, draws + 1);
+}
+
 TEST(WndTest, NamedPartsAreFoundByNameOrIdAndByWhatTheyHold)
 {
     CZuWnd wnd;
