@@ -6,7 +6,7 @@
 class CZuCbaData;
 
 // The command bar at the bottom of a window: a group of two soft-key buttons over a gradient, the left one
-// answering F1 and the right one F2 (or a click). A soft key sends its command as message 18; the menu
+// answering F1 and the right one F2 (or a click). A soft key sends its command as EZuMsgCommand; the menu
 // command opens the options menu instead; command 0 does nothing. The bar never takes the focus but sees
 // every key.
 class CZuCba : public CZuButtonGroup
@@ -25,7 +25,7 @@ public:
     CZuString GetLeftText() const;
     CZuString GetRightText() const;
 
-    // F1 and F2 (key events of type 1), with the commands of what is on top of the screen now. A held key
+    // F1 and F2 (key events of EZuKeyEventKey), with the commands of what is on top of the screen now. A held key
     // acts once per press.
     bool HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type) override;
 

@@ -16,13 +16,14 @@ class CZuUiStyleButton;
 class CZuButton : public CZuControl, public MZuListPrevPgStatusNotify, public MZuListNextPgStatusNotify
 {
 public:
-    // A child of parent (type 3), centred content, inner spaces 3, 3, 5, 5 and the gradient look.
+    // A child of parent (EZuCtrlButton), centred content, inner spaces 3, 3, 5, 5 and the gradient look.
     explicit CZuButton(CZuControl* parent);
     ~CZuButton() override;
 
-    // Posts what a click on control sends: its message type to its receiver (param2 = self), else a click
-    // (19) to its receiver, else by its parent: a tab click (24) in a tab group, in the command bar a
-    // command (18) or, for the menu command, "open the menu" to the UI manager, else a click (19).
+    // Posts what a click on control sends: its message type to its receiver (param2 = self), else
+    // EZuMsgButtonClicked to its receiver, else by its parent: EZuMsgTabClicked in a tab group, in the
+    // command bar EZuMsgCommand or, for the menu command, EZuMsgShowMenu to the UI manager, else
+    // EZuMsgButtonClicked.
     static void PostClick(CZuControl* control, int command, uintptr_t self);
     // The room a button gives its text: 1.2 times its width, 1.3 times the font's height.
     static CZuSize MeasureText(CZuFont* font, const CZuString& text);

@@ -4,11 +4,11 @@
 #include "ZuToggleButton.h"
 
 // A box with a check mark that every completed click toggles, reporting its command as a push button
-// does (message 19 with param2 0, to its receiver or by its parent).
+// does (EZuMsgButtonClicked with param2 0, to its receiver or by its parent).
 class CZuCheckButton : public CZuToggleButton
 {
 public:
-    // A child of parent (type 5) with centred content.
+    // A child of parent (EZuCtrlCheckButton) with centred content.
     explicit CZuCheckButton(CZuControl* parent);
     ~CZuCheckButton() override;
 

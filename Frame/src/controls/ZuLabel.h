@@ -9,7 +9,7 @@
 class CZuLabel : public CZuControl, public MZuListStatusNotify
 {
 public:
-    // A child of parent (type 1), centred, square corners, in the environment's label colours.
+    // A child of parent (EZuCtrlLabel), centred, square corners, in the environment's label colours.
     explicit CZuLabel(CZuControl* parent);
     ~CZuLabel() override;
 

@@ -3,7 +3,7 @@
 
 #include "ZuPaneBase.h"
 
-// A pane (type 204) with a layout of its own: fill its rows with the pane's children.
+// A pane (EZuCtrlPane) with a layout of its own: fill its rows with the pane's children.
 class CZuPane : public CZuPaneBase
 {
 public:

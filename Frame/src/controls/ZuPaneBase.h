@@ -7,7 +7,7 @@ class CZuLayout;
 
 // A group box: child controls placed by a layout, optionally filled, framed and titled (the title is the
 // control's text, set into a gap in the frame's top line). The radio buttons among its children are one
-// group: choosing one clears the others, and the screen hears of the choice as message 20.
+// group: choosing one clears the others, and the screen hears of the choice as EZuMsgButtonChosen.
 class CZuPaneBase : public CZuControl
 {
 public:
@@ -34,7 +34,7 @@ public:
     // The layout takes the inner rectangle below the title band.
     void SizeChanged() override;
     void Draw(CZuGc& gc, const CZuRect& rect) override;
-    // A radio child's choice (message 20 with 0 in param2): the group follows it and the screen is told.
+    // A radio child's choice (EZuMsgButtonChosen with 0 in param2): the group follows it and the screen is told.
     bool HandleMessage(CZuMessage* message) override;
 
 protected:

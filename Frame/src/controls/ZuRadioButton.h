@@ -3,13 +3,13 @@
 
 #include "ZuToggleButton.h"
 
-// A circle that a completed click fills or empties, posting message 20 with its command: to its message
+// A circle that a completed click fills or empties, posting EZuMsgButtonChosen with its command: to its message
 // type and receiver, else its receiver, else the pane it sits in (which keeps its radio buttons one
 // group), else the screen.
 class CZuRadioButton : public CZuToggleButton
 {
 public:
-    // A child of parent (type 4) with centred content.
+    // A child of parent (EZuCtrlRadioButton) with centred content.
     explicit CZuRadioButton(CZuControl* parent);
     ~CZuRadioButton() override;
 

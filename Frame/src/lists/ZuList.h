@@ -19,7 +19,7 @@ class MZuListStatusNotify;
 
 // The toolkit's table and list: rows of cells under an optional title row, with a selected row (and in
 // cell mode a selected cell), pages, drag and wheel scrolling and an optional timed scroll. It tells its
-// message receiver about selection with message 22 (the list as param2) and its observers about pages.
+// message receiver about selection with KMsgListNotify (the list as param2) and its observers about pages.
 class CZuList : public CZuControl, public MZuTimerObserver, public MZuGestureObserver
 {
 public:
@@ -34,7 +34,7 @@ public:
         EListSubColumns = 3
     };
 
-    // param1 of message 22.
+    // param1 of KMsgListNotify.
     enum TZuListNotify
     {
         ENotifyRowChanged = 0,
@@ -408,7 +408,7 @@ private:
     bool iFocusedBeforeTap;
     bool iDragScrolling;
     bool iWasFocused;
-    // The last message 22 posted (its param1), -1 before the first.
+    // The last KMsgListNotify posted (its param1), -1 before the first.
     int iLastNotified;
 
     MZuListStatusNotify* iStatusNotify;

@@ -6,7 +6,7 @@
 
 // A vertical or horizontal bar whose slider shows which part of a range is in view. The user drags the
 // slider, clicks the track or the arrows, turns the wheel over it or uses the arrow keys; every change of
-// the position is sent at once to the message receiver as message 25 (the bar as param2). A bar never
+// the position is sent at once to the message receiver as KMsgScrolled (the bar as param2). A bar never
 // takes the focus on a focus walk: it is read-only, and its owner hands it keys.
 class CZuScrollBar : public CZuControl
 {
@@ -54,7 +54,7 @@ public:
     void SetCurPos(int position);
     int GetCurPos() const { return iPos; }
     // Moves the position by delta, kept between the minimum and the last position that still fills the
-    // slider; sends message 25 when it moved. True when it moved.
+    // slider; sends KMsgScrolled when it moved. True when it moved.
     bool ScrollBy(int delta);
     // Wheel steps (positive: away from the user, towards the start) scroll a third of the view each.
     bool ScrollWheel(int steps);
@@ -87,7 +87,7 @@ private:
     void Click(const CZuPoint& point);
     void ClickTrack(int along);
     void DragTo(const CZuPoint& point);
-    // Sets the position (kept within the range) and sends message 25.
+    // Sets the position (kept within the range) and sends KMsgScrolled.
     void MoveTo(int position);
     void SendScrolled();
     void DrawSquare(CZuGc& gc);

@@ -9,10 +9,10 @@ class MZuMessageWnd;
 class MZuMessageRouter
 {
 public:
-    // Gets the toolkit's own types (0 to 15) and every message that nobody else took.
+    // Gets the toolkit's own types (up to EZuMsgLastUiManager) and every message that nobody else took.
     virtual MZuMessageWnd* GetUiManagerReceiver() = 0;
-    // The receiver the top of the display stack offers: the menu bar (control type 300) or the dialog (301)
-    // itself, or the view of a view container (302). Null when the stack is empty or its top is none of
+    // The receiver the top of the display stack offers: the menu bar (EZuCtrlMenuBar) or the dialog
+    // (EZuCtrlDialog) itself, or the view of a view container (EZuCtrlContainer). Null when the stack is empty or its top is none of
     // these.
     virtual MZuMessageWnd* GetDisplayTopReceiver() = 0;
     virtual ~MZuMessageRouter() {}
