@@ -246,6 +246,9 @@ public:
     // of 0 or below stops it.
     void SetTurnPg(int pauseMs, int stepMs, int stepPixels);
     bool IsAutoScrolling() const;
+    // True from a press inside the list to the release: the pointer stays with the list meanwhile, also
+    // outside the window.
+    bool IsPointerCaptured() const;
     // The pixels the rows are scrolled past the top row (dragging, timed scroll).
     int GetPixelOffset() const { return iPixelOffset; }
     // Rows drawn by the last draw.

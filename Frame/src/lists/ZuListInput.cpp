@@ -274,6 +274,11 @@ bool CZuList::HandlePointerEventL(const TZuPointerEvent& event)
     return inside || dragging;
 }
 
+bool CZuList::IsPointerCaptured() const
+{
+    return iCapture.IsTaken();
+}
+
 void CZuList::OnGesture(const TZuGesture& gesture)
 {
     switch (gesture.iKind)

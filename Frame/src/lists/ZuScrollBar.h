@@ -63,6 +63,9 @@ public:
     CZuRect SecondArrowRect() const { return iSecondArrow; }
     CZuRect TrackRect() const { return iTrack; }
     CZuRect SliderRect() const;
+    // True from a press on the bar to the release: the pointer stays with the bar meanwhile, also outside
+    // the window.
+    bool IsPointerCaptured() const { return iCapture.IsTaken(); }
 
     void SizeChanged() override;
     void Draw(CZuGc& gc, const CZuRect& rect) override;

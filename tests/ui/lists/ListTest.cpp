@@ -220,6 +220,26 @@ TEST_F(ListTest, DraggingScrollsByPixelsAndStopsAtTheEnd)
     EXPECT_TRUE(Notes().empty());
 }
 
+TEST_F(ListTest, APressInsideKeepsThePointerUntilItsReleaseAnywhere)
+{
+    CZuList* list = MakeList(25);
+    EXPECT_FALSE(list->IsPointerCaptured());
+    Pointer(list, EZuPointerDown, 50, 5000);
+    EXPECT_FALSE(list->IsPointerCaptured());
+    Pointer(list, EZuPointerUp, 50, 5000);
+    Pointer(list, EZuPointerDown, 50, 180);
+    EXPECT_TRUE(list->IsPointerCaptured());
+    Pointer(list, EZuPointerDrag, 50, 135);
+    Pointer(list, EZuPointerDrag, 50, -2000);
+    EXPECT_TRUE(list->IsPointerCaptured());
+    // The release outside the window still ends the drag: the next press starts a new one.
+    EXPECT_TRUE(Pointer(list, EZuPointerUp, 50, -2000));
+    EXPECT_FALSE(list->IsPointerCaptured());
+    const int top = list->GetTopRowIndex();
+    Pointer(list, EZuPointerDrag, 50, 300);
+    EXPECT_EQ(top, list->GetTopRowIndex());
+}
+
 TEST_F(ListTest, TheWheelScrollsThreeRowsAStep)
 {
     CZuList* list = MakeList(25);

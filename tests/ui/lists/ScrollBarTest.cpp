@@ -158,6 +158,23 @@ TEST_F(ScrollBarTest, DraggingTheSliderFollowsThePointerAlsoOffTheBar)
     EXPECT_EQ(0, bar->GetCurPos());
 }
 
+TEST_F(ScrollBarTest, ADragKeepsThePointerUntilItsRelease)
+{
+    CZuScrollBar* bar = MakeBar(100, 10, 0);
+    EXPECT_FALSE(bar->IsPointerCaptured());
+    // A press beside the bar takes nothing.
+    Pointer(bar, EZuPointerDown, 400, 60);
+    EXPECT_FALSE(bar->IsPointerCaptured());
+    Pointer(bar, EZuPointerUp, 400, 60);
+    Pointer(bar, EZuPointerDown, 105, 60);
+    EXPECT_TRUE(bar->IsPointerCaptured());
+    // Far outside the window the drag goes on, and its release there ends it.
+    Pointer(bar, EZuPointerDrag, -300, 900);
+    EXPECT_TRUE(bar->IsPointerCaptured());
+    Pointer(bar, EZuPointerUp, -300, 900);
+    EXPECT_FALSE(bar->IsPointerCaptured());
+}
+
 TEST_F(ScrollBarTest, APressOnTheTrackDoesNotDrag)
 {
     CZuScrollBar* bar = MakeBar(100, 10, 0);
