@@ -1,5 +1,6 @@
 #include "ZuButton.h"
 
+#include "ZuClip.h"
 #include "ZuDrawUtil.h"
 #include "ZuEnv.h"
 #include "ZuFont.h"
@@ -282,7 +283,11 @@ void CZuButton::Draw(CZuGc& gc, const CZuRect&)
     if (rect.IsEmpty() || (iBtnType == EZuBtnText && GetText().IsEmpty()))
         return;
     DrawLook(gc, rect);
+    // Content larger than the button is cut at its edges rather than drawn over its neighbours.
+    if (!CZuClip::Push(gc, rect))
+        return;
     DrawContent(gc, rect);
+    CZuClip::Pop(gc);
 }
 
 void CZuButton::DrawLook(CZuGc& gc, const CZuRect& rect)

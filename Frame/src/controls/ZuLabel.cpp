@@ -1,5 +1,6 @@
 #include "ZuLabel.h"
 
+#include "ZuClip.h"
 #include "ZuEnv.h"
 #include "ZuUiStyle.h"
 
@@ -31,10 +32,14 @@ void CZuLabel::Draw(CZuGc& gc, const CZuRect&)
     const TZuAlign align = GetAlign();
     if (text.IsEmpty() || (align != EAlignLeft && align != EAlignCenter && align != EAlignRight))
         return;
+    // A text longer than the label is cut at its edges rather than drawn over its neighbours.
+    if (!CZuClip::Push(gc, Rect()))
+        return;
     // The inner rectangle already keeps the inner spaces clear, so the text needs no margin of its own.
     gc.SetDrawStyle(IZuGc::EDrawOutline);
     gc.SetDrawColor(Foreground());
     gc.UseFont(GetFont());
     gc.DrawTextW(text, InnerRect(), align, 0, 0);
     gc.DiscardFont();
+    CZuClip::Pop(gc);
 }

@@ -475,3 +475,24 @@ TEST_F(ButtonTest, ADisabledButtonOfAnyFillingLookIsGreyWithDimmedText)
         EXPECT_LE(brightest, 178) << style;
     }
 }
+
+TEST_F(ButtonTest, ACaptionLongerThanTheButtonIsCutAtItsEdges)
+{
+    CZuBitmapGc gc(CZuSize(240, 70));
+    iButton->SetBtnUiStyle(EZuBtnStylePlain);
+    iButton->SetForeground(CZuRgb(0, 0, 0));
+    iButton->SetText(CZuString("一个很长很长的按钮文字"));
+    gc.SetDrawColor(CZuRgb(0xFFFFFF));
+    gc.Clear();
+    iButton->DrawCtrl(gc, iButton->Rect());
+    int inside = 0;
+    for (int y = 0; y < 70; ++y)
+        for (int x = 0; x < 240; ++x)
+        {
+            const bool within = iButton->Rect().Contains(CZuPoint(x, y));
+            const bool ink = PixelAt(gc, x, y) != 0xFFFFFFu;
+            inside += within && ink ? 1 : 0;
+            ASSERT_FALSE(ink && !within) << x << "," << y;
+        }
+    EXPECT_GT(inside, 20);
+}

@@ -145,3 +145,25 @@ TEST_F(LabelTest, AFontGivenToALabelIsSharedNotTakenOver)
     EXPECT_GT(font->TextWidthInPixels(CZuString("3/20")), 0);
     CZuEnv::FontMgr()->ReleaseFont(font);
 }
+
+TEST_F(LabelTest, ATextLongerThanTheLabelIsCutAtItsEdges)
+{
+    for (TZuAlign align : {EAlignLeft, EAlignCenter, EAlignRight})
+    {
+        CZuLabel* label = Make("第 3 组，共 20 组，每组 20 个单词", CZuRect(60, 20, 100, 40));
+        label->SetAlign(align);
+        DrawAlone(label);
+        // Ink inside, none beside it.
+        EXPECT_NE(InkColumns(CZuRect(60, 20, 100, 40)).first, -1) << align;
+        EXPECT_EQ(InkColumns(CZuRect(0, 0, 60, 60)).first, -1) << align;
+        EXPECT_EQ(InkColumns(CZuRect(100, 0, 240, 60)).first, -1) << align;
+        iScreen.Client()->DeleteControl(label);
+    }
+}
+
+TEST_F(LabelTest, ALabelWithoutAreaDrawsNothing)
+{
+    CZuLabel* label = Make("3/20", CZuRect(60, 20, 60, 40));
+    DrawAlone(label);
+    EXPECT_EQ(InkColumns(CZuRect(0, 0, 240, 60)).first, -1);
+}
