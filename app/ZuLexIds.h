@@ -166,7 +166,10 @@ enum TZuLexString
     // A newer version whose document has no description, a format taking the version.
     EZuLexStrUpdateNewer = 0x4C580033,
     // Shown while the update check waits for the server.
-    EZuLexStrUpdateChecking = 0x4C580034
+    EZuLexStrUpdateChecking = 0x4C580034,
+
+    // The new-word book could not be written: its changes are not kept.
+    EZuLexStrNewwordNotSaved = 0x4C580040
 };
 
 // The toolkit's strings ("ZU") that the program shows.

@@ -3,17 +3,25 @@
 
 #include "ZuLexView.h"
 
-// The course screen (view 2): the installed courses and the new-word book, one of which the learner makes current.
+class CWordCourseSelectContainer;
+
+// The course screen (view 2): the installed courses and the new-word book, one of which the learner makes
+// current. Taking another course starts it at its first word; taking the current one keeps the place.
 class CWordCourseSelectView : public CZuLexView
 {
 public:
     explicit CWordCourseSelectView(CZuUiManager* manager);
 
-    // The course screen also goes back on command 4.
+    // The list's selection, the buttons, and the back commands (4 and 5).
     bool HandleMessage(CZuMessage* message) override;
+    CWordCourseSelectContainer* CourseContainer() const;
 
 protected:
     void CreateContainerL(CZuControl* parent) override;
+
+private:
+    void HandleListMessage(int what);
+    void TakeSelectedCourse();
 };
 
 #endif // WORDCOURSESELECTVIEW_H

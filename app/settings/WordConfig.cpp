@@ -277,6 +277,14 @@ void CWordConfig::ClampToCourse(int courseWords)
     ClampWord(inGroup);
 }
 
+void CWordConfig::FitToShortenedCourse(int courseWords)
+{
+    if (FirstWordOfGroup() < courseWords)
+        return;
+    iGroup = courseWords > 0 ? (courseWords - 1) / iCountPerGroup : 0;
+    iWord = 0;
+}
+
 int CWordConfig::ClampWord(int loadedWords)
 {
     if (loadedWords > 0 && iWord >= loadedWords)

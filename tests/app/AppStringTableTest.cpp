@@ -60,6 +60,7 @@ const std::map<int, std::string> KUsedIds = {
     {EZuLexStrUpdateBadAnswer, ""},
     {EZuLexStrUpdateNewer, "s"},
     {EZuLexStrUpdateChecking, ""},
+    {EZuLexStrNewwordNotSaved, ""},
 };
 
 std::string Text(const CZuString* s)

@@ -358,6 +358,29 @@ TEST_F(WordConfigTest, PlaceIsClampedToTheCourseAndTheLoadedGroup)
     EXPECT_EQ(0, config.Group());
 }
 
+// A course that lost words keeps the learner in its last group rather than sending them to the first.
+TEST_F(WordConfigTest, AShortenedCourseKeepsThePlaceInsideIt)
+{
+    CWordConfig config;
+    config.SetCountPerGroup(10);
+    config.SetGroup(3);
+    config.SetWord(6);
+    // Group 3 (words 30 to 39) still has words: nothing moves.
+    config.FitToShortenedCourse(31);
+    EXPECT_EQ(3, config.Group());
+    EXPECT_EQ(6, config.Word());
+    // 30 words end with group 2; 21 too; 20 with group 1.
+    config.FitToShortenedCourse(30);
+    EXPECT_EQ(2, config.Group());
+    EXPECT_EQ(0, config.Word());
+    config.SetGroup(3);
+    config.FitToShortenedCourse(20);
+    EXPECT_EQ(1, config.Group());
+    config.FitToShortenedCourse(0);
+    EXPECT_EQ(0, config.Group());
+    EXPECT_EQ(0, config.Word());
+}
+
 TEST_F(WordConfigTest, CourseWordCountIsReadFromTheCourseFolder)
 {
     WriteRawCourse(CourseFile(""), "core", NumberedWords(7));

@@ -78,6 +78,9 @@ public:
     // Puts the place inside a course of courseWords words: a group beyond it falls back to the first
     // group, a word beyond its group to the group's last word.
     void ClampToCourse(int courseWords);
+    // Keeps the place inside a course that lost words (the new-word book after deletions) and now holds
+    // courseWords: a group past its end becomes its last group, at the first word.
+    void FitToShortenedCourse(int courseWords);
     // Puts the word inside a loaded group of loadedWords words (its last word when beyond) and returns it.
     int ClampWord(int loadedWords);
 
