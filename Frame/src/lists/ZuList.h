@@ -55,8 +55,13 @@ public:
     };
 
     static const unsigned KMsgListNotify = 22;
-    // Sent to the list: param1 1 turns to the previous page, 2 to the next.
+    // Sent to the list: param1 ETurnToPrevious or ETurnToNext turns the page.
     static const unsigned KMsgTurnPage = 18;
+    enum TZuTurnPage
+    {
+        ETurnToPrevious = 1,
+        ETurnToNext = 2
+    };
 
     // What a cell of an EZuCellData column shows: a text and an image (the second image, when set, is the
     // selected look). The images are not owned.

@@ -403,12 +403,12 @@ bool CZuList::HandleMessage(CZuMessage* message)
 {
     if (!message || message->iType != KMsgTurnPage)
         return false;
-    if (message->iParam1 == 1)
+    if (message->iParam1 == ETurnToPrevious)
     {
         PrevPage();
         return true;
     }
-    if (message->iParam1 == 2)
+    if (message->iParam1 == ETurnToNext)
     {
         NextPage();
         return true;

@@ -640,18 +640,18 @@ TEST_F(ListTest, FocusInPagedModeBringsTheSelectionIntoThePage)
     EXPECT_TRUE(Notes().empty());
 }
 
-TEST_F(ListTest, MessageEighteenTurnsPages)
+TEST_F(ListTest, TheTurnPageMessageTurnsPages)
 {
     CZuList* list = MakeList(25);
-    CZuMessage next(list, CZuList::KMsgTurnPage, 2, 0);
+    CZuMessage next(list, CZuList::KMsgTurnPage, CZuList::ETurnToNext, 0);
     EXPECT_TRUE(list->HandleMessage(&next));
     EXPECT_EQ(10, list->GetTopRowIndex());
-    CZuMessage previous(list, CZuList::KMsgTurnPage, 1, 0);
+    CZuMessage previous(list, CZuList::KMsgTurnPage, CZuList::ETurnToPrevious, 0);
     EXPECT_TRUE(list->HandleMessage(&previous));
     EXPECT_EQ(0, list->GetTopRowIndex());
     CZuMessage other(list, CZuList::KMsgTurnPage, 5, 0);
     EXPECT_FALSE(list->HandleMessage(&other));
-    CZuMessage draw(list, 19, 2, 0);
+    CZuMessage draw(list, EZuMsgButtonClicked, CZuList::ETurnToNext, 0);
     EXPECT_FALSE(list->HandleMessage(&draw));
 }
 
