@@ -169,7 +169,11 @@ enum TZuLexString
     EZuLexStrUpdateChecking = 0x4C580034,
 
     // The new-word book could not be written: its changes are not kept.
-    EZuLexStrNewwordNotSaved = 0x4C580040
+    EZuLexStrNewwordNotSaved = 0x4C580040,
+
+    // The test screen: the course has fewer than four different explanations, so no question can offer
+    // four different choices.
+    EZuLexStrTooFewExplanations = 0x4C580050
 };
 
 // The toolkit's strings ("ZU") that the program shows.
