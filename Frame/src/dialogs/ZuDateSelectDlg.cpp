@@ -50,11 +50,15 @@ public:
     {
         if (value && value == iToday)
         {
+            // A frame two pixels wide, on whole pixels so that it shows at full strength.
             CZuRect ring = rect;
             ring.Grow(-2, -2);
-            CZuDrawUtil::OutlineRoundRect(gc, ring, 3, KAccent);
-            ring.Grow(-1, -1);
-            CZuDrawUtil::OutlineRoundRect(gc, ring, 2, KAccent);
+            const int t = ring.iTl.iY, b = ring.iBr.iY, l = ring.iTl.iX, r = ring.iBr.iX;
+            gc.SetDrawColor(KAccent);
+            gc.Clear(CZuRect(l, t, r, t + 2));
+            gc.Clear(CZuRect(l, b - 2, r, b));
+            gc.Clear(CZuRect(l, t, l + 2, b));
+            gc.Clear(CZuRect(r - 2, t, r, b));
             gc.SetDrawStyle(IZuGc::EDrawOutline);
             gc.SetDrawColor(KDayInk);
         }
@@ -64,10 +68,15 @@ public:
     CZuVarient* iToday = nullptr;
 };
 
-CCalendarCell* CalendarCellOf(CZuList* list)
+// Every column's drawer learns which cell is today's.
+void MarkToday(CZuList* list, CZuVarient* today)
 {
-    CZuListCellTitle* title = list ? list->GetColTitle(0) : nullptr;
-    return title ? static_cast<CCalendarCell*>(title->GetListCell()) : nullptr;
+    for (int col = 0; col < list->GetColCount(); ++col)
+    {
+        CZuListCellTitle* title = list->GetColTitle(col);
+        if (title)
+            static_cast<CCalendarCell*>(title->GetListCell())->iToday = today;
+    }
 }
 } // namespace
 
@@ -222,8 +231,7 @@ void CZuDateSelectDlg::FillGrid()
     iList->RemoveAllData();
     iList->SetTopRowIndex(0);
     iList->SetSelectedRow(-1);
-    CCalendarCell* drawer = CalendarCellOf(iList);
-    drawer->iToday = nullptr;
+    CZuVarient* todayCell = nullptr;
     const bool todayShown = iToday.iYear == iMonth.iYear && iToday.iMonth == iMonth.iMonth;
     const int rows = (iFirstWeekDay + iDays + KWeek - 1) / KWeek;
     for (int row = 0; row < rows; ++row)
@@ -234,11 +242,12 @@ void CZuDateSelectDlg::FillGrid()
             const int day = DayAt(row, col);
             CZuVarient* cell = new CZuVarient(day > 0 ? CZuString(day) : CZuString(""));
             if (todayShown && day == iToday.iDay)
-                drawer->iToday = cell;
+                todayCell = cell;
             cells->AppendCell(cell);
         }
         iList->AppendRow(cells);
     }
+    MarkToday(iList, todayCell);
     FitRows();
     iList->HandleDataChanged();
 }

@@ -211,3 +211,45 @@ TEST_F(DateSelectDlgTest, WithoutATimeTheCalendarShowsToday)
     EXPECT_FALSE(iDialog->HandleDlgCommand(CZuDialog::KCmdCancel));
 }
 } // namespace
+
+namespace
+{
+// Pixels of the accent colour (strong red-orange) in the band of rows top..bottom.
+int AccentPixels(CTestScreen& screen, int top, int bottom, int left, int right)
+{
+    int count = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+        {
+            const unsigned pixel = screen.Pixel(x, y);
+            count += (pixel >> 16) >= 0xF0 && ((pixel >> 8) & 0xFF) < 0x80 && (pixel & 0xFF) < 0x60 ? 1 : 0;
+        }
+    return count;
+}
+
+TEST_F(DateSelectDlgTest, TodaysCellIsRingedAndOnlyInItsMonth)
+{
+    const TZuDate today = TZuDate::Today();
+    Show(today.iYear, today.iMonth, today.iDay);
+    CZuList* list = iDialog->GetList();
+    // Another day chosen, so that the ring is not under the selection's colour alone.
+    iScreen.Press(today.iDay > 1 ? EZuKeyLeft : EZuKeyRight);
+    iScreen.Draw();
+    const int cell = iDialog->FirstWeekDay() + today.iDay - 1;
+    const CZuRect inner = list->InnerRect();
+    for (int row = 0; row < list->GetRowCount(); ++row)
+    {
+        const CZuRect band = list->GetDispRowRect(row);
+        const int pixels = AccentPixels(iScreen, band.iTl.iY, band.iBr.iY, inner.iTl.iX, inner.iBr.iX);
+        if (row == cell / 7)
+            EXPECT_GT(pixels, 20) << row;
+        else
+            EXPECT_EQ(pixels, 0) << row;
+    }
+    iScreen.Press(EZuKeyPageDown);
+    iScreen.Draw();
+    EXPECT_EQ(AccentPixels(iScreen, inner.iTl.iY + list->GetRowTitleHeight(), inner.iBr.iY, inner.iTl.iX,
+                           inner.iBr.iX),
+              0);
+}
+} // namespace
