@@ -2,6 +2,7 @@
 
 #include "CourseOper.h"
 #include "NewWordBook.h"
+#include "SelectGroupDlg.h"
 #include "WordConfig.h"
 #include "WordInfo.h"
 #include "ZuEnv.h"
@@ -237,8 +238,34 @@ void CZuLexStudyView::HandleButton(int command)
     }
 }
 
-void CZuLexStudyView::SelectGroup() {}
+void CZuLexStudyView::SelectGroup()
+{
+    CWordConfig* settings = Settings();
+    if (!settings || iGroupDialog || !GetContainer())
+        return;
+    int words = settings->GetCourseWordCount(settings->CurrentCourse().iFile);
+    iChosenGroup = settings->Group();
+    iGroupDialog =
+        new CSelectGroupDlg(&iChosenGroup, CSelectGroupDlg::GroupCount(words, settings->CountPerGroup()));
+    iGroupDialog->ConstructL();
+    iGroupDialog->ShowDialog(false, this);
+}
 
-void CZuLexStudyView::CloseGroupDialog() {}
+void CZuLexStudyView::CloseGroupDialog()
+{
+    delete iGroupDialog;
+    iGroupDialog = nullptr;
+}
 
-void CZuLexStudyView::HandleGroupChosen(bool) {}
+void CZuLexStudyView::HandleGroupChosen(bool accepted)
+{
+    CloseGroupDialog();
+    CWordConfig* settings = Settings();
+    if (!accepted || !settings)
+        return;
+    settings->SetGroup(iChosenGroup);
+    settings->SetWord(0);
+    settings->Save();
+    OpenCourses();
+    ShowWord();
+}

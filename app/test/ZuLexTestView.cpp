@@ -1,6 +1,7 @@
 #include "ZuLexTestView.h"
 
 #include "CourseOper.h"
+#include "SelectTestRangeDlg.h"
 #include "WordConfig.h"
 #include "WordExplain.h"
 #include "WordInfo.h"
@@ -260,8 +261,30 @@ bool CZuLexTestView::HandleMessage(CZuMessage* message)
     }
 }
 
-void CZuLexTestView::SelectRange() {}
+void CZuLexTestView::SelectRange()
+{
+    CWordConfig* settings = Settings();
+    if (!settings || iRangeDialog || !GetContainer())
+        return;
+    iChosenRange = settings->TestRange();
+    iRangeDialog = new CSelectTestRangeDlg(&iChosenRange);
+    iRangeDialog->ConstructL();
+    iRangeDialog->ShowDialog(false, this);
+}
 
-void CZuLexTestView::CloseRangeDialog() {}
+void CZuLexTestView::CloseRangeDialog()
+{
+    delete iRangeDialog;
+    iRangeDialog = nullptr;
+}
 
-void CZuLexTestView::HandleRangeChosen(bool) {}
+void CZuLexTestView::HandleRangeChosen(bool accepted)
+{
+    CloseRangeDialog();
+    CWordConfig* settings = Settings();
+    if (!accepted || !settings)
+        return;
+    // The new range takes effect with the next test.
+    settings->SetTestRange(iChosenRange);
+    settings->Save();
+}

@@ -3,6 +3,7 @@
 // always inside the course.
 #include "CourseOper.h"
 #include "NewWordBook.h"
+#include "SelectGroupDlg.h"
 #include "StudyAndTestFixture.h"
 #include "WordConfig.h"
 #include "WordInfo.h"
@@ -328,4 +329,103 @@ TEST_F(StudyScreenTest, ALongPhraseWithAThreeLineExplanationFits)
     EXPECT_LE(phrase->Rect().iBr.iX, Control("cur_word")->Rect().iTl.iX);
     EXPECT_EQ(explain->GetScrollBar() == nullptr || !explain->GetScrollBar()->IsVisible(), true);
     Picture("study-long-phrase");
+}
+
+TEST_F(StudyScreenTest, GroupCountsCoverTheCourse)
+{
+    EXPECT_EQ(CSelectGroupDlg::GroupCount(45, 20), 3);
+    EXPECT_EQ(CSelectGroupDlg::GroupCount(40, 20), 2);
+    EXPECT_EQ(CSelectGroupDlg::GroupCount(1, 20), 1);
+    EXPECT_EQ(CSelectGroupDlg::GroupCount(0, 20), 0);
+    EXPECT_EQ(CSelectGroupDlg::GroupCount(982, 10), 99);
+}
+
+TEST_F(StudyScreenTest, TheGroupDialogPicksAGroupAndShowsItsFirstWord)
+{
+    UseCourse("own", 1, 6);
+    OpenStudy();
+    Command(EZuLexCmdSelectGroup);
+    CSelectGroupDlg* dialog = Study().GroupDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(App().GetTopFromDispStack(), dialog);
+    EXPECT_EQ(Text(dialog->GetTitleLabel()), Text(CZuEnv::GetString(EZuLexStrSelectGroup)));
+    CZuList* list = dialog->List();
+    ASSERT_EQ(list->GetRowCount(), 3);
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(Text(*list->GetRow(row)->GetCell(0)->iString), std::to_string(row + 1));
+    // It opens on the current group, with the focus on the list.
+    EXPECT_EQ(list->GetSelectedRowIndex(), 1);
+    EXPECT_TRUE(list->IsFocused());
+    // All three fit: the first is in view.
+    EXPECT_EQ(list->GetTopRowIndex(), 0);
+    Picture("study-group-dialog");
+    Program().PressKey(40);
+    EXPECT_EQ(list->GetSelectedRowIndex(), 2);
+    Command(CZuDialog::KCmdOk);
+    EXPECT_EQ(Study().GroupDialog(), nullptr);
+    EXPECT_NE(App().GetTopFromDispStack(), static_cast<CZuControl*>(nullptr));
+    EXPECT_EQ(Settings().Group(), 2);
+    EXPECT_EQ(Settings().Word(), 0);
+    EXPECT_EQ(Shown("word"), "word41");
+    EXPECT_EQ(Shown("cur_word"), Position(1, 5));
+    // The choice is written at once.
+    CWordConfig saved;
+    EXPECT_EQ(saved.Group(), 2);
+    EXPECT_EQ(saved.Word(), 0);
+}
+
+TEST_F(StudyScreenTest, TheGroupDialogNeverStoresNoGroup)
+{
+    UseCourse("own", 1, 6);
+    OpenStudy();
+    Command(EZuLexCmdSelectGroup);
+    CSelectGroupDlg* dialog = Study().GroupDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->List()->SetSelectedRow(-1);
+    // OK, by soft key, title button or Enter, does nothing while no group is selected.
+    Command(CZuDialog::KCmdOk);
+    Button(CZuDialog::KCmdOk);
+    Program().PressKey(13);
+    EXPECT_EQ(Study().GroupDialog(), dialog);
+    EXPECT_FALSE(dialog->IsClosed());
+    EXPECT_EQ(Settings().Group(), 1);
+    // Cancel closes it and keeps the place.
+    Command(CZuDialog::KCmdCancel);
+    EXPECT_EQ(Study().GroupDialog(), nullptr);
+    EXPECT_EQ(Settings().Group(), 1);
+    EXPECT_EQ(Settings().Word(), 6);
+    EXPECT_EQ(Shown("word"), "word27");
+}
+
+TEST_F(StudyScreenTest, ClickingTheSelectedGroupAgainTakesIt)
+{
+    UseCourse("own", 1, 6);
+    OpenStudy();
+    Command(EZuLexCmdSelectGroup);
+    CSelectGroupDlg* dialog = Study().GroupDialog();
+    ASSERT_NE(dialog, nullptr);
+    // Rows have a place once they are drawn.
+    Program().Draw();
+    CZuRect row = dialog->List()->GetDispRowRect(0);
+    ASSERT_FALSE(row.IsEmpty());
+    CZuPoint middle(row.iTl.iX + row.Width() / 2, row.iTl.iY + row.Height() / 2);
+    iApp->Click(middle.iX, middle.iY);
+    EXPECT_EQ(dialog->List()->GetSelectedRowIndex(), 0);
+    EXPECT_EQ(Study().GroupDialog(), dialog);
+    Wait(400);
+    iApp->Click(middle.iX, middle.iY);
+    EXPECT_EQ(Study().GroupDialog(), nullptr);
+    EXPECT_EQ(Settings().Group(), 0);
+    EXPECT_EQ(Shown("word"), "word1");
+}
+
+TEST_F(StudyScreenTest, LeavingTheScreenClosesTheGroupDialog)
+{
+    OpenStudy();
+    Command(EZuLexCmdSelectGroup);
+    ASSERT_NE(Study().GroupDialog(), nullptr);
+    App().Shutdown();
+    EXPECT_EQ(Study().GroupDialog(), nullptr);
+    for (int i = 0; i < App().GetDispStackCount(); ++i)
+        EXPECT_EQ(dynamic_cast<CSelectGroupDlg*>(App().GetDispStackAt(i)), nullptr);
 }

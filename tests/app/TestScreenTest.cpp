@@ -2,6 +2,7 @@
 // choices with the right one where the judge looks, answers judged and scored, a test started anew, and
 // the tests that cannot be made.
 #include "CourseOper.h"
+#include "SelectTestRangeDlg.h"
 #include "StudyAndTestFixture.h"
 #include "WordConfig.h"
 #include "WordExplain.h"
@@ -457,4 +458,60 @@ TEST_F(TestScreenTest, ChoicesTooLongForTheScreenAreCutAndNothingOverlaps)
     UseCourse("longer");
     OpenTest();
     ExpectAnswersInPlace(false, 1);
+}
+
+TEST_F(TestScreenTest, TheRangeDialogChangesTheRangeForTheNextTest)
+{
+    UseCourse("own");
+    OpenTest();
+    Command(EZuLexCmdTestRange);
+    CSelectTestRangeDlg* dialog = TestScreen().RangeDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(App().GetTopFromDispStack(), dialog);
+    EXPECT_EQ(Text(dialog->GetTitleLabel()), Str(EZuLexStrTestRange));
+    const int texts[] = {EZuLexStrTestRangeGroup, EZuLexStrTestRangeSoFar, EZuLexStrTestRangeCourse};
+    for (int range = 1; range <= 3; ++range)
+    {
+        ASSERT_NE(dialog->RangeButton(range), nullptr);
+        EXPECT_EQ(Text(dialog->RangeButton(range)), Str(texts[range - 1]));
+    }
+    EXPECT_EQ(dialog->RangePane()->GetSelectRadioBtnCmdID(), 1);
+    EXPECT_TRUE(dialog->RangeButton(1)->IsFocused());
+    Picture("test-range-dialog");
+    // Choosing a range stays in the dialog: the test below does not take it as an answer.
+    ClickOn(dialog->RangeButton(3));
+    EXPECT_EQ(dialog->RangePane()->GetSelectRadioBtnCmdID(), 3);
+    EXPECT_FALSE(Enabled("ok_answer"));
+    Command(CZuDialog::KCmdOk);
+    EXPECT_EQ(TestScreen().RangeDialog(), nullptr);
+    EXPECT_EQ(Settings().TestRange(), 3);
+    CWordConfig saved;
+    EXPECT_EQ(saved.TestRange(), 3);
+    // The test shown goes on over the group; the next one covers the course.
+    for (int i = 0; i < Paper().Count(); ++i)
+        EXPECT_LE(Number(Paper().Word(i)), 20);
+    Command(EZuLexCmdTestNew);
+    int beyondGroup = 0;
+    for (int i = 0; i < Paper().Count(); ++i)
+        beyondGroup += Number(Paper().Word(i)) > 20 ? 1 : 0;
+    EXPECT_GT(beyondGroup, 0);
+}
+
+TEST_F(TestScreenTest, TheRangeDialogKeepsTheRangeWhenCancelledOrWithNoneChosen)
+{
+    Settings().SetTestRange(CWordConfig::ETestGroupsSoFar);
+    OpenTest();
+    Command(EZuLexCmdTestRange);
+    CSelectTestRangeDlg* dialog = TestScreen().RangeDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->RangePane()->GetSelectRadioBtnCmdID(), 2);
+    EXPECT_TRUE(dialog->RangeButton(2)->IsFocused());
+    dialog->RangePane()->SetSelectRadioBtnBy(-1);
+    Command(CZuDialog::KCmdOk);
+    EXPECT_EQ(TestScreen().RangeDialog(), dialog);
+    EXPECT_FALSE(dialog->IsClosed());
+    dialog->RangePane()->SetSelectRadioBtnBy(3);
+    Command(CZuDialog::KCmdCancel);
+    EXPECT_EQ(TestScreen().RangeDialog(), nullptr);
+    EXPECT_EQ(Settings().TestRange(), 2);
 }
