@@ -1,6 +1,6 @@
 // The course screen: the installed courses and the new-word book in a list, the current one selected; a
 // course is chosen in the list and taken with "ok_course", which starts it at its first word.
-#include "AppTestSupport.h"
+#include "AppScreenFixture.h"
 #include "Course.h"
 #include "CourseList.h"
 #include "WordConfig.h"

@@ -1,6 +1,6 @@
 // The new-word screen: the words of the new-word book, deleted one by one; "ok" writes the book whole,
 // every other way out leaves it on disk as it was, and a learner studying the book is kept inside it.
-#include "AppTestSupport.h"
+#include "AppScreenFixture.h"
 #include "Course.h"
 #include "CourseList.h"
 #include "CourseOper.h"
