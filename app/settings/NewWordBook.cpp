@@ -20,6 +20,13 @@ void CNewWordBook::Open()
 {
     iCourse->LoadAll();
     iOpen = true;
+    // A word whose record a damaged file no longer holds has no spelling to study, test or compare by: it
+    // is left out, and the next save writes the book without it.
+    for (int i = iCourse->WordCount() - 1; i >= 0; --i)
+    {
+        if (iCourse->Word(i)->iWord.IsEmpty())
+            iCourse->DeleteWord(i);
+    }
 }
 
 bool CNewWordBook::Contains(const CWordInfo& word) const

@@ -120,7 +120,8 @@ CE2eDisplay::CE2eDisplay() : iPid(-1)
         pid_t pid = Spawn({"Xvfb", name, "-screen", "0", "800x600x24", "-nolisten", "tcp", "-noreset"},
                           {{"DISPLAY", ""}});
         int status = 0;
-        bool up = WaitFor([&] { return Exists(socket) || waitpid(pid, &status, WNOHANG) == pid; }, KStartBound);
+        bool up =
+            WaitFor([&] { return Exists(socket) || waitpid(pid, &status, WNOHANG) == pid; }, KStartBound);
         if (up && Exists(socket) && kill(pid, 0) == 0)
         {
             iPid = pid;
@@ -146,7 +147,8 @@ CE2eDisplay::~CE2eDisplay()
 CE2eProgram::CE2eProgram(const CE2eDisplay& display) : iDisplay(display), iPid(-1)
 {
     for (const char* part : {"res", "dat", "course"})
-        fs::copy(fs::path(ZU_TEST_OUT_DIR) / part, fs::path(iData.Path()) / part, fs::copy_options::recursive);
+        fs::copy(fs::path(ZU_TEST_OUT_DIR) / part, fs::path(iData.Path()) / part,
+                 fs::copy_options::recursive);
 }
 
 CE2eProgram::~CE2eProgram()
@@ -187,7 +189,8 @@ bool CE2eProgram::Start(const std::vector<std::string>& arguments)
                         {"ZULEX_UPDATE_URL", ""}});
     std::string pid = std::to_string(iPid);
     bool shown = WaitFor(
-        [&] {
+        [&]
+        {
             iWindow = Run("xdotool search --onlyvisible --pid " + pid);
             return !iWindow.empty() || !IsRunning();
         },

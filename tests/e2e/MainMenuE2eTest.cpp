@@ -1,7 +1,7 @@
 // The real program on a virtual display, used as a learner uses it: the main menu with keys and the
 // mouse, the about note, and each way out, with a look at the window and at "Word.cfg" after each step.
 #include "E2eSession.h"
-#include "ZuReadFileStream.h"
+#include "E2eWindow.h"
 #include "ZuString.h"
 
 #include <csignal>
@@ -9,58 +9,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace e2e;
+
 namespace
 {
-
-// Where the program's parts stand in its 480 x 360 window.
-const int KWidth = 480;
-const int KHeight = 360;
-const int KTitleBottom = 33;
-const int KClientBottom = 307;
-const int KCbaTop = 329;
-// The main menu's cells: three a row, 159 x 137 from the client area's top left.
-const int KCellWidth = 159;
-const int KCellHeight = 137;
-const unsigned KScreen = 0xE7EFF6;
-const unsigned KPromptBand = 0xD9E5F0;
-
-int CellX(int column)
-{
-    return 1 + KCellWidth * column + KCellWidth / 2;
-}
-
-int CellY(int row)
-{
-    return KTitleBottom + KCellHeight * row + KCellHeight / 2;
-}
-
-// "Word.cfg" as the program wrote it, read item by item with the block-file reader.
-struct TSettingsFile
-{
-    bool iRead = false;
-    unsigned iFormat = 0;
-    CZuString iCourseName;
-    CZuString iCourseFile;
-    unsigned iGroup = 0;
-    unsigned iWord = 0;
-    unsigned iUiTransform = 0;
-    unsigned iCountPerGroup = 0;
-    unsigned iWordSpeech = 0;
-    unsigned iTestRange = 0;
-};
-
-TSettingsFile ReadSettings(const std::string& path)
-{
-    TSettingsFile file;
-    CZuReadFileStream in;
-    if (!in.Open(CZuString(path.c_str())))
-        return file;
-    in >> file.iFormat >> file.iCourseName >> file.iCourseFile >> file.iGroup >> file.iWord >> file.iUiTransform >>
-        file.iCountPerGroup >> file.iWordSpeech >> file.iTestRange;
-    in.Close();
-    file.iRead = true;
-    return file;
-}
 
 // The settings of a first start: the first course at its beginning, the default preferences.
 void ExpectFirstStartSettings(const TSettingsFile& file)
@@ -75,16 +27,6 @@ void ExpectFirstStartSettings(const TSettingsFile& file)
     EXPECT_EQ(file.iCountPerGroup, 20u);
     EXPECT_EQ(file.iWordSpeech, 0u);
     EXPECT_EQ(file.iTestRange, 1u);
-}
-
-int ClientDifferences(const TE2eFrame& a, const TE2eFrame& b)
-{
-    return a.Differences(b, 0, KTitleBottom, KWidth, KClientBottom);
-}
-
-int AllDifferences(const TE2eFrame& a, const TE2eFrame& b)
-{
-    return a.Differences(b, 0, 0, KWidth, KHeight);
 }
 
 } // namespace
@@ -129,7 +71,7 @@ TEST_F(MainMenuE2eTest, StartsOnTheMainMenu)
     EXPECT_EQ(frame.At(20, 318), KPromptBand);
     // Each cell shows its icon: not the plain screen at its middle.
     for (int cell = 0; cell < 5; ++cell)
-        EXPECT_NE(frame.At(CellX(cell % 3), CellY(cell / 3) - 10), KScreen) << cell;
+        EXPECT_NE(frame.At(ColumnX(cell % 3), RowY(cell / 3) - 10), KScreen) << cell;
     ExpectFirstStartSettings(Settings());
 }
 
@@ -139,8 +81,8 @@ TEST_F(MainMenuE2eTest, KeysMoveThroughTheMenuAndOpenAScreen)
     TE2eFrame selected = iProgram->Frame("main-menu-first-selected");
     EXPECT_GT(ClientDifferences(selected, iMain), 0);
     // The selection is drawn behind the first cell only.
-    EXPECT_NE(selected.At(CellX(0) - 70, CellY(0)), iMain.At(CellX(0) - 70, CellY(0)));
-    EXPECT_EQ(selected.At(CellX(1) - 70, CellY(0)), iMain.At(CellX(1) - 70, CellY(0)));
+    EXPECT_NE(selected.At(ColumnX(0) - 70, RowY(0)), iMain.At(ColumnX(0) - 70, RowY(0)));
+    EXPECT_EQ(selected.At(ColumnX(1) - 70, RowY(0)), iMain.At(ColumnX(1) - 70, RowY(0)));
     ExpectFirstStartSettings(Settings());
 
     iProgram->Key("Return");
@@ -157,10 +99,10 @@ TEST_F(MainMenuE2eTest, KeysMoveThroughTheMenuAndOpenAScreen)
 
 TEST_F(MainMenuE2eTest, TheMouseChoosesAndOpensACell)
 {
-    iProgram->Click(CellX(1), CellY(1));
+    iProgram->Click(ColumnX(1), RowY(1));
     TE2eFrame selected = iProgram->Frame("main-menu-settings-selected");
     EXPECT_GT(ClientDifferences(selected, iMain), 0);
-    iProgram->Click(CellX(1), CellY(1));
+    iProgram->Click(ColumnX(1), RowY(1));
     TE2eFrame settings = iProgram->Frame("setting-screen");
     EXPECT_GT(ClientDifferences(settings, selected), 1000);
     ExpectFirstStartSettings(Settings());

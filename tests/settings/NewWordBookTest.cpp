@@ -132,19 +132,52 @@ TEST_F(NewWordBookTest, LeavingWithoutSavingKeepsTheBookOnDisk)
     EXPECT_EQ(8u, ReadFileBytes(CourseFile("newword.idx")).size());
 }
 
+// A book whose data file was cut short keeps the words it still holds; the next save writes them alone.
+TEST_F(NewWordBookTest, DamagedBookKeepsTheWordsThatSurvive)
+{
+    int cut = 0;
+    {
+        CNewWordBook book;
+        book.Open();
+        for (int i = 0; i < 4; ++i)
+            book.Add(*iCore->Word(i), CZuString("core"));
+        ASSERT_TRUE(book.Save());
+        CCourseOper reread(CZuString("newword"));
+        reread.LoadAll();
+        ASSERT_EQ(4, reread.WordCount());
+        cut = reread.Word(2)->iDataOffset;
+    }
+    TBytes data = ReadFileBytes(CourseFile("newword.dat"));
+    data.resize(static_cast<size_t>(cut));
+    WriteFileBytes(CourseFile("newword.dat"), data);
+
+    CNewWordBook book;
+    book.Open();
+    EXPECT_EQ((std::vector<std::string>{"w0", "w1"}), Words(book));
+    EXPECT_TRUE(book.IsChanged());
+    ASSERT_TRUE(book.Save());
+    EXPECT_EQ(2, CCourseOper::GetCourseWordCount(CZuString("newword")));
+    CNewWordBook again;
+    again.Open();
+    EXPECT_EQ((std::vector<std::string>{"w0", "w1"}), Words(again));
+    EXPECT_FALSE(again.IsChanged());
+}
+
 // A course folder the learner cannot write still shows its words and speaks them.
 TEST_F(NewWordBookTest, ReadOnlyCourseFolderShowsItsWords)
 {
     MakeReadOnly(iData.Path());
-    EXPECT_TRUE(RunWithoutPrivileges([] {
-        CCourseOper core{CZuString("core")};
-        core.LoadRange(0, 10);
-        int length = 0;
-        char* clip = core.WordCount() == 4 ? core.ReadSpeech(*core.Word(2), length) : nullptr;
-        delete[] clip;
-        return clip != nullptr && length == 4 && CCourseOper::GetCourseWordCount(CZuString("core")) == 4 &&
-               core.Word(3)->iWord == "w3";
-    }));
+    EXPECT_TRUE(RunWithoutPrivileges(
+        []
+        {
+            CCourseOper core{CZuString("core")};
+            core.LoadRange(0, 10);
+            int length = 0;
+            char* clip = core.WordCount() == 4 ? core.ReadSpeech(*core.Word(2), length) : nullptr;
+            delete[] clip;
+            return clip != nullptr && length == 4 &&
+                   CCourseOper::GetCourseWordCount(CZuString("core")) == 4 && core.Word(3)->iWord == "w3";
+        }));
 }
 
 } // namespace

@@ -20,7 +20,8 @@ public:
     // Does not save.
     ~CNewWordBook();
 
-    // Loads every word of the book (an empty book when it has no files yet).
+    // Loads every word of the book (an empty book when it has no files yet). Words a damaged book no
+    // longer holds whole enough to have a spelling are left out (the book then counts as changed).
     void Open();
     bool IsOpen() const { return iOpen; }
 

@@ -1,0 +1,228 @@
+// The real program on a virtual display, used as a learner uses the course and new-word screens and as it
+// meets missing and damaged files: each scenario prepares the data, starts the program, acts with keys
+// and clicks, and checks the window and the files it wrote.
+#include "CourseOper.h"
+#include "E2eSession.h"
+#include "E2eWindow.h"
+#include "TestFiles.h"
+#include "WordInfo.h"
+#include "ZuFile.h"
+#include "ZuString.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+using namespace e2e;
+
+namespace
+{
+
+typedef std::vector<unsigned char> TBytes;
+
+// The new-word screen's list and buttons, as "Newword.xml" lays them out.
+const int KListLeft = 16;
+const int KListRight = 300;
+// The second row of the list, inside its band.
+const int KSecondRowTop = 76;
+const int KSecondRowBottom = 96;
+const int KButtonY = 285;
+const int KOkX = 181;
+const int KCancelX = 297;
+
+} // namespace
+
+class ScreensE2eTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { iDisplay = new CE2eDisplay; }
+    static void TearDownTestSuite()
+    {
+        delete iDisplay;
+        iDisplay = nullptr;
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(iDisplay->IsRunning());
+        iProgram.reset(new CE2eProgram(*iDisplay));
+    }
+    void Start()
+    {
+        ASSERT_TRUE(iProgram->Start());
+        iMain = iProgram->Frame();
+        ASSERT_FALSE(iMain.IsEmpty());
+    }
+    std::string CourseFolder() { return iProgram->DataFile("course/"); }
+    TSettingsFile Settings() { return ReadSettings(iProgram->DataFile("Word.cfg")); }
+    // Opens a cell of the main menu with two clicks (select, then open) and gives the settled frame.
+    TE2eFrame OpenCell(int cell, const std::string& name = std::string())
+    {
+        iProgram->Click(CellX(cell), CellY(cell));
+        iProgram->Frame();
+        iProgram->Click(CellX(cell), CellY(cell));
+        return iProgram->Frame(name);
+    }
+    // Puts the first count words of the core course into the new-word book on disk; returns their
+    // spellings.
+    std::vector<std::string> SeedBook(int count)
+    {
+        CCourseOper core(CZuString("core"), CZuString(CourseFolder().c_str()));
+        core.LoadRange(0, count);
+        CCourseOper book(CZuString("newword"), CZuString(CourseFolder().c_str()));
+        book.LoadAll();
+        std::vector<std::string> words;
+        for (int i = 0; i < core.WordCount(); ++i)
+        {
+            CWordInfo word(*core.Word(i));
+            word.iSource = "core";
+            book.AppendWord(word);
+            words.push_back(word.iWord.PtrZ());
+        }
+        EXPECT_TRUE(book.Save());
+        return words;
+    }
+    std::vector<std::string> BookOnDisk()
+    {
+        CCourseOper book(CZuString("newword"), CZuString(CourseFolder().c_str()));
+        book.LoadAll();
+        std::vector<std::string> words;
+        for (int i = 0; i < book.WordCount(); ++i)
+            words.push_back(book.Word(i)->iWord.PtrZ() ? book.Word(i)->iWord.PtrZ() : "");
+        return words;
+    }
+    std::vector<TBytes> BookFiles()
+    {
+        return {ReadFileBytes(CourseFolder() + "newword.idx"), ReadFileBytes(CourseFolder() + "newword.dat")};
+    }
+    // Ink in the band of the new-word list's second row: a word is shown there.
+    static int SecondRowInk(const TE2eFrame& frame)
+    {
+        return PixelsOtherThan(frame, KPaper, KListLeft, KSecondRowTop, KListRight, KSecondRowBottom);
+    }
+
+    static CE2eDisplay* iDisplay;
+    std::unique_ptr<CE2eProgram> iProgram;
+    TE2eFrame iMain;
+};
+
+CE2eDisplay* ScreensE2eTest::iDisplay = nullptr;
+
+TEST_F(ScreensE2eTest, TheSecondCourseIsChosenAndStartsAtItsBeginning)
+{
+    Start();
+    TE2eFrame course = OpenCell(ECellCourse, "course-first");
+    EXPECT_GT(ClientDifferences(course, iMain), 1000);
+    iProgram->Key("Down");
+    TE2eFrame moved = iProgram->Frame("course-second-selected");
+    EXPECT_GT(ClientDifferences(moved, course), 0);
+    EXPECT_EQ(Settings().Place(), "core 0 0");
+    // Enter chooses the course, and Enter on the focused button takes it.
+    iProgram->Key("Return");
+    iProgram->Frame();
+    iProgram->Key("Return");
+    TE2eFrame back = iProgram->Frame("course-taken");
+    EXPECT_GT(ClientDifferences(back, moved), 1000);
+    for (int cell = 0; cell < 5; ++cell)
+        EXPECT_NE(back.At(CellX(cell), CellY(cell) - 10), KScreen) << cell;
+    TSettingsFile settings = Settings();
+    EXPECT_EQ(settings.Place(), "daily 0 0");
+    EXPECT_STREQ(settings.iCourseName.PtrZ(), "日常与旅行英语");
+    iProgram->Key("F2");
+    EXPECT_EQ(iProgram->WaitForExit(), 0);
+    EXPECT_EQ(Settings().Place(), "daily 0 0");
+}
+
+TEST_F(ScreensE2eTest, NewWordsAreDeletedOnlyByOk)
+{
+    std::vector<std::string> words = SeedBook(2);
+    std::vector<TBytes> before = BookFiles();
+    Start();
+    TE2eFrame list = OpenCell(ECellNewword, "newword-two-words");
+    EXPECT_GT(SecondRowInk(list), 20);
+    // Enter chooses the first word, Enter on "delete" deletes it: one row is left.
+    iProgram->Key("Return");
+    iProgram->Frame();
+    iProgram->Key("Return");
+    TE2eFrame deleted = iProgram->Frame("newword-one-deleted");
+    EXPECT_EQ(SecondRowInk(deleted), 0);
+    EXPECT_EQ(BookFiles(), before);
+    iProgram->Click(KCancelX, KButtonY);
+    iProgram->Frame();
+    EXPECT_EQ(BookFiles(), before);
+
+    TE2eFrame again = OpenCell(ECellNewword);
+    EXPECT_GT(SecondRowInk(again), 20);
+    iProgram->Key("Return");
+    iProgram->Frame();
+    iProgram->Key("Return");
+    iProgram->Frame();
+    iProgram->Click(KOkX, KButtonY);
+    TE2eFrame main = iProgram->Frame("newword-kept");
+    EXPECT_GT(ClientDifferences(main, deleted), 1000);
+    EXPECT_EQ(BookOnDisk(), std::vector<std::string>{words[1]});
+    for (const std::string& entry : FolderEntries(CourseFolder()))
+    {
+        if (entry.compare(0, 8, "newword.") == 0)
+            EXPECT_TRUE(entry == "newword.idx" || entry == "newword.dat" || entry == "newword.pro") << entry;
+    }
+    TE2eFrame reopened = OpenCell(ECellNewword, "newword-one-word");
+    EXPECT_EQ(SecondRowInk(reopened), 0);
+    EXPECT_GT(ClientDifferences(reopened, iMain), 1000);
+}
+
+TEST_F(ScreensE2eTest, ACourseWithoutItsFilesKeepsTheMainMenu)
+{
+    for (const char* extension : {".idx", ".dat", ".pro"})
+        std::remove((CourseFolder() + "core" + extension).c_str());
+    Start();
+    for (int cell : {int(ECellStudy), int(ECellTest)})
+    {
+        iProgram->Click(CellX(cell), CellY(cell));
+        TE2eFrame selected = iProgram->Frame();
+        iProgram->Click(CellX(cell), CellY(cell));
+        TE2eFrame note = iProgram->Frame(cell == ECellStudy ? "no-words-study" : "no-words-test");
+        EXPECT_GT(ClientDifferences(note, selected), 1000) << cell;
+        // The note's soft key closes it: the main menu is as it was.
+        iProgram->Key("F1");
+        TE2eFrame closed = iProgram->Frame();
+        EXPECT_EQ(AllDifferences(closed, selected), 0) << cell << " " << closed.DifferenceBox(selected);
+    }
+    EXPECT_EQ(Settings().Place(), "core 0 0");
+    iProgram->Key("F2");
+    EXPECT_EQ(iProgram->WaitForExit(), 0);
+}
+
+TEST_F(ScreensE2eTest, DamagedSettingsAndBookStillStartWithWhatSurvives)
+{
+    std::vector<std::string> words = SeedBook(3);
+    // The third word's record is cut away from the book's data file.
+    {
+        CCourseOper book(CZuString("newword"), CZuString(CourseFolder().c_str()));
+        book.LoadAll();
+        ASSERT_EQ(book.WordCount(), 3);
+        CZuFile data;
+        ASSERT_TRUE(data.Open(CZuString((CourseFolder() + "newword.dat").c_str())));
+        ASSERT_TRUE(data.SetLength(book.Word(2)->iDataOffset));
+        data.Close();
+    }
+    // A settings file whose length claims more than it holds, then noise.
+    WriteFileBytes(iProgram->DataFile("Word.cfg"), TBytes{0, 0, 0x10, 0, 0, 0, 0, 1, 0xFF, 0xFE, 7, 7, 7});
+    Start();
+    TE2eFrame frame = iProgram->Frame("damaged-main-menu");
+    for (int cell = 0; cell < 5; ++cell)
+        EXPECT_NE(frame.At(CellX(cell), CellY(cell) - 10), KScreen) << cell;
+    TE2eFrame list = OpenCell(ECellNewword, "damaged-newword");
+    // Two words survive: the second row shows one, the third none.
+    EXPECT_GT(SecondRowInk(list), 20);
+    EXPECT_EQ(PixelsOtherThan(list, KPaper, KListLeft, KSecondRowTop + 31, KListRight, KSecondRowBottom + 31),
+              0);
+    iProgram->Key("F2");
+    iProgram->Frame();
+    iProgram->Key("F2");
+    EXPECT_EQ(iProgram->WaitForExit(), 0);
+    TSettingsFile settings = Settings();
+    ASSERT_TRUE(settings.iRead);
+    EXPECT_EQ(settings.Place(), "core 0 0");
+    EXPECT_EQ(settings.iCountPerGroup, 20u);
+}
