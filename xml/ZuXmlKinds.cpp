@@ -3,6 +3,7 @@
 #include "ZuButton.h"
 #include "ZuCba.h"
 #include "ZuCheckButton.h"
+#include "ZuComboBox.h"
 #include "ZuEdit.h"
 #include "ZuEnv.h"
 #include "ZuImageBox.h"
@@ -18,6 +19,7 @@
 #include "ZuTitleBar.h"
 #include "ZuXmlAttributes.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace
@@ -179,6 +181,57 @@ void ApplyTextReader(CZuControl& control, CZuXmlAttributes& attributes)
 
 // --- Entry and progress ---
 
+const char* const KComboReturns[] = {"id", "name"};
+
+CZuControl* CreateCombo(CZuControl& parent, CZuXmlAttributes&)
+{
+    return new CZuComboBox(&parent);
+}
+
+void ApplyCombo(CZuControl& control, CZuXmlAttributes& attributes)
+{
+    CZuComboBox& combo = static_cast<CZuComboBox&>(control);
+    int value = 0;
+    if (attributes.IntIn("style", 0, 2, value))
+        combo.SetStyle(static_cast<CZuComboBox::TStyle>(value));
+    CZuString prompt;
+    if (attributes.Text("prompt", prompt))
+        combo.SetDefaultPrompt(prompt);
+    if (attributes.Choice("returns", KComboReturns, 2, value))
+        combo.SetSelRetType(value == 0 ? CZuComboBox::KReturnId : CZuComboBox::KReturnName);
+    bool search = false;
+    if (attributes.Bool("search", search))
+        combo.SetPyIndex(search);
+}
+
+// One choice: its id (the item's place when not given), its text, a name (the id's digits when not given)
+// and an extra text the search looks in.
+void ComboItem(CZuControl& control, CZuXmlAttributes& item)
+{
+    CZuComboBox& combo = static_cast<CZuComboBox&>(control);
+    int id = combo.GetItemCount();
+    item.Int("id", id);
+    CZuString text;
+    bool hasText = item.Text("text", text);
+    int textId = 0;
+    if (item.Int("text-id", textId))
+    {
+        if (hasText)
+            item.Fault("<item> has both text and text-id");
+        text = CZuEnv::GetString(textId);
+    }
+    CZuString name;
+    if (!item.Text("name", name))
+    {
+        char digits[16];
+        std::snprintf(digits, sizeof(digits), "%d", id);
+        name = CZuString(digits);
+    }
+    CZuString extra;
+    item.Text("extra", extra);
+    combo.AppendItem(id, name, text, extra, nullptr);
+}
+
 CZuControl* CreateEdit(CZuControl& parent, CZuXmlAttributes&)
 {
     return new CZuEdit(&parent);
@@ -205,7 +258,8 @@ CZuControl* CreateProgress(CZuControl& parent, CZuXmlAttributes& attributes)
 {
     int direction = 0;
     attributes.Choice("direction", KDirections, 2, direction);
-    return new CZuProgressBar(&parent, direction == 1 ? CZuProgressBar::EVertical : CZuProgressBar::EHorizontal);
+    return new CZuProgressBar(&parent,
+                              direction == 1 ? CZuProgressBar::EVertical : CZuProgressBar::EHorizontal);
 }
 
 void ApplyProgress(CZuControl& control, CZuXmlAttributes& attributes)
@@ -308,6 +362,7 @@ const TZuXmlKind KKinds[] = {
     {"button", CreateButton, ApplyButton, nullptr, nullptr, nullptr},
     {"check", CreateCheck, ApplyToggle, nullptr, nullptr, nullptr},
     {"radio", CreateRadio, ApplyToggle, nullptr, nullptr, nullptr},
+    {"combo", CreateCombo, ApplyCombo, nullptr, ComboItem, nullptr},
     {"edit", CreateEdit, ApplyEdit, nullptr, nullptr, nullptr},
     {"progress", CreateProgress, ApplyProgress, nullptr, nullptr, nullptr},
     {"image", CreateImageBox, ApplyImageBox, nullptr, nullptr, nullptr},

@@ -62,6 +62,7 @@
 #include "ZuButtonGroup.h"
 #include "ZuButtonTypes.h"
 #include "ZuCheckButton.h"
+#include "ZuComboBox.h"
 #include "ZuComboItem.h"
 #include "ZuDate.h"
 #include "ZuDateBox.h"

@@ -149,10 +149,11 @@ TEST_F(FormFilesTest, CourseScreen)
 
 TEST_F(FormFilesTest, StudyScreen)
 {
-    std::vector<TNamed> controls = {{"word", "label"},          {"Phonetic", "label"},    {"explain", "textreader"},
-                                    {"cur_word", "label"},      {"add_new_word", "button"}, {"prev_word", "button"},
-                                    {"next_word", "button"},    {"speech", "button"},     {"browse_word", "button"},
-                                    {"stop_browse", "button"},  {"go_back", "button"}};
+    std::vector<TNamed> controls = {
+        {"word", "label"},         {"Phonetic", "label"},      {"explain", "textreader"},
+        {"cur_word", "label"},     {"add_new_word", "button"}, {"prev_word", "button"},
+        {"next_word", "button"},   {"speech", "button"},       {"browse_word", "button"},
+        {"stop_browse", "button"}, {"go_back", "button"}};
     if (!KindsKnown(controls))
         GTEST_SKIP() << "the loader makes no <" << iMissingKind << "> yet";
     CheckForm("Study.xml", controls);
@@ -160,10 +161,10 @@ TEST_F(FormFilesTest, StudyScreen)
 
 TEST_F(FormFilesTest, TestScreen)
 {
-    std::vector<TNamed> controls = {{"word", "label"},       {"answer_lyt", "pane"},  {"answer1", "radio"},
-                                    {"answer2", "radio"},    {"answer3", "radio"},    {"answer4", "radio"},
+    std::vector<TNamed> controls = {{"word", "label"},        {"answer_lyt", "pane"}, {"answer1", "radio"},
+                                    {"answer2", "radio"},     {"answer3", "radio"},   {"answer4", "radio"},
                                     {"result", "textreader"}, {"speech", "button"},   {"ok_answer", "button"},
-                                    {"finish", "button"},    {"go_back", "button"}};
+                                    {"finish", "button"},     {"go_back", "button"}};
     if (!KindsKnown(controls))
         GTEST_SKIP() << "the loader makes no <" << iMissingKind << "> yet";
     CheckForm("Test.xml", controls);
@@ -183,11 +184,30 @@ TEST_F(FormFilesTest, NewWordScreen)
 
 TEST_F(FormFilesTest, SettingScreen)
 {
-    std::vector<TNamed> controls = {{"ui_transform", "combo"}, {"count_per_group", "combo"}, {"word_speech", "combo"},
-                                    {"save", "button"},        {"go_back", "button"},        {"cancel", "button"}};
-    if (!KindsKnown(controls))
-        GTEST_SKIP() << "the loader makes no <" << iMissingKind << "> yet";
+    std::vector<TNamed> controls = {{"ui_transform", "combo"}, {"count_per_group", "combo"},
+                                    {"word_speech", "combo"},  {"save", "button"},
+                                    {"go_back", "button"},     {"cancel", "button"}};
     CheckForm("Setting.xml", controls);
+
+    // Each choice gives back the id of its item: the value the settings store.
+    CZuXmlForm* form = new CZuXmlForm(iParent);
+    ASSERT_TRUE(form->LoadForm(CZuString(Path("Setting.xml").c_str())));
+    CZuComboBox* group = form->GetControlAs<CZuComboBox>(CZuString("count_per_group"));
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(7, group->GetItemCount());
+    EXPECT_EQ(-1, group->GetSelectedIndex());
+    group->SetSelItemByID(25);
+    EXPECT_EQ(std::string("25"), group->GetSelText().PtrZ());
+    CZuComboBox* speech = form->GetControlAs<CZuComboBox>(CZuString("word_speech"));
+    ASSERT_NE(speech, nullptr);
+    ASSERT_EQ(2, speech->GetItemCount());
+    speech->SetSelItemByIndex(1);
+    EXPECT_EQ(std::string("1"), speech->GetSelText().PtrZ());
+    EXPECT_EQ(std::string("按“发音”键时朗读"), speech->GetText().PtrZ());
+    CZuComboBox* slide = form->GetControlAs<CZuComboBox>(CZuString("ui_transform"));
+    ASSERT_NE(slide, nullptr);
+    slide->SetSelItemByID(0);
+    EXPECT_EQ(std::string("关闭"), slide->GetText().PtrZ());
 }
 
 // The examples of docs/forms.md read as they stand.
@@ -206,11 +226,13 @@ TEST_F(FormFilesTest, DocumentedExamples)
     }
     ASSERT_EQ(examples.size(), 2u);
     CZuXmlForm* form = new CZuXmlForm(iParent);
-    EXPECT_TRUE(form->LoadFormText(examples[0].c_str(), static_cast<int>(examples[0].size()), CZuString("form")))
+    EXPECT_TRUE(
+        form->LoadFormText(examples[0].c_str(), static_cast<int>(examples[0].size()), CZuString("form")))
         << Faults(form->GetFaultCount(), [form](int i) { return form->GetFault(i); });
     EXPECT_NE(form->GetControl(CZuString("next_word")), nullptr);
     CZuXmlWnd wnd(1, CZuString("ZuLexWnd"));
-    EXPECT_TRUE(wnd.LoadWndText(examples[1].c_str(), static_cast<int>(examples[1].size()), CZuString("window")))
+    EXPECT_TRUE(
+        wnd.LoadWndText(examples[1].c_str(), static_cast<int>(examples[1].size()), CZuString("window")))
         << Faults(wnd.GetFaultCount(), [&wnd](int i) { return wnd.GetFault(i); });
     EXPECT_NE(wnd.GetLayout(CZuString("ClientLayout")), nullptr);
 }
