@@ -107,6 +107,8 @@
 #include "ZuContainer.h"
 #include "ZuDateSelectDlg.h"
 #include "ZuDialog.h"
+#include "ZuFileDialog.h"
+#include "ZuFileDialogModel.h"
 #include "ZuDlgUtil.h"
 #include "ZuInfoDlg.h"
 #include "ZuListSelectDlg.h"

@@ -24,7 +24,7 @@ class CZuTabGroup : public CZuControl
 public:
     // When not every header fits, each header shown keeps this room at both sides for the arrows that
     // mark tabs beyond.
-    static const int KHeaderArrowRoom = 11;
+    static constexpr int KHeaderArrowRoom = 11;
 
     CZuTabGroup(CZuControl* parent, bool addToParent, TZuControlType type = EZuCtrlTabGroup);
     // Deletes the tabs (their images go back to the image manager); the pages go with the children.

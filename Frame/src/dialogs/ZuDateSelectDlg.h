@@ -19,8 +19,8 @@ class CZuTime;
 class CZuDateSelectDlg : public CZuDialog
 {
 public:
-    static const int KCmdPrevMonth = 10;
-    static const int KCmdNextMonth = 11;
+    static constexpr int KCmdPrevMonth = 10;
+    static constexpr int KCmdNextMonth = 11;
 
     // date: the time edited (not owned); the month shown is its date's, or today's when it is null or has
     // no date in years 1 to 9999.
