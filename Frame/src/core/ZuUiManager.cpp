@@ -54,6 +54,8 @@ CZuUiManager::CZuUiManager()
 
 CZuUiManager::~CZuUiManager()
 {
+    // Dialogs that nobody holds (they delete themselves when closed) go while the screen is still whole.
+    CZuDialog::DeleteUnowned();
     CZuControl* root = CurrentRoot();
     for (int i = 0; root && i < iData->iDispStack.GetCount(); ++i)
         root->RemoveControl(static_cast<CZuControl*>(iData->iDispStack.GetAt(i)));

@@ -18,6 +18,7 @@
 #include "ZuWnd.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -31,6 +32,19 @@ const int KDesktopHeight = 240;
 const CZuRgb KTitleTop(236, 243, 248);
 const CZuRgb KTitleBottom(209, 223, 236);
 const CZuRgb KTitleText(0, 0, 0);
+
+// The modeless dialogs shown without a receiver, which delete themselves when they close.
+std::vector<CZuDialog*>& Unowned()
+{
+    static std::vector<CZuDialog*> dialogs;
+    return dialogs;
+}
+
+void ForgetUnowned(CZuDialog* dialog)
+{
+    std::vector<CZuDialog*>& dialogs = Unowned();
+    dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), dialog), dialogs.end());
+}
 
 CZuControl* CurrentRoot()
 {
@@ -86,6 +100,7 @@ void CZuDialog::Init(int id, void* data)
 
 CZuDialog::~CZuDialog()
 {
+    ForgetUnowned(this);
     if (IsOnDisplayStack())
         CZuEnv::UiManager()->PopFromDispStack(this);
     // The container's destructor deletes the client layout, whose row held the content layout.
@@ -205,6 +220,9 @@ bool CZuDialog::ShowDialog(bool modal, MZuMessageWnd* receiver)
     iDlgData->iClosed = false;
     iDlgData->iModal = modal;
     iDlgData->iShown = true;
+    ForgetUnowned(this);
+    if (!modal && !receiver)
+        Unowned().push_back(this);
     manager->CloseMenu();
     if (!IsOnDisplayStack())
     {
@@ -286,6 +304,12 @@ bool CZuDialog::GetVerdict() const
 bool CZuDialog::IsClosed() const
 {
     return iDlgData->iClosed;
+}
+
+void CZuDialog::DeleteUnowned()
+{
+    while (!Unowned().empty())
+        delete Unowned().back();
 }
 
 void CZuDialog::SetButtonGroup(CZuButtonGroup* group)

@@ -56,6 +56,9 @@ public:
     bool GetVerdict() const;
     // Closed by OK or cancel since it was last shown: it takes no more input.
     bool IsClosed() const;
+    // Deletes the modeless dialogs shown without a receiver that are still open (the UI manager does so
+    // when it goes): nobody else holds them.
+    static void DeleteUnowned();
 
     // Places the dialog over the area above the command bar: on a desktop (transparency support on)
     // 320 x 240 or smaller, centred; otherwise across the area's width at its bottom.

@@ -407,3 +407,24 @@ TEST_F(DialogTest, TheSoftKeysShownAreTheDialogs)
 }
 
 } // namespace
+
+namespace
+{
+
+TEST_F(DialogTest, AnOpenDialogThatNobodyHoldsGoesWithTheUiManager)
+{
+    int unowned = 0;
+    int held = 0;
+    CRecordingDlg* loose = NewDialog(&unowned);
+    loose->ShowDialog(false, nullptr);
+    CMessageLog receiver;
+    CRecordingDlg* kept = NewDialog(&held);
+    kept->ShowDialog(false, &receiver);
+    // Its holder deletes a dialog with a receiver; a closed one without has gone already.
+    delete kept;
+    OpenScreen(240, 160);
+    EXPECT_EQ(1, unowned);
+    EXPECT_EQ(1, held);
+}
+
+} // namespace
