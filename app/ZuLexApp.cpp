@@ -6,11 +6,11 @@
 #include "ZuControl.h"
 #include "ZuEnv.h"
 #include "ZuImageManager.h"
+#include "ZuInfoDlg.h"
 #include "ZuLexColours.h"
 #include "ZuLexIds.h"
 #include "ZuLexMainView.h"
 #include "ZuLexNewwordView.h"
-#include "ZuLexNoteDlg.h"
 #include "ZuLexReviewView.h"
 #include "ZuLexSettingView.h"
 #include "ZuLexStudyView.h"
@@ -41,11 +41,12 @@ const int KMinSpeechBytes = 100;
 
 // The window the program falls back on when its description cannot be read: the screens over the status
 // line and the soft keys, so that the learner can still use the program and leave it.
-const char KFallbackWindow[] = "<window>"
-                               "<row height=\"-1\"><layout name=\"ClientLayout\" width=\"-1\" height=\"-1\"/></row>"
-                               "<row height=\"22\"><promptbar name=\"PromptBar\" width=\"-1\" height=\"-1\"/></row>"
-                               "<row height=\"30\"><cba name=\"Cba\" width=\"-1\" height=\"-1\"/></row>"
-                               "</window>";
+const char KFallbackWindow[] =
+    "<window>"
+    "<row height=\"-1\"><layout name=\"ClientLayout\" width=\"-1\" height=\"-1\"/></row>"
+    "<row height=\"22\"><promptbar name=\"PromptBar\" width=\"-1\" height=\"-1\"/></row>"
+    "<row height=\"30\"><cba name=\"Cba\" width=\"-1\" height=\"-1\"/></row>"
+    "</window>";
 
 // One entry of a screen's options menu.
 struct TMenuEntry
@@ -66,28 +67,56 @@ struct TScreenSetUp
 };
 
 const TScreenSetUp KScreens[] = {
-    {EZuLexViewMain, EZuLexCmdMenu, EZuLexUiStrOptions, EZuLexCmdExit, EZuLexUiStrExit,
+    {EZuLexViewMain,
+     EZuLexCmdMenu,
+     EZuLexUiStrOptions,
+     EZuLexCmdExit,
+     EZuLexUiStrExit,
      {{EZuLexCmdInfoPage, EZuLexStrInfoPage},
       {EZuLexCmdAbout, EZuLexStrAbout},
       {EZuLexCmdUpdateCheck, EZuLexStrUpdateCheck},
       {EZuLexCmdExit, EZuLexUiStrExit}}},
-    {EZuLexViewCourse, EZuLexCmdMenu, EZuLexUiStrOptions, EZuLexCmdBack, EZuLexUiStrBack,
+    {EZuLexViewCourse,
+     EZuLexCmdMenu,
+     EZuLexUiStrOptions,
+     EZuLexCmdBack,
+     EZuLexUiStrBack,
      {{EZuLexCmdAbout, EZuLexUiStrAbout}, {EZuLexCmdExit, EZuLexUiStrExit}}},
-    {EZuLexViewStudy, EZuLexCmdMenu, EZuLexUiStrOptions, EZuLexCmdBack, EZuLexUiStrBack,
+    {EZuLexViewStudy,
+     EZuLexCmdMenu,
+     EZuLexUiStrOptions,
+     EZuLexCmdBack,
+     EZuLexUiStrBack,
      {{EZuLexCmdSelectGroup, EZuLexStrSelectGroup},
       {EZuLexCmdAbout, EZuLexUiStrAbout},
       {EZuLexCmdExit, EZuLexUiStrExit}}},
-    {EZuLexViewReview, EZuLexCmdMenu, EZuLexUiStrOptions, EZuLexCmdBack, EZuLexUiStrBack,
+    {EZuLexViewReview,
+     EZuLexCmdMenu,
+     EZuLexUiStrOptions,
+     EZuLexCmdBack,
+     EZuLexUiStrBack,
      {{EZuLexCmdAbout, EZuLexUiStrAbout}, {EZuLexCmdExit, EZuLexUiStrExit}}},
-    {EZuLexViewTest, EZuLexCmdMenu, EZuLexUiStrOptions, EZuLexCmdBack, EZuLexUiStrBack,
+    {EZuLexViewTest,
+     EZuLexCmdMenu,
+     EZuLexUiStrOptions,
+     EZuLexCmdBack,
+     EZuLexUiStrBack,
      {{EZuLexCmdTestRange, EZuLexStrTestRange},
       {EZuLexCmdTestAgain, EZuLexStrTestAgain},
       {EZuLexCmdTestNew, EZuLexStrTestNew},
       {EZuLexCmdAbout, EZuLexUiStrAbout},
       {EZuLexCmdExit, EZuLexUiStrExit}}},
-    {EZuLexViewNewword, EZuLexCmdMenu, EZuLexUiStrOptions, EZuLexCmdBack, EZuLexUiStrBack,
+    {EZuLexViewNewword,
+     EZuLexCmdMenu,
+     EZuLexUiStrOptions,
+     EZuLexCmdBack,
+     EZuLexUiStrBack,
      {{EZuLexCmdAbout, EZuLexUiStrAbout}, {EZuLexCmdExit, EZuLexUiStrExit}}},
-    {EZuLexViewSetting, EZuLexCmdSaveSettings, EZuLexStrSaveSettings, EZuLexCmdBack, EZuLexUiStrBack,
+    {EZuLexViewSetting,
+     EZuLexCmdSaveSettings,
+     EZuLexStrSaveSettings,
+     EZuLexCmdBack,
+     EZuLexUiStrBack,
      {{EZuLexCmdAbout, EZuLexUiStrAbout}, {EZuLexCmdExit, EZuLexUiStrExit}}},
 };
 
@@ -152,8 +181,7 @@ CZuLexApp::CZuLexApp() : iSettings(nullptr), iSpeech(nullptr), iUpdateCheck(null
 CZuLexApp::~CZuLexApp()
 {
     delete iUpdateCheck;
-    for (CZuLexNoteDlg* note : iNotes)
-        delete note;
+    DeleteMessages();
     delete iSpeech;
     delete iSettings;
 }
@@ -175,7 +203,7 @@ void CZuLexApp::Release()
 
 bool CZuLexApp::HandleMessage(CZuMessage* message)
 {
-    if (message->iType == EZuLexMsgDialogClosed && CloseNote(message->iParam2))
+    if (message->iType == CZuDialog::KMsgDialogClosed && DeleteMessage(message->iParam2))
         return true;
     if (message->iType != EZuMsgCommand)
         return CZuUiManager::HandleMessage(message);
@@ -202,8 +230,10 @@ bool CZuLexApp::HandleMessage(CZuMessage* message)
 void CZuLexApp::LoadMainWindowL()
 {
     CZuXmlWnd* wnd = new CZuXmlWnd(KZuLexWndId, CZuString(KZuLexWndName));
-    if (!wnd->LoadWnd(CZuPathUtil::GetResourcePath() + "dat/" + KZuLexWndFile) && !wnd->GetLayout(CZuString("ClientLayout")))
-        wnd->LoadWndText(KFallbackWindow, static_cast<int>(sizeof(KFallbackWindow) - 1), CZuString("fallback window"));
+    if (!wnd->LoadWnd(CZuPathUtil::GetResourcePath() + "dat/" + KZuLexWndFile) &&
+        !wnd->GetLayout(CZuString("ClientLayout")))
+        wnd->LoadWndText(KFallbackWindow, static_cast<int>(sizeof(KFallbackWindow) - 1),
+                         CZuString("fallback window"));
     AppendWnd(wnd);
     SwitchWnd(CZuString(KZuLexWndName));
     CZuRect ui = GetUiRect();
@@ -236,7 +266,8 @@ void CZuLexApp::StartL()
     iSettings = new CWordConfig;
     if (CZuTitleBar* bar = dynamic_cast<CZuTitleBar*>(GetTitleBar()))
     {
-        if (CZuImage* icon = CZuEnv::ImageMgr()->GetImage(CZuString("ZuLexApp.png"), 32, 32, true, nullptr, 0))
+        if (CZuImage* icon =
+                CZuEnv::ImageMgr()->GetImage(CZuString("ZuLexApp.png"), 32, 32, true, nullptr, 0))
             bar->SetAppIcon(icon, true);
     }
 
@@ -292,8 +323,7 @@ void CZuLexApp::OpenScreen(int command)
     bool needsWords = command == EZuLexCmdOpenStudy || command == EZuLexCmdOpenTest;
     if (needsWords && iSettings && iSettings->GetCourseWordCount(iSettings->CurrentCourse().iFile) < 1)
     {
-        ShowNote(EZuLexDlgNoWords, CZuEnv::GetString(EZuLexStrMainTitle), CZuEnv::GetString(EZuLexStrNoWords),
-                 EAlignVCenter, CZuRect());
+        ShowNoWords();
         return;
     }
     switch (command)
@@ -321,39 +351,75 @@ void CZuLexApp::OpenScreen(int command)
     }
 }
 
-CZuLexNoteDlg* CZuLexApp::ShowNote(int id, const CZuString& title, const CZuString& text, TZuAlign vertAlign,
-                                   const CZuRect& rect)
+void CZuLexApp::ShowMessage(const CZuString& title, const CZuString& text)
 {
-    if (iShutDown)
-        return nullptr;
-    CZuLexNoteDlg* note = new CZuLexNoteDlg(id, title, text);
-    note->SetVertAlign(vertAlign);
-    iNotes.push_back(note);
-    note->Show(this, rect);
-    return note;
+    ShowMessage(EZuLexDlgMessage, title, text, this);
 }
 
-bool CZuLexApp::CloseNote(uintptr_t param)
+void CZuLexApp::ShowNoWords()
 {
-    CZuLexNoteDlg* note = CZuMessage::ParamObject<CZuLexNoteDlg>(param);
-    auto found = std::find(iNotes.begin(), iNotes.end(), note);
-    if (found == iNotes.end())
+    ShowMessage(EZuLexDlgNoWords, CZuEnv::GetString(EZuLexStrMainTitle), CZuEnv::GetString(EZuLexStrNoWords),
+                GetView(EZuLexViewMain));
+}
+
+void CZuLexApp::ShowMessage(int id, const CZuString& title, const CZuString& text, MZuMessageWnd* receiver)
+{
+    if (iShutDown)
+        return;
+    CZuInfoDlg* dialog = new CZuInfoDlg(id);
+    dialog->ConstructL();
+    dialog->SetTitle(title);
+    dialog->SetInfo(text);
+    iMessages.push_back(dialog);
+    dialog->ShowDialog(false, receiver);
+}
+
+bool CZuLexApp::DeleteMessage(uintptr_t param)
+{
+    CZuDialog* dialog = CZuMessage::ParamObject<CZuDialog>(param);
+    auto found = std::find(iMessages.begin(), iMessages.end(), dialog);
+    if (found == iMessages.end())
         return false;
-    iNotes.erase(found);
-    delete note;
+    iMessages.erase(found);
+    delete dialog;
     return true;
+}
+
+void CZuLexApp::DeleteMessages()
+{
+    for (CZuDialog* dialog : iMessages)
+        delete dialog;
+    iMessages.clear();
+}
+
+int CZuLexApp::DialogCount() const
+{
+    int count = 0;
+    for (int i = 0; i < GetDispStackCount(); ++i)
+        count += dynamic_cast<CZuDialog*>(GetDispStackAt(i)) ? 1 : 0;
+    return count;
 }
 
 void CZuLexApp::ShowAbout()
 {
-    ShowNote(EZuLexDlgAbout, CZuEnv::GetString(EZuLexStrAbout),
-             CZuLexText::Get(EZuLexStrAboutText, CZuString(KZuLexVersionText)), EAlignVCenter, CZuRect());
+    CZuInfoDlg* dialog = new CZuInfoDlg(EZuLexDlgAbout);
+    dialog->ConstructL();
+    dialog->SetTitle(CZuEnv::GetString(EZuLexStrAbout));
+    dialog->SetInfo(CZuLexText::Get(EZuLexStrAboutText, CZuString(KZuLexVersionText)));
+    dialog->ShowDialog(true, nullptr);
+    delete dialog;
 }
 
 void CZuLexApp::ShowInfoPage()
 {
-    ShowNote(EZuLexDlgInfoPage, CZuEnv::GetString(EZuLexStrInfoPage), CZuEnv::GetString(EZuLexStrInfoPageText),
-             EAlignVCenter, GetClientRect());
+    CZuInfoDlg* dialog = new CZuInfoDlg(EZuLexDlgInfoPage);
+    dialog->SetVertAlign(EAlignVCenter);
+    dialog->ConstructL();
+    dialog->SetRect(GetClientRect());
+    dialog->SetTitle(CZuEnv::GetString(EZuLexStrInfoPage));
+    dialog->SetInfo(CZuEnv::GetString(EZuLexStrInfoPageText));
+    dialog->ShowDialog(true, nullptr);
+    delete dialog;
 }
 
 void CZuLexApp::StartUpdateCheck()
@@ -378,7 +444,7 @@ void CZuLexApp::HandleUpdateVerdict(const TUpdateVerdict& verdict)
 {
     if (iPrompt == CZuEnv::GetString(EZuLexStrUpdateChecking))
         SetPromptText(VersionPrompt());
-    ShowNote(EZuLexDlgAbout, CZuEnv::GetString(EZuLexStrUpdateCheck), verdict.Text(), EAlignTop, CZuRect());
+    ShowMessage(CZuEnv::GetString(EZuLexStrUpdateCheck), verdict.Text());
 }
 
 void CZuLexApp::Shutdown()
@@ -389,9 +455,7 @@ void CZuLexApp::Shutdown()
     // The request is cancelled and its thread joined: nothing may answer into a program that is going.
     delete iUpdateCheck;
     iUpdateCheck = nullptr;
-    for (CZuLexNoteDlg* note : iNotes)
-        delete note;
-    iNotes.clear();
+    DeleteMessages();
     // No view has this id: the current screen is left and none takes its place.
     ActivateViewL(0);
     if (iSettings)

@@ -11,7 +11,8 @@
 
 class CWordConfig;
 class CZuAudioPlayer;
-class CZuLexNoteDlg;
+class CZuDialog;
+class CZuView;
 
 // The word-study application: the toolkit's UI manager with the program's start-up, its seven screens,
 // the commands of the main menu (about, information page, update check, exit) and the way out. It owns
@@ -42,16 +43,20 @@ public:
     // Plays an AMR clip (the caller keeps it); clips of 100 bytes or less are not played.
     void PlaySpeech(const char* data, int length);
     // Opens the screen of a main-menu cell; the study and test screens only when the current course has
-    // words (else a note says so).
+    // words (else a message over the main screen says so).
     void OpenScreen(int command);
-    // A note over the current screen, closed by its soft key; vertAlign places its text. An empty rect
-    // gives the dialogs' size, centred.
-    CZuLexNoteDlg* ShowNote(int id, const CZuString& title, const CZuString& text, TZuAlign vertAlign,
-                            const CZuRect& rect);
-    int NoteCount() const { return static_cast<int>(iNotes.size()); }
+    // A message over the current screen, closed by its soft key; the application deletes it then.
+    // Nothing once the program is ending.
+    void ShowMessage(const CZuString& title, const CZuString& text);
+    // Deletes a message of the application that closed (param2 of its message 17); false for a dialog
+    // that is not one.
+    bool DeleteMessage(uintptr_t dialog);
+    // The dialogs on the display stack now.
+    int DialogCount() const;
     // Leaves the current screen as the learner would (its timers stop, its book is written), writes the
-    // settings and stops the update check. However the program ends (the exit command, the window's close,
-    // a signal), this runs before the UI goes; a second call does nothing.
+    // settings, stops the update check and takes the messages still shown away. However the program ends
+    // (the exit command, the window's close, a signal), this runs before the UI goes; a second call does
+    // nothing.
     void Shutdown();
     bool IsShutDown() const { return iShutDown; }
 
@@ -63,15 +68,19 @@ public:
 private:
     void LoadMainWindowL();
     void CreateViewsL();
+    // The about dialog and the information page wait until the learner closes them.
     void ShowAbout();
     void ShowInfoPage();
-    // A closed note (message 17) is deleted when it is one of ours.
-    bool CloseNote(uintptr_t note);
+    // Tells the learner the current course has no words; the main screen hears when the message closes.
+    void ShowNoWords();
+    void ShowMessage(int id, const CZuString& title, const CZuString& text, MZuMessageWnd* receiver);
+    void DeleteMessages();
 
     CWordConfig* iSettings;
     CZuAudioPlayer* iSpeech;
     CUpdateCheck* iUpdateCheck;
-    std::vector<CZuLexNoteDlg*> iNotes;
+    // The modeless messages shown, until they close.
+    std::vector<CZuDialog*> iMessages;
     // What the prompt bar shows now.
     CZuString iPrompt;
     bool iShutDown;

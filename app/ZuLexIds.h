@@ -39,7 +39,9 @@ enum TZuLexDialog
     EZuLexDlgNoWords = 0,
     EZuLexDlgInfoPage = 1,
     EZuLexDlgTestRange = 1,
-    EZuLexDlgGroup = 11
+    EZuLexDlgGroup = 11,
+    // A message of the application (an update check's answer, a book that could not be written).
+    EZuLexDlgMessage = 20
 };
 
 // Commands: of the soft keys, the menus, the main grid's cells and the screens' buttons.

@@ -1,6 +1,7 @@
 #include "ZuLexMainView.h"
 
 #include "ZuButton.h"
+#include "ZuDialog.h"
 #include "ZuEnv.h"
 #include "ZuGrid.h"
 #include "ZuLexApp.h"
@@ -10,6 +11,8 @@
 #include "ZuTitleBar.h"
 #include "ZuUiManager.h"
 #include "ZuWnd.h"
+
+#include <initializer_list>
 
 CZuLexMainView::CZuLexMainView(CZuUiManager* manager) : CZuView(manager) {}
 
@@ -68,6 +71,13 @@ void CZuLexMainView::DoDeactivate()
 
 bool CZuLexMainView::HandleMessage(CZuMessage* message)
 {
+    // The message that the course has no words closed: the application made it and deletes it.
+    if (message->iType == CZuDialog::KMsgDialogClosed)
+    {
+        if (CZuLexApp* app = dynamic_cast<CZuLexApp*>(iUiManager))
+            app->DeleteMessage(message->iParam2);
+        return true;
+    }
     if (message->iType != CZuGrid::KMsgGrid || message->iParam1 != CZuGrid::KMsgActivated)
         return false;
     CZuLexApp* app = dynamic_cast<CZuLexApp*>(iUiManager);

@@ -16,7 +16,7 @@ public:
     void DoActivateL() override;
     // Keeps the container.
     void DoDeactivate() override;
-    // An activated grid cell opens its screen.
+    // An activated grid cell opens its screen; a closed message of the main screen is deleted.
     bool HandleMessage(CZuMessage* message) override;
 
     CZuLexMainContainer* MainContainer() const;

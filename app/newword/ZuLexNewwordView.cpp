@@ -104,8 +104,8 @@ void CZuLexNewwordView::KeepChanges()
     if (!iBook->Save())
     {
         if (CZuLexApp* app = App())
-            app->ShowNote(EZuLexDlgNoWords, CZuEnv::GetString(EZuLexStrTitleNewword),
-                          CZuEnv::GetString(EZuLexStrNewwordNotSaved), EAlignVCenter, CZuRect());
+            app->ShowMessage(CZuEnv::GetString(EZuLexStrTitleNewword),
+                             CZuEnv::GetString(EZuLexStrNewwordNotSaved));
         return;
     }
     CWordConfig* settings = App() ? App()->Settings() : nullptr;

@@ -11,7 +11,6 @@
 #include "ZuLexIds.h"
 #include "ZuLexNewwordContainer.h"
 #include "ZuLexNewwordView.h"
-#include "ZuLexNoteDlg.h"
 #include "ZuUi.h"
 
 #include <filesystem>
@@ -248,11 +247,11 @@ TEST_F(AppNewwordScreenTest, ABookThatCannotBeWrittenKeepsTheScreen)
     DeleteRow(0);
     Click("ok");
     EXPECT_EQ(CurrentViewId(), int(EZuLexViewNewword));
-    CZuLexNoteDlg* note = dynamic_cast<CZuLexNoteDlg*>(App().GetTopFromDispStack());
+    CZuInfoDlg* note = dynamic_cast<CZuInfoDlg*>(App().GetTopFromDispStack());
     ASSERT_NE(note, nullptr);
-    EXPECT_EQ(Text(note->Text()), Text(CZuEnv::GetString(EZuLexStrNewwordNotSaved)));
+    EXPECT_EQ(Text(note->GetInfo()), Text(CZuEnv::GetString(EZuLexStrNewwordNotSaved)));
     PressKey(KF1);
-    EXPECT_EQ(App().NoteCount(), 0);
+    EXPECT_EQ(App().DialogCount(), 0);
     EXPECT_EQ(BookFiles(), before);
     // The learner can still leave, and the book stays as it was.
     Click("cancel");

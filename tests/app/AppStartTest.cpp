@@ -7,7 +7,6 @@
 #include "ZuLexFormContainer.h"
 #include "ZuLexIds.h"
 #include "ZuLexMainContainer.h"
-#include "ZuLexNoteDlg.h"
 #include "ZuLexText.h"
 #include "ZuUi.h"
 #include "ZuXmlForm.h"
@@ -54,7 +53,7 @@ protected:
         CZuView* main = App().GetView(EZuLexViewMain);
         return static_cast<CZuLexMainContainer*>(main->GetContainer())->Grid();
     }
-    CZuLexNoteDlg* TopNote() { return dynamic_cast<CZuLexNoteDlg*>(App().GetTopFromDispStack()); }
+    CZuInfoDlg* TopDialog() { return dynamic_cast<CZuInfoDlg*>(App().GetTopFromDispStack()); }
     // Empties the current course: its index file goes.
     void RemoveCourseWords()
     {
@@ -154,12 +153,19 @@ TEST_F(AppStartTest, EveryScreenHasItsSoftKeysAndMenu)
         std::vector<int> iMenu;
     };
     const TExpected expected[] = {
-        {EZuLexViewMain, EZuLexCmdMenu, EZuLexCmdExit,
+        {EZuLexViewMain,
+         EZuLexCmdMenu,
+         EZuLexCmdExit,
          {EZuLexCmdInfoPage, EZuLexCmdAbout, EZuLexCmdUpdateCheck, EZuLexCmdExit}},
         {EZuLexViewCourse, EZuLexCmdMenu, EZuLexCmdBack, {EZuLexCmdAbout, EZuLexCmdExit}},
-        {EZuLexViewStudy, EZuLexCmdMenu, EZuLexCmdBack, {EZuLexCmdSelectGroup, EZuLexCmdAbout, EZuLexCmdExit}},
+        {EZuLexViewStudy,
+         EZuLexCmdMenu,
+         EZuLexCmdBack,
+         {EZuLexCmdSelectGroup, EZuLexCmdAbout, EZuLexCmdExit}},
         {EZuLexViewReview, EZuLexCmdMenu, EZuLexCmdBack, {EZuLexCmdAbout, EZuLexCmdExit}},
-        {EZuLexViewTest, EZuLexCmdMenu, EZuLexCmdBack,
+        {EZuLexViewTest,
+         EZuLexCmdMenu,
+         EZuLexCmdBack,
          {EZuLexCmdTestRange, EZuLexCmdTestAgain, EZuLexCmdTestNew, EZuLexCmdAbout, EZuLexCmdExit}},
         {EZuLexViewNewword, EZuLexCmdMenu, EZuLexCmdBack, {EZuLexCmdAbout, EZuLexCmdExit}},
         {EZuLexViewSetting, EZuLexCmdSaveSettings, EZuLexCmdBack, {EZuLexCmdAbout, EZuLexCmdExit}},
@@ -193,7 +199,8 @@ TEST_F(AppStartTest, KeysMoveThroughTheGridAndEnterOpensTheScreen)
     EXPECT_EQ(Grid()->GetSelectedCellID(), int(EZuLexCmdOpenSetting));
     iApp->PressKey(KEnter);
     EXPECT_EQ(iApp->CurrentViewId(), int(EZuLexViewSetting));
-    EXPECT_EQ(Text(App().GetView(EZuLexViewSetting)->GetTitle()), Text(CZuEnv::GetString(EZuLexStrTitleSetting)));
+    EXPECT_EQ(Text(App().GetView(EZuLexViewSetting)->GetTitle()),
+              Text(CZuEnv::GetString(EZuLexStrTitleSetting)));
     EXPECT_EQ(App().GetCba()->GetRightCommand(), int(EZuLexCmdBack));
     // The right soft key goes back; the main screen keeps its grid as it was.
     iApp->PressKey(KF2);
@@ -204,12 +211,10 @@ TEST_F(AppStartTest, KeysMoveThroughTheGridAndEnterOpensTheScreen)
 
 TEST_F(AppStartTest, EveryCellOpensItsScreenAndEveryScreenComesBack)
 {
-    const std::pair<int, int> cells[] = {{EZuLexCmdOpenCourse, EZuLexViewCourse},
-                                         {EZuLexCmdOpenStudy, EZuLexViewStudy},
-                                         {EZuLexCmdOpenTest, EZuLexViewTest},
-                                         {EZuLexCmdOpenNewword, EZuLexViewNewword},
-                                         {EZuLexCmdOpenSetting, EZuLexViewSetting},
-                                         {EZuLexCmdOpenReview, EZuLexViewReview}};
+    const std::pair<int, int> cells[] = {
+        {EZuLexCmdOpenCourse, EZuLexViewCourse},   {EZuLexCmdOpenStudy, EZuLexViewStudy},
+        {EZuLexCmdOpenTest, EZuLexViewTest},       {EZuLexCmdOpenNewword, EZuLexViewNewword},
+        {EZuLexCmdOpenSetting, EZuLexViewSetting}, {EZuLexCmdOpenReview, EZuLexViewReview}};
     for (const auto& cell : cells)
     {
         App().OpenScreen(cell.first);
@@ -254,12 +259,17 @@ TEST_F(AppStartTest, StudyAndTestNeedACourseWithWords)
         App().OpenScreen(cell);
         iApp->Pump();
         EXPECT_EQ(iApp->CurrentViewId(), int(EZuLexViewMain));
-        CZuLexNoteDlg* note = TopNote();
-        ASSERT_NE(note, nullptr);
-        EXPECT_EQ(note->GetID(), int(EZuLexDlgNoWords));
+        CZuInfoDlg* dialog = TopDialog();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->GetID(), int(EZuLexDlgNoWords));
+        EXPECT_EQ(Text(dialog->GetInfo()), Text(CZuEnv::GetString(EZuLexStrNoWords)));
+        EXPECT_FALSE(dialog->IsModel());
+        iApp->Draw();
+        iApp->WritePicture(ZU_TEST_BINARY_DIR "/zulex-no-words.png");
+        // Closed by its soft key; the main screen deletes it.
         iApp->PressKey(KF1);
-        EXPECT_EQ(TopNote(), nullptr);
-        EXPECT_EQ(App().NoteCount(), 0);
+        EXPECT_EQ(TopDialog(), nullptr);
+        EXPECT_EQ(App().DialogCount(), 0);
     }
     // The other screens open all the same.
     App().OpenScreen(EZuLexCmdOpenCourse);
@@ -269,49 +279,62 @@ TEST_F(AppStartTest, StudyAndTestNeedACourseWithWords)
 
 TEST_F(AppStartTest, AboutShowsTheVersionAndClosesWithItsKey)
 {
-    Command(EZuLexCmdAbout);
-    CZuLexNoteDlg* note = TopNote();
-    ASSERT_NE(note, nullptr);
-    EXPECT_EQ(note->GetID(), int(EZuLexDlgAbout));
-    EXPECT_EQ(Text(note->Title()), Text(CZuEnv::GetString(EZuLexStrAbout)));
-    EXPECT_EQ(App().GetCba()->GetLeftCommand(), CZuLexNoteDlg::KCmdClose);
-    EXPECT_EQ(Text(App().GetCba()->GetLeftText()), Text(CZuEnv::GetString(EZuLexUiStrCancel)));
-    // Keys are the note's while it is up: the grid below keeps its selection.
-    iApp->PressKey(KRight);
-    EXPECT_EQ(Grid()->GetSelectedIndex(), -1);
-    iApp->Draw();
-    iApp->WritePicture(ZU_TEST_BINARY_DIR "/zulex-about.png");
-    iApp->PressKey(KEnter);
-    EXPECT_EQ(TopNote(), nullptr);
-    EXPECT_EQ(App().NoteCount(), 0);
+    bool checked = false;
+    bool closed = iApp->RunModal(
+        [this] { Command(EZuLexCmdAbout); },
+        {[&]
+         {
+             CZuInfoDlg* dialog = TopDialog();
+             ASSERT_NE(dialog, nullptr);
+             EXPECT_TRUE(dialog->IsModel());
+             EXPECT_EQ(dialog->GetID(), int(EZuLexDlgAbout));
+             EXPECT_EQ(Text(dialog->GetTitleLabel()->GetText()), Text(CZuEnv::GetString(EZuLexStrAbout)));
+             std::string text = Text(dialog->GetInfo());
+             EXPECT_EQ(text, Text(CZuLexText::Get(EZuLexStrAboutText, CZuString("V1.0.4"))));
+             EXPECT_NE(text.find("V1.0.4"), std::string::npos);
+             EXPECT_EQ(text.find("%s"), std::string::npos);
+             // Keys are the dialog's while it is up: the grid below keeps its selection.
+             iApp->PressKey(KRight);
+             EXPECT_EQ(Grid()->GetSelectedIndex(), -1);
+             iApp->Draw();
+             iApp->WritePicture(ZU_TEST_BINARY_DIR "/zulex-about.png");
+             // The command bar shows the dialog's one soft key.
+             EXPECT_EQ(App().GetCba()->GetLeftCommand(), int(CZuDialog::KCmdCancel));
+             checked = true;
+         },
+         [this] { iApp->PressKey(KEnter); }});
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(TopDialog(), nullptr);
+    EXPECT_EQ(App().DialogCount(), 0);
     EXPECT_EQ(App().GetCba()->GetRightCommand(), int(EZuLexCmdExit));
     // Again, closed by the soft key.
-    Command(EZuLexCmdAbout);
-    ASSERT_NE(TopNote(), nullptr);
-    iApp->PressKey(KF1);
-    EXPECT_EQ(TopNote(), nullptr);
-}
-
-TEST_F(AppStartTest, AboutTextIsTheFormatWithTheVersion)
-{
-    Command(EZuLexCmdAbout);
-    ASSERT_NE(TopNote(), nullptr);
-    std::string text = Text(CZuLexText::Get(EZuLexStrAboutText, CZuString("V1.0.4")));
-    EXPECT_NE(text.find("V1.0.4"), std::string::npos);
-    EXPECT_EQ(text.find("%s"), std::string::npos);
+    EXPECT_TRUE(iApp->RunModal([this] { Command(EZuLexCmdAbout); }, {[this] { iApp->PressKey(KF1); }}));
+    EXPECT_EQ(TopDialog(), nullptr);
 }
 
 TEST_F(AppStartTest, InformationPageFillsTheClientArea)
 {
-    Command(EZuLexCmdInfoPage);
-    CZuLexNoteDlg* note = TopNote();
-    ASSERT_NE(note, nullptr);
-    EXPECT_EQ(note->GetID(), int(EZuLexDlgInfoPage));
-    EXPECT_EQ(note->Rect(), App().GetClientRect());
-    iApp->Draw();
-    iApp->WritePicture(ZU_TEST_BINARY_DIR "/zulex-info.png");
-    iApp->PressKey(KF1);
-    EXPECT_EQ(App().NoteCount(), 0);
+    bool checked = false;
+    bool closed = iApp->RunModal([this] { Command(EZuLexCmdInfoPage); },
+                                 {[&]
+                                  {
+                                      CZuInfoDlg* dialog = TopDialog();
+                                      ASSERT_NE(dialog, nullptr);
+                                      EXPECT_EQ(dialog->GetID(), int(EZuLexDlgInfoPage));
+                                      EXPECT_EQ(dialog->Rect(), App().GetClientRect());
+                                      EXPECT_EQ(Text(dialog->GetInfo()),
+                                                Text(CZuEnv::GetString(EZuLexStrInfoPageText)));
+                                      // The page has slid in.
+                                      iApp->Pump();
+                                      iApp->Draw();
+                                      iApp->WritePicture(ZU_TEST_BINARY_DIR "/zulex-info.png");
+                                      checked = true;
+                                  },
+                                  [this] { iApp->PressKey(KF1); }});
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(App().DialogCount(), 0);
 }
 
 TEST_F(AppStartTest, MenuOpensFromTheTitleBarButton)
@@ -364,4 +387,21 @@ TEST_F(AppStartTest, AMissingWindowDescriptionStillGivesAWindowToLeave)
     EXPECT_EQ(App().GetCba()->GetRightCommand(), int(EZuLexCmdExit));
     iApp->PressKey(KF2);
     EXPECT_TRUE(QuitAsked());
+}
+
+// Messages still shown when the program ends go with it.
+TEST_F(AppStartTest, ShutdownTakesTheMessagesStillShown)
+{
+    RemoveCourseWords();
+    App().OpenScreen(EZuLexCmdOpenStudy);
+    App().ShowMessage(CZuString("title"), CZuString("text"));
+    iApp->Pump();
+    EXPECT_EQ(App().DialogCount(), 2);
+    App().Shutdown();
+    EXPECT_EQ(App().DialogCount(), 0);
+    EXPECT_EQ(App().GetDispStackCount(), 0);
+    // Nothing is shown once the program is ending.
+    App().ShowMessage(CZuString("title"), CZuString("text"));
+    App().OpenScreen(EZuLexCmdOpenStudy);
+    EXPECT_EQ(App().DialogCount(), 0);
 }

@@ -15,51 +15,21 @@ const int KLx = 0x4C580000;
 
 // The ids the program shows, with the conversions each caller passes in order ("" for plain texts).
 const std::map<int, std::string> KUsedIds = {
-    {EZuLexStrAbout, ""},
-    {EZuLexStrAboutText, "s"},
-    {EZuLexStrInfoPage, ""},
-    {EZuLexStrInfoPageText, ""},
-    {EZuLexStrUpdateCheck, ""},
-    {EZuLexStrNoUpdate, ""},
-    {EZuLexStrCaptionCourse, ""},
-    {EZuLexStrCaptionStudy, ""},
-    {EZuLexStrCaptionTest, ""},
-    {EZuLexStrCaptionNewword, ""},
-    {EZuLexStrCaptionSetting, ""},
-    {EZuLexStrMainTitle, ""},
-    {EZuLexStrTitleCourse, ""},
-    {EZuLexStrTitleStudy, ""},
-    {EZuLexStrTitleReview, ""},
-    {EZuLexStrTitleTest, ""},
-    {EZuLexStrTitleNewword, ""},
-    {EZuLexStrTitleSetting, ""},
-    {EZuLexStrSelectGroup, ""},
-    {EZuLexStrSelectGroupLabel, ""},
-    {EZuLexStrStudyPosition, "dd"},
-    {EZuLexStrFinishTest, ""},
-    {EZuLexStrBrowse, ""},
-    {EZuLexStrTestRange, ""},
-    {EZuLexStrTestAgain, ""},
-    {EZuLexStrTestNew, ""},
-    {EZuLexStrTestRangeLabel, ""},
-    {EZuLexStrTestRangeGroup, ""},
-    {EZuLexStrTestRangeSoFar, ""},
-    {EZuLexStrTestRangeCourse, ""},
-    {EZuLexStrSpeech, ""},
-    {EZuLexStrAnswerRight, ""},
-    {EZuLexStrAnswerWrong, ""},
-    {EZuLexStrScore, "d"},
-    {EZuLexStrGrade90, ""},
-    {EZuLexStrGrade80, ""},
-    {EZuLexStrGrade60, ""},
-    {EZuLexStrGradeBelow60, ""},
-    {EZuLexStrNoWords, ""},
-    {EZuLexStrSaveSettings, ""},
-    {EZuLexStrUpdateNoServer, ""},
-    {EZuLexStrUpdateTimeout, ""},
-    {EZuLexStrUpdateBadAnswer, ""},
-    {EZuLexStrUpdateNewer, "s"},
-    {EZuLexStrUpdateChecking, ""},
+    {EZuLexStrAbout, ""},           {EZuLexStrAboutText, "s"},       {EZuLexStrInfoPage, ""},
+    {EZuLexStrInfoPageText, ""},    {EZuLexStrUpdateCheck, ""},      {EZuLexStrNoUpdate, ""},
+    {EZuLexStrCaptionCourse, ""},   {EZuLexStrCaptionStudy, ""},     {EZuLexStrCaptionTest, ""},
+    {EZuLexStrCaptionNewword, ""},  {EZuLexStrCaptionSetting, ""},   {EZuLexStrMainTitle, ""},
+    {EZuLexStrTitleCourse, ""},     {EZuLexStrTitleStudy, ""},       {EZuLexStrTitleReview, ""},
+    {EZuLexStrTitleTest, ""},       {EZuLexStrTitleNewword, ""},     {EZuLexStrTitleSetting, ""},
+    {EZuLexStrSelectGroup, ""},     {EZuLexStrSelectGroupLabel, ""}, {EZuLexStrStudyPosition, "dd"},
+    {EZuLexStrFinishTest, ""},      {EZuLexStrBrowse, ""},           {EZuLexStrTestRange, ""},
+    {EZuLexStrTestAgain, ""},       {EZuLexStrTestNew, ""},          {EZuLexStrTestRangeLabel, ""},
+    {EZuLexStrTestRangeGroup, ""},  {EZuLexStrTestRangeSoFar, ""},   {EZuLexStrTestRangeCourse, ""},
+    {EZuLexStrSpeech, ""},          {EZuLexStrAnswerRight, ""},      {EZuLexStrAnswerWrong, ""},
+    {EZuLexStrScore, "d"},          {EZuLexStrGrade90, ""},          {EZuLexStrGrade80, ""},
+    {EZuLexStrGrade60, ""},         {EZuLexStrGradeBelow60, ""},     {EZuLexStrNoWords, ""},
+    {EZuLexStrSaveSettings, ""},    {EZuLexStrUpdateNoServer, ""},   {EZuLexStrUpdateTimeout, ""},
+    {EZuLexStrUpdateBadAnswer, ""}, {EZuLexStrUpdateNewer, "s"},     {EZuLexStrUpdateChecking, ""},
     {EZuLexStrNewwordNotSaved, ""},
 };
 
@@ -89,7 +59,10 @@ std::string Conversions(const std::string& format)
 class AppStringTable : public ::testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(iStrings.AddStringRes(CZuString(ZU_TEST_OUT_DIR "/res/ZuLex_zh.bin"))); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(iStrings.AddStringRes(CZuString(ZU_TEST_OUT_DIR "/res/ZuLex_zh.bin")));
+    }
     std::string Get(int id) { return Text(iStrings.GetString(id < KLx ? KLx + id : id)); }
 
     CZuStringManager iStrings;
@@ -113,7 +86,8 @@ TEST_F(AppStringTable, EveryUsedIdHasAText)
 TEST_F(AppStringTable, EveryFormatTakesWhatItsCallerPasses)
 {
     for (const auto& used : KUsedIds)
-        EXPECT_EQ(used.second, Conversions(Get(used.first))) << std::hex << used.first << ": " << Get(used.first);
+        EXPECT_EQ(used.second, Conversions(Get(used.first)))
+            << std::hex << used.first << ": " << Get(used.first);
 }
 
 TEST_F(AppStringTable, FormatsReadAsTheLearnerSeesThem)

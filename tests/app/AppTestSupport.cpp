@@ -2,11 +2,11 @@
 
 #include "TestCard.h"
 #include "ZuAppWindow.h"
+#include "ZuEventLoop.h"
 #include "ZuLexApp.h"
-#include "ZuLexFormContainer.h"
 #include "ZuPathUtil.h"
+#include "ZuSynWait.h"
 #include "ZuUi.h"
-#include "ZuXmlForm.h"
 
 #include <SDL.h>
 #include <filesystem>
@@ -42,6 +42,53 @@ void CRecordingGlue::HandleDraw()
     CZuPlayerApp::HandleDraw();
     if (UiManager() && UiManager()->GetWelcome())
         iWelcomeTexts.push_back(Text(UiManager()->GetWelcome()->GetWelcomInfo()));
+}
+
+void CRecordingGlue::HandleWakeUp()
+{
+    if (!iScripted)
+    {
+        CZuPlayerApp::HandleWakeUp();
+        return;
+    }
+    if (iNextStep >= iSteps.size())
+    {
+        // What the last step asked for comes after this wake-up: give it a few turns first.
+        if (++iIdleTurns < 4)
+        {
+            WakeUp();
+            return;
+        }
+        iRanDry = true;
+        CZuEventLoop::PostQuit();
+        return;
+    }
+    std::function<void()> step = iSteps[iNextStep++];
+    WakeUp();
+    step();
+}
+
+void CRecordingGlue::StartScript(const std::vector<std::function<void()>>& steps)
+{
+    iSteps = steps;
+    iNextStep = 0;
+    iIdleTurns = 0;
+    iRanDry = false;
+    iScripted = true;
+    WakeUp();
+}
+
+bool CRecordingGlue::EndScript()
+{
+    iScripted = false;
+    bool whole = !iRanDry && iNextStep == iSteps.size();
+    iSteps.clear();
+    if (iRanDry)
+    {
+        SDL_FlushEvent(SDL_QUIT);
+        CZuSynWait::ClearQuitRequest();
+    }
+    return whole;
 }
 
 CAppUnderTest::CAppUnderTest()
@@ -87,6 +134,14 @@ void CAppUnderTest::Click(int x, int y)
     iGlue->HandlePointer(EZuPointerDown, EZuButtonLeft, CZuPoint(x, y), origin);
     iGlue->HandlePointer(EZuPointerUp, 0, CZuPoint(x, y), origin);
     Pump();
+}
+
+bool CAppUnderTest::RunModal(const std::function<void()>& action,
+                             const std::vector<std::function<void()>>& steps)
+{
+    iGlue->StartScript(steps);
+    action();
+    return iGlue->EndScript();
 }
 
 void CAppUnderTest::Draw()

@@ -8,6 +8,7 @@
 #include "ZuPlayerApp.h"
 #include "ZuString.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,14 +31,29 @@ private:
     CTempFolder iFolder;
 };
 
-// The window glue of the test: it keeps what the welcome screen said at each paint.
+// The window glue of the test: it keeps what the welcome screen said at each paint, and runs the steps
+// of a script from inside a modal dialog's wait, one at each wake-up of the window.
 class CRecordingGlue : public CZuPlayerApp
 {
 public:
     explicit CRecordingGlue(SDL_Window* window) : CZuPlayerApp(window) {}
     void HandleDraw() override;
+    // The next step while a script runs; when the steps have run out and something still waits, the
+    // window is asked to quit (which ends every wait) and the script counts as run dry.
+    void HandleWakeUp() override;
+
+    void StartScript(const std::vector<std::function<void()>>& steps);
+    // Ends the script; true when every step ran and none was missing.
+    bool EndScript();
 
     std::vector<std::string> iWelcomeTexts;
+
+private:
+    std::vector<std::function<void()>> iSteps;
+    size_t iNextStep = 0;
+    int iIdleTurns = 0;
+    bool iScripted = false;
+    bool iRanDry = false;
 };
 
 // The application on its window, started.
@@ -56,6 +72,9 @@ public:
     void PressKey(unsigned code);
     // A click at (x, y) of the window, then the queue run.
     void Click(int x, int y);
+    // Runs action, which waits in a modal dialog, with steps acting from inside the wait. True when the
+    // wait ended after the steps, false when it had to be ended by a quit.
+    bool RunModal(const std::function<void()>& action, const std::vector<std::function<void()>>& steps);
     // Paints the window now.
     void Draw();
     // The last painted pixel at (x, y) as 0xRRGGBB.

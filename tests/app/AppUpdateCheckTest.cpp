@@ -7,7 +7,6 @@
 #include "ZuConnection.h"
 #include "ZuLexApp.h"
 #include "ZuLexIds.h"
-#include "ZuLexNoteDlg.h"
 #include "ZuLexText.h"
 #include "ZuUi.h"
 
@@ -39,12 +38,12 @@ protected:
         iApp->Pump();
     }
     // The check from the menu, until its answer is shown.
-    CZuLexNoteDlg* CheckAndWait()
+    CZuInfoDlg* CheckAndWait()
     {
         Press();
         EXPECT_TRUE(iUi.PumpUntil([this] { return !iApp->App().IsCheckingForUpdate(); }));
         iApp->Pump();
-        return dynamic_cast<CZuLexNoteDlg*>(iApp->App().GetTopFromDispStack());
+        return dynamic_cast<CZuInfoDlg*>(iApp->App().GetTopFromDispStack());
     }
     std::string Prompt() { return Text(CZuEnv::GetString(EZuLexStrUpdateChecking)); }
 
@@ -57,27 +56,28 @@ protected:
 TEST_F(AppUpdateCheckTest, NewerVersionShowsItsDescription)
 {
     iServer.Serve(KUpdatePath, "<ZuLex><version>1.0.5</version><desc>新增了复习功能。</desc></ZuLex>");
-    CZuLexNoteDlg* note = CheckAndWait();
+    CZuInfoDlg* note = CheckAndWait();
     ASSERT_NE(note, nullptr);
-    EXPECT_EQ(Text(note->Title()), Text(CZuEnv::GetString(EZuLexStrUpdateCheck)));
-    EXPECT_EQ(Text(note->Text()), "新增了复习功能。");
+    EXPECT_EQ(Text(note->GetTitleLabel()->GetText()), Text(CZuEnv::GetString(EZuLexStrUpdateCheck)));
+    EXPECT_EQ(Text(note->GetInfo()), "新增了复习功能。");
     // The prompt shows the version again once the answer is in.
     EXPECT_EQ(Text(iApp->App().PromptText()), Text(CZuLexApp::VersionPrompt()));
     EXPECT_EQ(iServer.Requests(KUpdatePath), 1);
     iApp->Draw();
     iApp->WritePicture(ZU_TEST_BINARY_DIR "/zulex-update-newer.png");
     iApp->PressKey(112);
-    EXPECT_EQ(iApp->App().NoteCount(), 0);
+    EXPECT_EQ(iApp->App().DialogCount(), 0);
 }
 
 TEST_F(AppUpdateCheckTest, SameOrOlderVersionSaysThereIsNoNewerOne)
 {
     for (const char* version : {"1.0.4", "1.0.3"})
     {
-        iServer.Serve(KUpdatePath, std::string("<ZuLex><version>") + version + "</version><desc>说明</desc></ZuLex>");
-        CZuLexNoteDlg* note = CheckAndWait();
+        iServer.Serve(KUpdatePath,
+                      std::string("<ZuLex><version>") + version + "</version><desc>说明</desc></ZuLex>");
+        CZuInfoDlg* note = CheckAndWait();
         ASSERT_NE(note, nullptr) << version;
-        EXPECT_EQ(Text(note->Text()), Text(CZuEnv::GetString(EZuLexStrNoUpdate))) << version;
+        EXPECT_EQ(Text(note->GetInfo()), Text(CZuEnv::GetString(EZuLexStrNoUpdate))) << version;
         iApp->Draw();
         iApp->WritePicture(ZU_TEST_BINARY_DIR "/zulex-update-none.png");
         iApp->PressKey(112);
@@ -87,11 +87,11 @@ TEST_F(AppUpdateCheckTest, SameOrOlderVersionSaysThereIsNoNewerOne)
 // A failure is never told as "no newer version".
 TEST_F(AppUpdateCheckTest, FailedCheckSaysItFailed)
 {
-    CUpdateCheck::SetAddress(CZuString(("http://127.0.0.1:" + std::to_string(CTestHttpServer::ClosedPort()) +
-                                        KUpdatePath).c_str()));
-    CZuLexNoteDlg* note = CheckAndWait();
+    CUpdateCheck::SetAddress(CZuString(
+        ("http://127.0.0.1:" + std::to_string(CTestHttpServer::ClosedPort()) + KUpdatePath).c_str()));
+    CZuInfoDlg* note = CheckAndWait();
     ASSERT_NE(note, nullptr);
-    EXPECT_EQ(Text(note->Text()), Text(CZuEnv::GetString(EZuLexStrUpdateNoServer)));
+    EXPECT_EQ(Text(note->GetInfo()), Text(CZuEnv::GetString(EZuLexStrUpdateNoServer)));
     iApp->Draw();
     iApp->WritePicture(ZU_TEST_BINARY_DIR "/zulex-update-failed.png");
     iApp->PressKey(112);
@@ -100,8 +100,8 @@ TEST_F(AppUpdateCheckTest, FailedCheckSaysItFailed)
     CUpdateCheck::SetAddress(CZuString(iServer.Url(KUpdatePath).c_str()));
     note = CheckAndWait();
     ASSERT_NE(note, nullptr);
-    EXPECT_EQ(Text(note->Text()), Text(CZuEnv::GetString(EZuLexStrUpdateBadAnswer)));
-    EXPECT_NE(Text(note->Text()), Text(CZuEnv::GetString(EZuLexStrNoUpdate)));
+    EXPECT_EQ(Text(note->GetInfo()), Text(CZuEnv::GetString(EZuLexStrUpdateBadAnswer)));
+    EXPECT_NE(Text(note->GetInfo()), Text(CZuEnv::GetString(EZuLexStrNoUpdate)));
 }
 
 TEST_F(AppUpdateCheckTest, SecondPressWhileACheckRunsDoesNothing)
@@ -113,7 +113,7 @@ TEST_F(AppUpdateCheckTest, SecondPressWhileACheckRunsDoesNothing)
     EXPECT_TRUE(iUi.PumpUntil([this] { return !iApp->App().IsCheckingForUpdate(); }));
     iApp->Pump();
     EXPECT_EQ(iServer.Requests(KUpdatePath), 1);
-    EXPECT_EQ(iApp->App().NoteCount(), 1);
+    EXPECT_EQ(iApp->App().DialogCount(), 1);
     // A check after the answer asks again.
     iApp->PressKey(112);
     CheckAndWait();
@@ -132,6 +132,6 @@ TEST_F(AppUpdateCheckTest, PromptSaysACheckRunsUntilTheAnswerComes)
     // Leaving the program cancels the request: its thread is joined, nothing answers later.
     iApp->App().Shutdown();
     EXPECT_FALSE(iApp->App().IsCheckingForUpdate());
-    EXPECT_EQ(iApp->App().NoteCount(), 0);
+    EXPECT_EQ(iApp->App().DialogCount(), 0);
     EXPECT_EQ(CZuConnection::DeliverAnswers(), 0);
 }
