@@ -3,11 +3,15 @@
 
 #include "ZuLexView.h"
 
-// The review screen (view 4), built in code; no cell of the main screen opens it.
+class CZuLexReviewContainer;
+
+// The review screen (view 4), built in code; no cell of the main screen opens it. It only goes back.
 class CZuLexReviewView : public CZuLexView
 {
 public:
     explicit CZuLexReviewView(CZuUiManager* manager);
+
+    CZuLexReviewContainer* ReviewContainer() const;
 
 protected:
     void CreateContainerL(CZuControl* parent) override;
