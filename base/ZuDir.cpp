@@ -139,22 +139,50 @@ unsigned char Folded(unsigned char c)
     return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
 }
 
-// Folders first; then names with A to Z taken as a to z; then byte by byte, so that the order is total.
-bool ComesBefore(const CZuObject* a, const CZuObject* b)
+// What the sort compares, kept beside the entry so that a comparison reads the name's bytes directly.
+struct TSortKey
 {
-    const CZuDirEntry* first = static_cast<const CZuDirEntry*>(a);
-    const CZuDirEntry* second = static_cast<const CZuDirEntry*>(b);
-    if (first->IsDir() != second->IsDir())
-        return first->IsDir();
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(first->iName.PtrZ());
-    const unsigned char* q = reinterpret_cast<const unsigned char*>(second->iName.PtrZ());
-    const int n = std::min(first->iName.Length(), second->iName.Length());
+    const unsigned char* iName;
+    int iLength;
+    bool iDir;
+    CZuObject* iEntry;
+};
+
+TSortKey KeyOf(CZuObject* object)
+{
+    const CZuDirEntry* entry = static_cast<const CZuDirEntry*>(object);
+    return TSortKey{reinterpret_cast<const unsigned char*>(entry->iName.PtrZ()), entry->iName.Length(),
+                    entry->IsDir(), object};
+}
+
+// Folders first; then names with A to Z taken as a to z; then byte by byte, so that the order is total.
+inline bool ComesBefore(const TSortKey& first, const TSortKey& second)
+{
+    if (first.iDir != second.iDir)
+        return first.iDir;
+    const int n = std::min(first.iLength, second.iLength);
     for (int i = 0; i < n; ++i)
-        if (Folded(p[i]) != Folded(q[i]))
-            return Folded(p[i]) < Folded(q[i]);
-    if (first->iName.Length() != second->iName.Length())
-        return first->iName.Length() < second->iName.Length();
-    return std::memcmp(p, q, static_cast<size_t>(n)) < 0;
+    {
+        const unsigned char a = Folded(first.iName[i]), b = Folded(second.iName[i]);
+        if (a != b)
+            return a < b;
+    }
+    if (first.iLength != second.iLength)
+        return first.iLength < second.iLength;
+    return n > 0 && std::memcmp(first.iName, second.iName, static_cast<size_t>(n)) < 0;
+}
+
+// The objects in order, folders first.
+void SortEntries(std::vector<CZuObject*>& entries)
+{
+    std::vector<TSortKey> keys;
+    keys.reserve(entries.size());
+    for (CZuObject* entry : entries)
+        keys.push_back(KeyOf(entry));
+    std::sort(keys.begin(), keys.end(),
+              [](const TSortKey& a, const TSortKey& b) { return ComesBefore(a, b); });
+    for (size_t i = 0; i < keys.size(); ++i)
+        entries[i] = keys[i].iEntry;
 }
 } // namespace
 
@@ -224,7 +252,7 @@ CZuDir::TZuDirResult CZuDir::GetDir(const CZuString& pattern, int kinds, int ord
         return ResultOf(error);
     }
     if (order == EOrderDirsFirst)
-        std::sort(found.begin(), found.end(), ComesBefore);
+        SortEntries(found);
     CZuObjectList* list = new CZuObjectList(static_cast<int>(found.size()) + 1, true);
     for (CZuObject* item : found)
         list->Append(item);
@@ -238,7 +266,7 @@ void CZuDir::SortDirsFirst(CZuObjectList& entries)
     items.reserve(static_cast<size_t>(entries.GetCount()));
     for (int i = 0; i < entries.GetCount(); ++i)
         items.push_back(entries.GetAt(i));
-    std::sort(items.begin(), items.end(), ComesBefore);
+    SortEntries(items);
     for (int i = 0; i < entries.GetCount(); ++i)
         entries.SetAt(i, items[static_cast<size_t>(i)]);
 }

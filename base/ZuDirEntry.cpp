@@ -14,6 +14,19 @@ bool IsControl(unsigned codePoint)
 {
     return codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
 }
+
+// True when every byte is a printable ASCII character: the text shows as it is (the common case, checked
+// without decoding).
+bool IsPlainAscii(const char* text, int length)
+{
+    for (int i = 0; i < length; ++i)
+    {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c >= 0x7F)
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 CZuDirEntry::CZuDirEntry(const CZuString& name, TZuDirEntryKind kind) : iName(name), iKind(kind) {}
@@ -29,6 +42,8 @@ CZuString CZuDirEntry::DisplayText(const CZuString& bytes)
 {
     const char* text = bytes.PtrZ();
     const int length = bytes.Length();
+    if (IsPlainAscii(text, length))
+        return bytes;
     std::vector<char> shown;
     shown.reserve(static_cast<size_t>(length) + 8);
     bool replaced = false;
