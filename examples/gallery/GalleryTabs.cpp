@@ -169,3 +169,53 @@ ZU_GALLERY_PAGE(tabs)
         scene.PressKey(EZuKeyRight);
     scene.Shot("icons-and-scrolled");
 }
+
+// Button groups: a row of text buttons sharing one size, one of them focused, a column, and a row of icon
+// buttons with their names.
+ZU_GALLERY_PAGE(buttongroup)
+{
+    CZuEnv::UiStyle()->SetColorScheme(CZuUiStyle::EUiColorSchemeFirst);
+    scene.Cba()->SetCbaData(0, CZuEnv::GetString(0x5A550004), 0, CZuEnv::GetString(0x5A550006));
+    const CZuRect area = scene.ClientRect();
+    const int left = area.iTl.iX + 16;
+
+    new CGalleryCaption(scene.Client(), "一行", CZuRect(left, area.iTl.iY + 8, left + 200, area.iTl.iY + 30));
+    CZuButtonGroup* row = new CZuButtonGroup(scene.Client(), true, EZuCtrlButtonGroup);
+    const char* const names[] = {"上一个", "下一个", "发音", "收藏"};
+    for (int i = 0; i < 4; ++i)
+        row->AppendButton(100 + i, CZuString(names[i]), nullptr, false, 0, 0);
+    row->SetSpace(6);
+    row->SetBtnSize();
+    row->SetRect(CZuRect(left, area.iTl.iY + 30, area.iBr.iX - 16, area.iTl.iY + 66));
+
+    new CGalleryCaption(scene.Client(), "一列",
+                        CZuRect(left, area.iTl.iY + 80, left + 120, area.iTl.iY + 102));
+    CZuButtonGroup* column = new CZuButtonGroup(scene.Client(), true, EZuCtrlButtonGroup);
+    const char* const choices[] = {"学习", "测试", "生词本"};
+    for (int i = 0; i < 3; ++i)
+        column->AppendButton(200 + i, CZuString(choices[i]), nullptr, false, 0, 0);
+    column->SetSpace(6);
+    column->SetBtnGroupType(CZuButtonGroup::EGroupColumn);
+    column->SetBtnSize();
+    column->SetRect(CZuRect(left, area.iTl.iY + 102, left + 120, area.iTl.iY + 222));
+
+    new CGalleryCaption(scene.Client(), "图标",
+                        CZuRect(left + 160, area.iTl.iY + 80, area.iBr.iX - 16, area.iTl.iY + 102));
+    CZuButtonGroup* icons = new CZuButtonGroup(scene.Client(), true, EZuCtrlButtonGroup);
+    icons->SetBtnType(EZuBtnImageText);
+    const char* const glyphs[] = {"学", "测", "词"};
+    const char* const shortNames[] = {"学习", "测试", "生词"};
+    const CZuRgb tops[] = {CZuRgb(110, 170, 235), CZuRgb(250, 170, 90), CZuRgb(120, 200, 130)};
+    const CZuRgb bottoms[] = {CZuRgb(50, 110, 190), CZuRgb(210, 100, 30), CZuRgb(50, 140, 70)};
+    for (int i = 0; i < 3; ++i)
+        icons->AppendButton(300 + i, CZuString(shortNames[i]),
+                            CGalleryScene::MakeIcon(glyphs[i], tops[i], bottoms[i], 22), true, 0, 0);
+    icons->SetSpace(6);
+    icons->SetBtnSize();
+    icons->SetRect(CZuRect(left + 140, area.iTl.iY + 102, area.iBr.iX - 16, area.iTl.iY + 150));
+
+    scene.Client()->SetFocusTo(row);
+    row->SetFocusToIndex(1);
+    scene.Pump();
+    scene.Shot("groups");
+}

@@ -1,0 +1,114 @@
+#include "GalleryContactSheet.h"
+
+#include "GalleryScene.h"
+#include "TestCard.h"
+#include "ZuUi.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace
+{
+const int KColumns = 8;
+const int KScale = 4;
+const int KGap = 8;
+const int KCaptionHeight = 16;
+const CZuRgb KSheetColour(245, 247, 250);
+const CZuRgb KFrameColour(170, 180, 195);
+const CZuRgb KCaptionColour(40, 48, 64);
+
+// The pictures of one page in dir, by name.
+std::vector<std::string> ShotsOf(const std::string& dir, const std::string& page)
+{
+    std::vector<std::string> shots;
+    CZuObjectList* entries = nullptr;
+    if (CZuDir::GetDir(CZuString((dir + "/*").c_str()), CZuDir::EListFiles, CZuDir::EOrderDirsFirst,
+                       &entries) != CZuDir::EDirOk)
+        return shots;
+    const std::string prefix = page + "-";
+    for (int i = 0; i < entries->GetCount(); ++i)
+    {
+        const std::string name = static_cast<CZuDirEntry*>(entries->GetAt(i))->iName.PtrZ();
+        const bool png = name.size() > 4 && name.compare(name.size() - 4, 4, ".png") == 0;
+        if (png && name.compare(0, prefix.size(), prefix) == 0)
+            shots.push_back(name);
+    }
+    delete entries;
+    std::sort(shots.begin(), shots.end());
+    return shots;
+}
+
+// A picture read back as an image the caller releases; null when it cannot be read.
+CZuImage* ReadImage(const std::string& path)
+{
+    std::vector<unsigned char> bgra;
+    int width = 0, height = 0;
+    if (!ReadPng(path, bgra, width, height) || width <= 0 || height <= 0)
+        return nullptr;
+    CZuImage* image = new CZuImage();
+    image->CreateEmptyImage(CZuSize(width, height));
+    if (!image->GetImgBuf())
+    {
+        image->Release();
+        return nullptr;
+    }
+    std::memcpy(image->GetImgBuf(), bgra.data(), bgra.size());
+    return image;
+}
+} // namespace
+
+bool WriteContactSheet(const std::string& dir, const std::vector<std::string>& pages, const std::string& file)
+{
+    std::vector<std::string> shots;
+    for (const std::string& page : pages)
+        for (const std::string& shot : ShotsOf(dir, page))
+            shots.push_back(shot);
+    if (shots.empty())
+        return false;
+    // An environment for the captions' font.
+    CGalleryScene scene("", "", "contact-sheet");
+    const int thumbWidth = CGalleryScene::KWidth / KScale;
+    const int thumbHeight = CGalleryScene::KHeight / KScale;
+    const int cellWidth = thumbWidth + KGap;
+    const int cellHeight = thumbHeight + KCaptionHeight + KGap;
+    const int rows = (static_cast<int>(shots.size()) + KColumns - 1) / KColumns;
+    const CZuSize sheetSize(KColumns * cellWidth + KGap, rows * cellHeight + KGap);
+    CZuBitmapGc sheet(sheetSize);
+    sheet.SetDrawColor(KSheetColour);
+    sheet.Clear();
+    CZuFont* font = CZuEnv::AcquireFont(EFontUi, 100, false);
+    sheet.UseFont(font);
+    for (size_t i = 0; i < shots.size(); ++i)
+    {
+        const int left = KGap + static_cast<int>(i % KColumns) * cellWidth;
+        const int top = KGap + static_cast<int>(i / KColumns) * cellHeight;
+        CZuImage* picture = ReadImage(dir + "/" + shots[i]);
+        if (picture)
+        {
+            // The same scaler the image box uses: large reductions average whole blocks of pixels.
+            CZuScaledImage thumb;
+            if (CZuImage* small = thumb.Get(picture, CZuSize(thumbWidth, thumbHeight)))
+                sheet.DrawImage(CZuPoint(left, top), small, CZuRect(small->Size()));
+            picture->Release();
+        }
+        sheet.SetDrawStyle(IZuGc::EDrawOutline);
+        sheet.SetDrawColor(KFrameColour);
+        sheet.DrawRect(CZuRect(left - 1, top - 1, left + thumbWidth, top + thumbHeight));
+        // The name without ".png", shortened with "…" until it fits under its picture.
+        std::string caption = shots[i].substr(0, shots[i].size() - 4);
+        while (caption.size() > 1 && font->TextWidthInPixels(CZuString((caption + "…").c_str())) > thumbWidth - 2 &&
+               font->TextWidthInPixels(CZuString(caption.c_str())) > thumbWidth - 2)
+            caption.pop_back();
+        if (caption.size() + 4 < shots[i].size())
+            caption += "…";
+        sheet.SetDrawColor(KCaptionColour);
+        sheet.DrawTextW(
+            CZuString(caption.c_str()),
+            CZuRect(left, top + thumbHeight, left + thumbWidth, top + thumbHeight + KCaptionHeight),
+            EAlignCenter, 0, 0);
+    }
+    sheet.DiscardFont();
+    CZuEnv::ReleaseFont(font);
+    CZuImage* picture = sheet.EndDraw();
+    return WritePng(file, picture->GetImgBuf(), sheetSize.iWidth, sheetSize.iHeight);
+}
