@@ -9,6 +9,7 @@
 #include "ZuFile.h"
 #include "ZuString.h"
 
+#include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
@@ -30,6 +31,34 @@ const int KSecondRowBottom = 96;
 const int KButtonY = 285;
 const int KOkX = 181;
 const int KCancelX = 297;
+
+// The setting screen's choices and its save button, as "Setting.xml" lays them out.
+const int KComboX = 300;
+const int KTransformY = 58;
+const int KCountY = 98;
+const int KSpeechY = 138;
+const int KSaveX = 90;
+const int KSaveY = 285;
+
+// The study screen: the word, phonetic line and explanation; the position in the group; the next button.
+const int KStudyTextRight = 300;
+const int KStudyTextTop = 40;
+const int KStudyTextBottom = 228;
+const int KPositionLeft = 320;
+const int KPositionTop = 45;
+const int KPositionBottom = 80;
+const int KNextX = 240;
+const int KNextY = 250;
+const int KAddX = 90;
+const int KAddY = 285;
+
+// How the learner leaves the program.
+enum TWayOut
+{
+    EMenuExit,
+    EWindowClose,
+    ETermination
+};
 
 } // namespace
 
@@ -101,6 +130,42 @@ protected:
         return PixelsOtherThan(frame, KPaper, KListLeft, KSecondRowTop, KListRight, KSecondRowBottom);
     }
 
+    // The study screen's word, phonetic line and explanation.
+    static int StudyTextDifferences(const TE2eFrame& a, const TE2eFrame& b)
+    {
+        return a.Differences(b, 0, KStudyTextTop, KStudyTextRight, KStudyTextBottom);
+    }
+    static int PositionDifferences(const TE2eFrame& a, const TE2eFrame& b)
+    {
+        return a.Differences(b, KPositionLeft, KPositionTop, KWidth - 4, KPositionBottom);
+    }
+    // Opens the combo at y, moves its list by steps rows (negative: up) and confirms the row.
+    void ChooseInCombo(int y, int steps)
+    {
+        iProgram->Click(KComboX, y);
+        iProgram->Frame();
+        for (int i = 0; i < (steps < 0 ? -steps : steps); ++i)
+            iProgram->Key(steps < 0 ? "Up" : "Down");
+        iProgram->Key("Return");
+        iProgram->Frame();
+    }
+    void Leave(TWayOut way)
+    {
+        if (way == EMenuExit)
+        {
+            // The study screen's menu: the group dialog, about, exit.
+            iProgram->Key("F1");
+            iProgram->Frame();
+            iProgram->Key("Down");
+            iProgram->Key("Down");
+            iProgram->Key("Return");
+        }
+        else if (way == EWindowClose)
+            iProgram->CloseWindow();
+        else
+            iProgram->Signal(SIGTERM);
+    }
+
     static CE2eDisplay* iDisplay;
     std::unique_ptr<CE2eProgram> iProgram;
     TE2eFrame iMain;
@@ -135,9 +200,22 @@ TEST_F(ScreensE2eTest, TheSecondCourseIsChosenAndStartsAtItsBeginning)
 
 TEST_F(ScreensE2eTest, NewWordsAreDeletedOnlyByOk)
 {
-    std::vector<std::string> words = SeedBook(2);
-    std::vector<TBytes> before = BookFiles();
     Start();
+    // The first two words of the group go into the book from the study screen, which writes it when it
+    // is left.
+    OpenCell(ECellStudy);
+    iProgram->Click(KAddX, KAddY);
+    iProgram->Frame();
+    iProgram->Click(KNextX, KNextY);
+    iProgram->Frame();
+    iProgram->Click(KAddX, KAddY);
+    iProgram->Frame();
+    EXPECT_FALSE(FileExists(CourseFolder() + "newword.idx"));
+    iProgram->Key("F2");
+    iProgram->Frame();
+    std::vector<std::string> words = BookOnDisk();
+    ASSERT_EQ(words, (std::vector<std::string>{"ability", "able"}));
+    std::vector<TBytes> before = BookFiles();
     TE2eFrame list = OpenCell(ECellNewword, "newword-two-words");
     EXPECT_GT(SecondRowInk(list), 20);
     // Enter chooses the first word, Enter on "delete" deletes it: one row is left.
@@ -225,4 +303,60 @@ TEST_F(ScreensE2eTest, DamagedSettingsAndBookStillStartWithWhatSurvives)
     ASSERT_TRUE(settings.iRead);
     EXPECT_EQ(settings.Place(), "core 0 0");
     EXPECT_EQ(settings.iCountPerGroup, 20u);
+}
+
+TEST_F(ScreensE2eTest, SettingsChangeTheGroupSizeSpeechAndSlides)
+{
+    Start();
+    TE2eFrame studyBefore = OpenCell(ECellStudy, "study-twenty-a-group");
+    iProgram->Key("F2");
+    iProgram->Frame();
+    TE2eFrame settings = OpenCell(ECellSetting, "settings-first");
+    EXPECT_GT(ClientDifferences(settings, iMain), 1000);
+    // Slides off, 10 words a group (two rows above 20), words spoken on request.
+    ChooseInCombo(KTransformY, 1);
+    ChooseInCombo(KCountY, -2);
+    ChooseInCombo(KSpeechY, 1);
+    TE2eFrame chosen = iProgram->Frame("settings-chosen");
+    EXPECT_GT(ClientDifferences(chosen, settings), 100);
+    EXPECT_EQ(Settings().iCountPerGroup, 20u);
+    iProgram->Click(KSaveX, KSaveY);
+    iProgram->Frame();
+    TSettingsFile file = Settings();
+    EXPECT_EQ(file.iUiTransform, 0u);
+    EXPECT_EQ(file.iCountPerGroup, 10u);
+    EXPECT_EQ(file.iWordSpeech, 1u);
+    EXPECT_EQ(file.Place(), "core 0 0");
+    // The same first word, now the first of ten.
+    TE2eFrame studyAfter = OpenCell(ECellStudy, "study-ten-a-group");
+    EXPECT_EQ(StudyTextDifferences(studyAfter, studyBefore), 0) << studyAfter.DifferenceBox(studyBefore);
+    EXPECT_GT(PositionDifferences(studyAfter, studyBefore), 10);
+    iProgram->Key("F2");
+    iProgram->Frame();
+    iProgram->Key("F2");
+    EXPECT_EQ(iProgram->WaitForExit(), 0);
+    EXPECT_EQ(Settings().iCountPerGroup, 10u);
+}
+
+// However the learner leaves the study screen's program, the next start shows the same word.
+TEST_F(ScreensE2eTest, EveryWayOutOfStudyKeepsTheWord)
+{
+    Start();
+    TE2eFrame first = OpenCell(ECellStudy);
+    iProgram->Click(KNextX, KNextY);
+    iProgram->Frame();
+    iProgram->Click(KNextX, KNextY);
+    TE2eFrame third = iProgram->Frame("study-third-word");
+    EXPECT_GT(StudyTextDifferences(third, first), 100);
+    for (TWayOut way : {EMenuExit, EWindowClose, ETermination})
+    {
+        Leave(way);
+        EXPECT_EQ(iProgram->WaitForExit(), 0) << way;
+        EXPECT_EQ(Settings().Place(), "core 0 2") << way;
+        ASSERT_TRUE(iProgram->Start()) << way;
+        iProgram->Frame();
+        TE2eFrame again = OpenCell(ECellStudy, "study-after-restart");
+        EXPECT_EQ(StudyTextDifferences(again, third), 0) << way << " " << again.DifferenceBox(third);
+        EXPECT_EQ(PositionDifferences(again, third), 0) << way;
+    }
 }
