@@ -15,10 +15,10 @@
 
 namespace
 {
-// The buttons that may take the focus when the one holding it can no longer be pressed, in the order
-// the learner most likely wants next.
-const char* const KFocusOrder[] = {"next_word",   "prev_word",   "speech", "add_new_word",
-                                   "browse_word", "stop_browse", "go_back"};
+// The buttons that take the focus, in this order, from one that can no longer be pressed: speaking the
+// word first, so that pressing Enter on and on at the end of the group only repeats the word.
+const char* const KFocusOrder[] = {"speech",      "next_word",    "prev_word", "browse_word",
+                                   "stop_browse", "add_new_word", "go_back"};
 // The smallest size (in percent of the normal height) a long word is shown at, and the steps down to it.
 const int KSmallestWordFont = 100;
 const int KWordFontStep = 10;
@@ -182,6 +182,10 @@ bool CZuLexStudyContainer::HandlePointerEventL(const TZuPointerEvent& event)
 {
     if (CZuLexFormContainer::HandlePointerEventL(event))
         return true;
+    // A press on a button that cannot be pressed now (next at the group's end) is no tap on the screen.
+    if (event.iType == EZuPointerDown && Form() &&
+        dynamic_cast<CZuButton*>(Form()->GetControlBy(event.iPosition)))
+        return false;
     return iGestures->GestureDetector(event);
 }
 

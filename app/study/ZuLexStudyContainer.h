@@ -35,7 +35,8 @@ public:
     // The form's control of that name, or null.
     CZuControl* Control(const char* name) const;
 
-    // Offers the event to the controls first; the rest goes to the gesture detector.
+    // Offers the event to the controls first; the rest goes to the gesture detector, except presses on a
+    // disabled button.
     bool HandlePointerEventL(const TZuPointerEvent& event) override;
     // A tap on the left half is the previous word, elsewhere the next; a fling to the right the next word,
     // to the left the previous.

@@ -11,6 +11,7 @@
 #include "ZuLexStudyContainer.h"
 #include "ZuMessage.h"
 #include "ZuTimerManager.h"
+#include "ZuUiManager.h"
 
 CZuLexStudyView::CZuLexStudyView(CZuUiManager* manager)
     : CZuLexView(manager, EZuLexStrTitleStudy), iCourse(nullptr), iBook(nullptr), iBrowseTimer(0),
@@ -124,6 +125,7 @@ void CZuLexStudyView::NextWord()
     int next = position + 1 < iCourse->WordCount() ? position + 1 : 0;
     Settings()->SetWord(next);
     ShowWord();
+    DrawStepNow();
 }
 
 void CZuLexStudyView::PrevWord()
@@ -133,6 +135,14 @@ void CZuLexStudyView::PrevWord()
         return;
     Settings()->SetWord(position - 1);
     ShowWord();
+    DrawStepNow();
+}
+
+void CZuLexStudyView::DrawStepNow()
+{
+    // The learner sees the new word on this tick of the message queue, not on the next one.
+    if (iUiManager && GetContainer() && !iUiManager->IsTransforming())
+        iUiManager->DrawNow();
 }
 
 void CZuLexStudyView::AddNewWord()

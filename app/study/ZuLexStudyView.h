@@ -63,7 +63,8 @@ private:
     CWordConfig* Settings() const;
     // The current word's place in the loaded group, kept inside it; -1 when no word is loaded.
     int CurrentPosition() const;
-    void PlayCurrentWord();
+    // Draws the screen at once after a step.
+    void DrawStepNow();
     void CloseGroupDialog();
     void HandleGroupChosen(bool accepted);
     void HandleButton(int command);

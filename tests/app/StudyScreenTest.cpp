@@ -84,20 +84,25 @@ TEST_F(StudyScreenTest, StepsThroughTheGroupAndStopsAtItsEnds)
     EXPECT_EQ(Shown("word"), Text(CoreWord(19).iWord));
     EXPECT_EQ(Shown("cur_word"), Position(20, 20));
     EXPECT_EQ(Text(App().PromptText()), Position(20, 20));
-    // The last word: next is off, and the focus moved to a button that still works.
+    // The last word: next is off, and the focus moved to a button that still works and goes nowhere.
     EXPECT_FALSE(Enabled("next_word"));
     EXPECT_TRUE(Enabled("prev_word"));
-    EXPECT_TRUE(Control("prev_word")->IsFocused());
+    EXPECT_TRUE(Control("speech")->IsFocused());
+    Program().PressKey(13);
+    EXPECT_EQ(Settings().Word(), 19);
     Button(EZuLexCmdPrevWord);
     EXPECT_EQ(Shown("word"), Text(CoreWord(18).iWord));
     EXPECT_TRUE(Enabled("next_word"));
-    EXPECT_EQ(iSpeech.iPlays, 21);
+    EXPECT_EQ(iSpeech.iPlays, 22);
 }
 
 TEST_F(StudyScreenTest, NextAfterTheLastWordGoesRoundToTheFirst)
 {
     UseCourse("own", 0, 19);
     OpenStudy();
+    EXPECT_EQ(Shown("word"), "word20");
+    // A click on the disabled button is no tap on the screen's right half.
+    ClickOn(Control("next_word"));
     EXPECT_EQ(Shown("word"), "word20");
     // What a tap or the browse timer sends still works where the button is off.
     Button(EZuLexCmdNextWord);

@@ -176,17 +176,26 @@ std::string CE2eProgram::Run(const std::string& command) const
     return output;
 }
 
+void CE2eProgram::SetEnvironment(const std::string& name, const std::string& value)
+{
+    iEnvironment.emplace_back(name, value);
+}
+
 bool CE2eProgram::Start(const std::vector<std::string>& arguments)
 {
     std::vector<std::string> argv = {ZU_TEST_OUT_DIR "/zulex", "--data-dir", iData.Path(), "--seed", "1"};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    iPid = Spawn(argv, {{"DISPLAY", iDisplay.Name()},
-                        {"ZULEX_FRAME_FILE", FrameFile()},
-                        {"SDL_VIDEODRIVER", "x11"},
-                        {"SDL_AUDIODRIVER", "dummy"},
-                        {"ZULEX_DATA_DIR", ""},
-                        {"LSAN_OPTIONS", "suppressions=" ZU_E2E_LSAN_SUPPRESSIONS},
-                        {"ZULEX_UPDATE_URL", ""}});
+    std::vector<std::pair<std::string, std::string>> environment = {
+        {"DISPLAY", iDisplay.Name()},
+        {"ZULEX_FRAME_FILE", FrameFile()},
+        {"SDL_VIDEODRIVER", "x11"},
+        {"SDL_AUDIODRIVER", "dummy"},
+        {"ZULEX_DATA_DIR", ""},
+        {"LSAN_OPTIONS", "suppressions=" ZU_E2E_LSAN_SUPPRESSIONS},
+        {"ZULEX_UPDATE_URL", ""}};
+    // The scenario's own variables come last, so they override these.
+    environment.insert(environment.end(), iEnvironment.begin(), iEnvironment.end());
+    iPid = Spawn(argv, environment);
     std::string pid = std::to_string(iPid);
     bool shown = WaitFor(
         [&]
@@ -213,6 +222,15 @@ void CE2eProgram::Click(int x, int y)
     iFrameAtAction = ReadFileBytes(FrameFile());
     Run("xdotool mousemove --window " + iWindow + " " + std::to_string(x) + " " + std::to_string(y) +
         " click 1");
+}
+
+void CE2eProgram::Drag(int x, int y, int toX, int toY)
+{
+    iFrameAtAction = ReadFileBytes(FrameFile());
+    Run("xdotool mousemove --window " + iWindow + " " + std::to_string(x) + " " + std::to_string(y) +
+        " mousedown 1 mousemove --window " + iWindow + " " + std::to_string((x + toX) / 2) + " " +
+        std::to_string((y + toY) / 2) + " mousemove --window " + iWindow + " " + std::to_string(toX) + " " +
+        std::to_string(toY) + " mouseup 1");
 }
 
 void CE2eProgram::CloseWindow()
@@ -261,6 +279,17 @@ TE2eFrame CE2eProgram::Frame(const std::string& name)
         }
     }
     iFrameAtAction = bytes;
+    return Decode(bytes, name);
+}
+
+TE2eFrame CE2eProgram::Peek()
+{
+    std::vector<unsigned char> bytes = ReadFileBytes(FrameFile());
+    return bytes.empty() ? TE2eFrame() : Decode(bytes, std::string());
+}
+
+TE2eFrame CE2eProgram::Decode(const std::vector<unsigned char>& bytes, const std::string& name)
+{
     TE2eFrame frame;
     std::vector<unsigned char> bgra;
     std::string copy = iData.File("settled.png");

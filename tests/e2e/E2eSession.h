@@ -61,6 +61,8 @@ public:
     const std::string& DataDir() const { return iData.Path(); }
     std::string DataFile(const std::string& name) const { return iData.File(name); }
 
+    // An environment variable for the program, set before Start (the sound driver, say).
+    void SetEnvironment(const std::string& name, const std::string& value);
     // Starts zulex --data-dir DataDir() --seed 1 with the extra arguments and waits (within a bound) for its
     // window and its first frame. False when it did not come up.
     bool Start(const std::vector<std::string>& arguments = {});
@@ -68,6 +70,8 @@ public:
     void Key(const std::string& name);
     // A click of the left button at (x, y) of the window.
     void Click(int x, int y);
+    // The left button pressed at (x, y), the pointer moved to (toX, toY) and the button released there.
+    void Drag(int x, int y, int toX, int toY);
     // The window's close, as a window manager's close button asks it.
     void CloseWindow();
     // A signal to the process (SIGTERM: the system asks it to end).
@@ -80,6 +84,8 @@ public:
     // The picture on the window once it has settled: after the last action it changed (or a while passed)
     // and then stayed the same for a moment. Saved as <build>/e2e/<name>.png when name is given.
     TE2eFrame Frame(const std::string& name = std::string());
+    // The picture the program wrote last, at once (empty when there is none yet).
+    TE2eFrame Peek();
 
 private:
     CE2eProgram(const CE2eProgram&) = delete;
@@ -87,11 +93,14 @@ private:
     // Runs a helper (xdotool, zu_wm_close) on the display; its standard output.
     std::string Run(const std::string& command) const;
     std::string FrameFile() const { return iData.File("frame.png"); }
+    // A frame file's bytes as a picture, saved as <build>/e2e/<name>.png when name is given.
+    TE2eFrame Decode(const std::vector<unsigned char>& bytes, const std::string& name);
 
     const CE2eDisplay& iDisplay;
     CTempFolder iData;
     pid_t iPid;
     std::string iWindow;
+    std::vector<std::pair<std::string, std::string>> iEnvironment;
     // The frame file's content at the last action, to see the picture change.
     std::vector<unsigned char> iFrameAtAction;
 };

@@ -1,0 +1,265 @@
+// The study screen of the real program, used as a learner uses it: the first word of the first group,
+// stepping to the group's ends by keys and clicks, swipes both ways, the word heard through the sound
+// driver, browsing and its stop, and the group dialog; each step looked at in the window and, on leaving,
+// in "Word.cfg".
+#include "E2eSession.h"
+#include "ZuReadFileStream.h"
+#include "ZuString.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+
+namespace
+{
+
+using TClock = std::chrono::steady_clock;
+
+const int KWidth = 480;
+// The study screen's parts as "Study.xml" places them in the window.
+const int KScreenTop = 40;
+const int KExplainBottom = 230;
+const int KWordRowY = 62;
+const int KPhoneticY = 100;
+const int KExplainTop = 122;
+const int KButtonRow1 = 250;
+const int KButtonRow2 = 286;
+const int KLeftButtonX = 86;
+const int KMiddleButtonX = 241;
+const int KRightButtonX = 395;
+
+// "Word.cfg": the items up to the test range.
+struct TSettings
+{
+    bool iRead = false;
+    unsigned iGroup = 0;
+    unsigned iWord = 0;
+    unsigned iTestRange = 0;
+};
+
+TSettings ReadSettings(const std::string& path)
+{
+    TSettings settings;
+    CZuReadFileStream in;
+    if (!in.Open(CZuString(path.c_str())))
+        return settings;
+    unsigned format = 0, transform = 0, perGroup = 0, speech = 0;
+    CZuString name, file;
+    in >> format >> name >> file >> settings.iGroup >> settings.iWord >> transform >> perGroup >> speech >>
+        settings.iTestRange;
+    in.Close();
+    settings.iRead = true;
+    return settings;
+}
+
+// Pixels dark enough to be text in the band of rows top to bottom.
+int InkIn(const TE2eFrame& frame, int left, int top, int right, int bottom)
+{
+    int ink = 0;
+    for (int y = top; y < bottom; ++y)
+    {
+        for (int x = left; x < right; ++x)
+        {
+            unsigned p = frame.At(x, y);
+            int luma = (int((p >> 16) & 0xFF) * 3 + int((p >> 8) & 0xFF) * 6 + int(p & 0xFF)) / 10;
+            ink += luma < 110 ? 1 : 0;
+        }
+    }
+    return ink;
+}
+
+// The part of the screen that shows the word: word, phonetic, position and explanation.
+int WordDifferences(const TE2eFrame& a, const TE2eFrame& b)
+{
+    return a.Differences(b, 0, KScreenTop, KWidth, KExplainBottom);
+}
+
+// Whether the raw sound the disk driver wrote holds anything but silence.
+bool HasSound(const std::string& path)
+{
+    std::vector<unsigned char> bytes = ReadFileBytes(path);
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+    {
+        short sample = static_cast<short>(bytes[i] | (bytes[i + 1] << 8));
+        if (sample > 64 || sample < -64)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class StudyE2eTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { iDisplay = new CE2eDisplay; }
+    static void TearDownTestSuite()
+    {
+        delete iDisplay;
+        iDisplay = nullptr;
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(iDisplay->IsRunning());
+        iProgram.reset(new CE2eProgram(*iDisplay));
+    }
+    void Start()
+    {
+        ASSERT_TRUE(iProgram->Start());
+        iMain = iProgram->Frame();
+        ASSERT_FALSE(iMain.IsEmpty());
+    }
+    // The main menu's second cell, by keys.
+    TE2eFrame OpenStudy(const std::string& name = std::string())
+    {
+        iProgram->Key("Right");
+        iProgram->Frame();
+        iProgram->Key("Right");
+        iProgram->Frame();
+        iProgram->Key("Return");
+        return iProgram->Frame(name);
+    }
+    TE2eFrame Back()
+    {
+        iProgram->Key("F2");
+        return iProgram->Frame();
+    }
+    TSettings Settings() { return ReadSettings(iProgram->DataFile("Word.cfg")); }
+    TE2eFrame ClickAt(int x, int y, const std::string& name = std::string())
+    {
+        iProgram->Click(x, y);
+        return iProgram->Frame(name);
+    }
+
+    static CE2eDisplay* iDisplay;
+    std::unique_ptr<CE2eProgram> iProgram;
+    TE2eFrame iMain;
+};
+
+CE2eDisplay* StudyE2eTest::iDisplay = nullptr;
+
+TEST_F(StudyE2eTest, FirstWordIsShownAndSpokenAndTheGroupIsSteppedToItsEnds)
+{
+    std::string sound = iProgram->DataFile("speech.raw");
+    iProgram->SetEnvironment("SDL_AUDIODRIVER", "disk");
+    iProgram->SetEnvironment("SDL_DISKAUDIOFILE", sound);
+    Start();
+    TE2eFrame first = OpenStudy("study-first-word");
+    EXPECT_GT(WordDifferences(first, iMain), 1000);
+    // The word, its phonetic line, its position and its explanation are all there.
+    EXPECT_GT(InkIn(first, 10, 45, 200, 82), 50);
+    EXPECT_GT(InkIn(first, 10, 90, 200, 112), 20);
+    EXPECT_GT(InkIn(first, 330, 50, 470, 75), 20);
+    EXPECT_GT(InkIn(first, 14, KExplainTop, 466, 150), 20);
+    // Spoken as it is shown: the sound driver played more than silence.
+    TClock::time_point end = TClock::now() + std::chrono::seconds(10);
+    while (!HasSound(sound) && TClock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(HasSound(sound));
+
+    // Enter presses the focused "next" button; "previous" brings the first word back.
+    iProgram->Key("Return");
+    TE2eFrame second = iProgram->Frame("study-second-word");
+    EXPECT_GT(WordDifferences(second, first), 200);
+    TE2eFrame again = ClickAt(KLeftButtonX, KButtonRow1);
+    EXPECT_EQ(WordDifferences(again, first), 0) << again.DifferenceBox(first);
+    // At the first word "previous" does nothing.
+    TE2eFrame still = ClickAt(KLeftButtonX, KButtonRow1);
+    EXPECT_EQ(WordDifferences(still, first), 0);
+
+    for (int i = 0; i < 19; ++i)
+        iProgram->Click(KMiddleButtonX, KButtonRow1);
+    TE2eFrame last = iProgram->Frame("study-last-word");
+    EXPECT_GT(WordDifferences(last, first), 200);
+    // At the last word "next" does nothing.
+    TE2eFrame past = ClickAt(KMiddleButtonX, KButtonRow1);
+    EXPECT_EQ(WordDifferences(past, last), 0);
+    Back();
+    TSettings settings = Settings();
+    ASSERT_TRUE(settings.iRead);
+    EXPECT_EQ(settings.iGroup, 0u);
+    EXPECT_EQ(settings.iWord, 19u);
+}
+
+TEST_F(StudyE2eTest, SwipesGoBackAndForth)
+{
+    Start();
+    TE2eFrame first = OpenStudy();
+    // A swipe to the left is the previous word, at the first word nothing; to the right the next word.
+    iProgram->Drag(300, KWordRowY, 150, KWordRowY);
+    TE2eFrame unchanged = iProgram->Frame();
+    EXPECT_EQ(WordDifferences(unchanged, first), 0);
+    iProgram->Drag(150, KPhoneticY, 330, KPhoneticY);
+    TE2eFrame next = iProgram->Frame("study-swiped-right");
+    EXPECT_GT(WordDifferences(next, first), 200);
+    iProgram->Drag(330, KPhoneticY, 150, KPhoneticY);
+    TE2eFrame back = iProgram->Frame("study-swiped-left");
+    EXPECT_EQ(WordDifferences(back, first), 0) << back.DifferenceBox(first);
+    iProgram->Drag(150, KWordRowY, 330, KWordRowY);
+    iProgram->Frame();
+    iProgram->Drag(150, KWordRowY, 330, KWordRowY);
+    iProgram->Frame();
+    Back();
+    EXPECT_EQ(Settings().iWord, 2u);
+}
+
+TEST_F(StudyE2eTest, BrowsingMovesOnByItselfUntilStopped)
+{
+    Start();
+    TE2eFrame first = OpenStudy();
+    TE2eFrame browsing = ClickAt(KMiddleButtonX, KButtonRow2, "study-browsing");
+    EXPECT_GT(WordDifferences(browsing, first), 200);
+    // Watched for a while: the word changes by itself, never sooner than about the interval after the last.
+    std::vector<TClock::time_point> changes;
+    TE2eFrame seen = browsing;
+    TClock::time_point start = TClock::now();
+    while (TClock::now() - start < std::chrono::milliseconds(5200))
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        TE2eFrame now = iProgram->Peek();
+        if (now.IsEmpty() || WordDifferences(now, seen) == 0)
+            continue;
+        changes.push_back(TClock::now());
+        seen = now;
+    }
+    ASSERT_GE(changes.size(), 2u);
+    for (size_t i = 1; i < changes.size(); ++i)
+        EXPECT_GE(changes[i] - changes[i - 1], std::chrono::milliseconds(1000));
+    // Enter presses the stop button, which has the focus; then nothing moves.
+    iProgram->Key("Return");
+    TE2eFrame stopped = iProgram->Frame("study-browse-stopped");
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    TE2eFrame later = iProgram->Peek();
+    EXPECT_EQ(WordDifferences(later, stopped), 0);
+    Back();
+    EXPECT_GE(Settings().iWord, 1u + changes.size());
+    EXPECT_LE(Settings().iWord, 2u + changes.size());
+}
+
+TEST_F(StudyE2eTest, TheGroupDialogPicksTheThirdGroup)
+{
+    Start();
+    TE2eFrame first = OpenStudy();
+    // The menu's first entry opens the group dialog, on the current group.
+    iProgram->Key("F1");
+    iProgram->Frame();
+    iProgram->Key("Return");
+    TE2eFrame dialog = iProgram->Frame("study-group-dialog");
+    EXPECT_GT(dialog.Differences(first, 0, 0, KWidth, 360), 5000);
+    iProgram->Key("Down");
+    iProgram->Frame();
+    iProgram->Key("Down");
+    iProgram->Frame();
+    iProgram->Key("Return");
+    TE2eFrame third = iProgram->Frame("study-group-three");
+    EXPECT_GT(WordDifferences(third, first), 200);
+    // The place is written at once: group 3, its first word.
+    TSettings settings = Settings();
+    EXPECT_EQ(settings.iGroup, 2u);
+    EXPECT_EQ(settings.iWord, 0u);
+    Back();
+    iProgram->Key("Return");
+    TE2eFrame reopened = iProgram->Frame();
+    EXPECT_EQ(WordDifferences(reopened, third), 0) << reopened.DifferenceBox(third);
+}
