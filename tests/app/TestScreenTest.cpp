@@ -208,6 +208,7 @@ TEST_F(TestScreenTest, ACourseWithFewerThanFourDifferentExplanationsIsRefused)
 
     UseCourse("alike");
     OpenTest();
+    EXPECT_FALSE(Str(EZuLexStrTooFewExplanations).empty());
     EXPECT_EQ(Result(), Str(EZuLexStrTooFewExplanations));
     EXPECT_EQ(Text(Control("result")), Str(EZuLexStrTooFewExplanations));
     EXPECT_EQ(Text(App().PromptText()), "0/0");
