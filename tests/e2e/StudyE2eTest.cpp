@@ -210,7 +210,8 @@ TEST_F(StudyE2eTest, BrowsingMovesOnByItselfUntilStopped)
     TE2eFrame first = OpenStudy();
     TE2eFrame browsing = ClickAt(KMiddleButtonX, KButtonRow2, "study-browsing");
     EXPECT_GT(WordDifferences(browsing, first), 200);
-    // Watched for a while: the word changes by itself, never sooner than about the interval after the last.
+    // Watched for a while: the word changes by itself, never much sooner than the interval after the last
+    // (a loaded machine may draw one change late and the next on time).
     std::vector<TClock::time_point> changes;
     TE2eFrame seen = browsing;
     TClock::time_point start = TClock::now();
@@ -225,7 +226,7 @@ TEST_F(StudyE2eTest, BrowsingMovesOnByItselfUntilStopped)
     }
     ASSERT_GE(changes.size(), 2u);
     for (size_t i = 1; i < changes.size(); ++i)
-        EXPECT_GE(changes[i] - changes[i - 1], std::chrono::milliseconds(1000));
+        EXPECT_GE(changes[i] - changes[i - 1], std::chrono::milliseconds(700));
     // Enter presses the stop button, which has the focus; then nothing moves.
     iProgram->Key("Return");
     TE2eFrame stopped = iProgram->Frame("study-browse-stopped");
