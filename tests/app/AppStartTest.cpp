@@ -405,3 +405,21 @@ TEST_F(AppStartTest, ShutdownTakesTheMessagesStillShown)
     App().OpenScreen(EZuLexCmdOpenStudy);
     EXPECT_EQ(App().DialogCount(), 0);
 }
+
+// The window closed while the about dialog waits: the wait ends, the dialog goes, and the quit reaches the
+// program's loop, after which the settings are written as from any screen.
+TEST_F(AppStartTest, ClosingTheWindowWhileAboutIsShownStillEndsTheProgram)
+{
+    std::remove(iData->File("Word.cfg").c_str());
+    bool closed = iApp->RunModal([this] { Command(EZuLexCmdAbout); },
+                                 {[this] {
+                                     EXPECT_NE(TopDialog(), nullptr);
+                                     iApp->Glue().HandleClose();
+                                 }});
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(App().DialogCount(), 0);
+    EXPECT_TRUE(QuitAsked());
+    App().Shutdown();
+    EXPECT_TRUE(FileExists(iData->File("Word.cfg")));
+    CZuSynWait::ClearQuitRequest();
+}
