@@ -2,6 +2,7 @@
 // mouse, the about note, and each way out, with a look at the window and at "Word.cfg" after each step.
 #include "E2eSession.h"
 #include "E2eWindow.h"
+#include "TestFiles.h"
 #include "ZuString.h"
 
 #include <csignal>
@@ -44,6 +45,8 @@ protected:
     {
         ASSERT_TRUE(iDisplay->IsRunning());
         iProgram.reset(new CE2eProgram(*iDisplay));
+        // Every scenario here is a first start: there are no settings yet.
+        ASSERT_FALSE(FileExists(iProgram->DataFile("Word.cfg")));
         ASSERT_TRUE(iProgram->Start());
         iMain = iProgram->Frame();
         ASSERT_FALSE(iMain.IsEmpty());
