@@ -172,6 +172,8 @@ enum TZuLexString
 
     // The new-word book could not be written: its changes are not kept.
     EZuLexStrNewwordNotSaved = 0x4C580040,
+    // The new-word book holds no word: how words get into it.
+    EZuLexStrNewwordEmpty = 0x4C580041,
 
     // The test screen: the course has fewer than four different explanations, so no question can offer
     // four different choices.

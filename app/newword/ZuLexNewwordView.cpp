@@ -34,6 +34,13 @@ void CZuLexNewwordView::DoActivateL()
         iBook->Open();
     }
     CZuLexView::DoActivateL();
+    ShowEmptyHint();
+}
+
+void CZuLexNewwordView::ShowEmptyHint()
+{
+    if (iBook && iBook->Count() == 0 && App())
+        App()->SetPromptText(CZuEnv::GetString(EZuLexStrNewwordEmpty));
 }
 
 void CZuLexNewwordView::DoDeactivate()
@@ -95,6 +102,7 @@ void CZuLexNewwordView::DeleteSelectedWord()
     if (!iBook->Delete(row))
         return;
     container->DeleteRow(row);
+    ShowEmptyHint();
 }
 
 void CZuLexNewwordView::KeepChanges()

@@ -35,6 +35,8 @@ private:
     // Writes the book and leaves; a book that cannot be written keeps the screen, with a note.
     void KeepChanges();
     void CloseBook();
+    // An empty book tells in the prompt bar how words get into it.
+    void ShowEmptyHint();
 
     CNewWordBook* iBook;
 };

@@ -84,6 +84,7 @@ TEST_F(AppNewwordScreenTest, ShowsTheWordsOfTheBookWithTheirExplanations)
     EXPECT_EQ(List()->GetSelectedRowIndex(), 0);
     EXPECT_FALSE(DeleteButton()->IsDisabled());
     EXPECT_TRUE(Container()->WordList()->IsFocused());
+    EXPECT_EQ(Text(App().PromptText()), Text(CZuLexApp::VersionPrompt()));
     EXPECT_EQ(Text(App().GetCurView()->GetTitle()), Text(CZuEnv::GetString(EZuLexStrTitleNewword)));
     Picture("zulex-newword");
 }
@@ -104,6 +105,7 @@ TEST_F(AppNewwordScreenTest, AnEmptyBookOffersNothingToDelete)
     EXPECT_EQ(List()->GetRowCount(), 0);
     EXPECT_TRUE(DeleteButton()->IsDisabled());
     EXPECT_TRUE(Control("cancel")->IsFocused());
+    EXPECT_EQ(Text(App().PromptText()), Text(CZuEnv::GetString(EZuLexStrNewwordEmpty)));
     Picture("zulex-newword-empty");
     Click("delete");
     EXPECT_EQ(CurrentViewId(), int(EZuLexViewNewword));
@@ -177,6 +179,7 @@ TEST_F(AppNewwordScreenTest, DeletingTheLastWordLeavesAnEmptyBook)
     EXPECT_EQ(List()->GetRowCount(), 0);
     EXPECT_TRUE(DeleteButton()->IsDisabled());
     EXPECT_EQ(View()->Book()->Count(), 0);
+    EXPECT_EQ(Text(App().PromptText()), Text(CZuEnv::GetString(EZuLexStrNewwordEmpty)));
     Click("ok");
     EXPECT_EQ(CurrentViewId(), int(EZuLexViewMain));
     EXPECT_TRUE(WordsOnDisk().empty());

@@ -411,11 +411,11 @@ TEST_F(AppStartTest, ShutdownTakesTheMessagesStillShown)
 TEST_F(AppStartTest, ClosingTheWindowWhileAboutIsShownStillEndsTheProgram)
 {
     std::remove(iData->File("Word.cfg").c_str());
-    bool closed = iApp->RunModal([this] { Command(EZuLexCmdAbout); },
-                                 {[this] {
-                                     EXPECT_NE(TopDialog(), nullptr);
-                                     iApp->Glue().HandleClose();
-                                 }});
+    bool closed = iApp->RunModal([this] { Command(EZuLexCmdAbout); }, {[this]
+                                                                       {
+                                                                           EXPECT_NE(TopDialog(), nullptr);
+                                                                           iApp->Glue().HandleClose();
+                                                                       }});
     EXPECT_TRUE(closed);
     EXPECT_EQ(App().DialogCount(), 0);
     EXPECT_TRUE(QuitAsked());
