@@ -22,6 +22,8 @@ using TClock = std::chrono::steady_clock;
 // Bounds of the waits: generous for a loaded machine running the sanitizer build.
 const auto KStartBound = std::chrono::seconds(30);
 const auto KChangeBound = std::chrono::milliseconds(1500);
+// For an action known to change the picture (or the files): a loaded machine may take this long.
+const auto KSureChangeBound = std::chrono::seconds(15);
 const auto KSettleBound = std::chrono::seconds(10);
 const auto KQuiet = std::chrono::milliseconds(350);
 const auto KPoll = std::chrono::milliseconds(25);
@@ -262,9 +264,24 @@ int CE2eProgram::WaitForExit()
 
 TE2eFrame CE2eProgram::Frame(const std::string& name)
 {
+    return Settled(name, KChangeBound);
+}
+
+TE2eFrame CE2eProgram::Changed(const std::string& name)
+{
+    return Settled(name, KSureChangeBound);
+}
+
+bool CE2eProgram::Eventually(const std::function<bool()>& done)
+{
+    return WaitFor(done, KSureChangeBound);
+}
+
+TE2eFrame CE2eProgram::Settled(const std::string& name, std::chrono::milliseconds changeBound)
+{
     std::vector<unsigned char> bytes;
     WaitFor([&] { return (bytes = ReadFileBytes(FrameFile())) != iFrameAtAction && !bytes.empty(); },
-            KChangeBound);
+            changeBound);
     // Settled: the same picture for a quiet while (a slide between screens takes a few of its ticks).
     TClock::time_point end = TClock::now() + KSettleBound;
     TClock::time_point sameSince = TClock::now();

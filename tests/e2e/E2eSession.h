@@ -7,6 +7,8 @@
 // other screens build on CE2eProgram: start, act, take a frame, read the files the program wrote.
 #include "TestFiles.h"
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -86,6 +88,11 @@ public:
     TE2eFrame Frame(const std::string& name = std::string());
     // The picture the program wrote last, at once (empty when there is none yet).
     TE2eFrame Peek();
+    // The same after an action known to change the picture: waits for the change as long as a loaded
+    // machine may need (15 s) before it settles.
+    TE2eFrame Changed(const std::string& name = std::string());
+    // Polls done (a look at the files the program writes) until it holds, within 15 s.
+    static bool Eventually(const std::function<bool()>& done);
 
 private:
     CE2eProgram(const CE2eProgram&) = delete;
@@ -95,6 +102,7 @@ private:
     std::string FrameFile() const { return iData.File("frame.png"); }
     // A frame file's bytes as a picture, saved as <build>/e2e/<name>.png when name is given.
     TE2eFrame Decode(const std::vector<unsigned char>& bytes, const std::string& name);
+    TE2eFrame Settled(const std::string& name, std::chrono::milliseconds changeBound);
 
     const CE2eDisplay& iDisplay;
     CTempFolder iData;
