@@ -847,6 +847,66 @@ TEST(GcTest, TextHonoursTheClipBox)
     EXPECT_EQ(ink.right, 19);
 }
 
+TEST(GcTest, TextIsCutAtEveryEdgeOfTheClipBoxAndWholeInsideIt)
+{
+    CZuFont font(EFontUi, 200, false);
+    // Latin with descenders and accents, and Chinese, crossing all four edges of the clip box.
+    const CZuString text("gÅjM词汇W");
+    const CZuRect clip(14, 9, 47, 24);
+    CCanvas whole(80, 40);
+    whole.Gc().UseFont(&font);
+    whole.Gc().SetDrawColor(CZuRgb(0, 0, 0));
+    whole.Gc().DrawTextW(text, CZuPoint(3, 27));
+    TInk all = InkOf(whole);
+    ASSERT_LT(all.left, clip.iTl.iX);
+    ASSERT_LT(all.top, clip.iTl.iY);
+    ASSERT_GT(all.right, clip.iBr.iX);
+    ASSERT_GT(all.bottom, clip.iBr.iY);
+
+    CCanvas cut(80, 40);
+    cut.Gc().UseFont(&font);
+    cut.Gc().SetDrawColor(CZuRgb(0, 0, 0));
+    cut.Gc().SetClippingRect(clip);
+    cut.Gc().DrawTextW(text, CZuPoint(3, 27));
+    for (int y = 0; y < 40; ++y)
+    {
+        for (int x = 0; x < 80; ++x)
+        {
+            bool inside = x >= clip.iTl.iX && x <= clip.iBr.iX && y >= clip.iTl.iY && y <= clip.iBr.iY;
+            TPixel drawn = cut.At(x, y);
+            TPixel expected = inside ? whole.At(x, y) : TPixel{255, 255, 255, 255};
+            ASSERT_TRUE(drawn.b == expected.b && drawn.g == expected.g && drawn.r == expected.r)
+                << "pixel " << x << "," << y;
+        }
+    }
+    TInk ink = InkOf(cut);
+    EXPECT_GE(ink.left, clip.iTl.iX);
+    EXPECT_LE(ink.right, clip.iBr.iX);
+    EXPECT_GT(ink.right, ink.left);
+}
+
+TEST(GcTest, TextInARectangleIsCutToTheClipBoxNotToTheRectangle)
+{
+    CZuFont font(EFontUi, 150, false);
+    const CZuString text("Vocabulary 词汇");
+    CCanvas canvas(120, 30);
+    canvas.Gc().UseFont(&font);
+    canvas.Gc().SetDrawColor(CZuRgb(0, 0, 0));
+    // A cell narrower than its text inside a clip that is narrower still: only the clip counts.
+    canvas.Gc().SetClippingRect(CZuRect(10, 0, 39, 29));
+    canvas.Gc().DrawTextW(text, CZuRect(0, 0, 60, 30), EAlignLeft, 0, 2);
+    CZuString16 wide;
+    ConvertUtf8ToUnicode(text.PtrZ(), text.Length(), wide);
+    canvas.Gc().DrawTextW(wide, CZuPoint(0, 25));
+    TInk ink = InkOf(canvas);
+    EXPECT_GE(ink.left, 10);
+    EXPECT_EQ(ink.right, 39);
+    canvas.Gc().CancelClippingRect();
+    // Without the clip the same text reaches past it.
+    canvas.Gc().DrawTextW(text, CZuRect(0, 0, 60, 30), EAlignLeft, 0, 2);
+    EXPECT_GT(InkOf(canvas).right, 39);
+}
+
 TEST(BitmapGcTest, DrawsIntoItsOwnImage)
 {
     CZuBitmapGc gc(CZuSize(6, 4));
