@@ -327,6 +327,29 @@ TEST_F(UiManagerTest, WelcomeScreenDrawsItsColourAndProgressIsClamped)
     iUi->ShowWelcomeScreen(false);
 }
 
+TEST_F(UiManagerTest, WelcomeTextAndColoursSetBeforeTheScreenIsShownAreKept)
+{
+    int drawsBefore = iUi->iDraws;
+    iUi->SetWelcomeInfo(CZuString("Loading data"));
+    iUi->SetWelcomeColor(CZuRgb(250, 240, 230), CZuRgb(40, 50, 60));
+    // Nothing is shown yet, so nothing is drawn.
+    EXPECT_EQ(iUi->GetWelcome(), nullptr);
+    EXPECT_EQ(iUi->iDraws, drawsBefore);
+    iUi->ShowWelcomeScreen(true);
+    ASSERT_NE(iUi->GetWelcome(), nullptr);
+    EXPECT_STREQ(iUi->GetWelcome()->GetWelcomInfo().PtrZ(), "Loading data");
+    EXPECT_EQ(iUi->GetWelcome()->Foreground(), CZuRgb(250, 240, 230));
+    EXPECT_EQ(iUi->GetWelcome()->Background(), CZuRgb(40, 50, 60));
+    EXPECT_EQ(PixelAt(iScreen, 5, 5), 0x28323Cu);
+    // Changed while shown, and shown again later: the last values stay.
+    iUi->SetWelcomeInfo(CZuString("Loading data ."));
+    iUi->ShowWelcomeScreen(false);
+    iUi->ShowWelcomeScreen(true);
+    EXPECT_STREQ(iUi->GetWelcome()->GetWelcomInfo().PtrZ(), "Loading data .");
+    EXPECT_EQ(iUi->GetWelcome()->Background(), CZuRgb(40, 50, 60));
+    iUi->ShowWelcomeScreen(false);
+}
+
 TEST_F(UiManagerTest, PressOutsideAnOpenMenuClosesItAndGoesNowhereElse)
 {
     CRecordingControl* under = FocusedRecorder();

@@ -522,6 +522,11 @@ void CZuUiManager::PopFromDispStack(CZuControl* control)
         root->AddControl(top);
         root->SetFocusToIndex(iData->iSavedFocus);
     }
+    else if (CZuCba* cba = GetCba())
+    {
+        // The last pop-up is gone and no screen owns the soft keys: its labels must not stay active.
+        cba->SetCbaData(EZuCmdNone, CZuString(), EZuCmdNone, CZuString());
+    }
     DrawDeffered();
 }
 
@@ -601,7 +606,14 @@ CZuMenuBar* CZuUiManager::GetMenuBar() const
 void CZuUiManager::ShowWelcomeScreen(bool show)
 {
     if (show && !iWelcome)
+    {
         iWelcome = new CZuWelcome(this);
+        // What was set before the screen was shown is what it shows.
+        if (iData->iWelcomeInfoSet)
+            iWelcome->SetWelcomInfo(iData->iWelcomeInfo);
+        if (iData->iWelcomeColorSet)
+            iWelcome->SetWelcomeColor(iData->iWelcomeFore, iData->iWelcomeBack);
+    }
     if (!show)
     {
         delete iWelcome;
@@ -613,6 +625,8 @@ void CZuUiManager::ShowWelcomeScreen(bool show)
 
 void CZuUiManager::SetWelcomeInfo(const CZuString& text)
 {
+    iData->iWelcomeInfo = text;
+    iData->iWelcomeInfoSet = true;
     if (!iWelcome)
         return;
     iWelcome->SetWelcomInfo(text);
@@ -622,6 +636,9 @@ void CZuUiManager::SetWelcomeInfo(const CZuString& text)
 
 void CZuUiManager::SetWelcomeColor(const CZuRgb& fore, const CZuRgb& back)
 {
+    iData->iWelcomeFore = fore;
+    iData->iWelcomeBack = back;
+    iData->iWelcomeColorSet = true;
     if (!iWelcome)
         return;
     iWelcome->SetWelcomeColor(fore, back);

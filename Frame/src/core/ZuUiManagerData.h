@@ -45,6 +45,12 @@ struct TZuUiManagerData
     CZuControl* iPlatWindow = nullptr;
     bool iPlatWindowOwned = false;
     int iSavedFocus = -1;
+    // The welcome screen's text and colours as last set, kept for a welcome screen shown later.
+    bool iWelcomeInfoSet = false;
+    CZuString iWelcomeInfo;
+    bool iWelcomeColorSet = false;
+    CZuRgb iWelcomeFore;
+    CZuRgb iWelcomeBack;
     bool iDrawing = false;
 };
 

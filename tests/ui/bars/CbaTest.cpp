@@ -166,6 +166,54 @@ TEST_F(CbaTest, RightAfterAPushTheSoftKeysAreThoseOfTheNewTop)
     EXPECT_EQ(view->iCommands, std::vector<int>{KNextWord});
 }
 
+TEST_F(CbaTest, AfterTheLastPopUpClosesNoneOfItsKeysStay)
+{
+    // No view is active: the dialog is all there is on the display stack.
+    CSoftKeyDialog* dialog = new CSoftKeyDialog(iScreen.Wnd().GetWnd());
+    iScreen.Ui().PushToDispStack(dialog);
+    iScreen.Draw();
+    EXPECT_EQ(iScreen.Cba()->GetLeftCommand(), 71);
+    EXPECT_STREQ(iScreen.Cba()->GetRightText().PtrZ(), "Cancel");
+    iScreen.Ui().PopFromDispStack(dialog);
+    delete dialog;
+    iScreen.Draw();
+    EXPECT_EQ(iScreen.Cba()->GetLeftCommand(), EZuCmdNone);
+    EXPECT_EQ(iScreen.Cba()->GetRightCommand(), EZuCmdNone);
+    EXPECT_TRUE(iScreen.Cba()->GetLeftText().IsEmpty());
+    EXPECT_TRUE(iScreen.Cba()->GetRightText().IsEmpty());
+    // Before any draw too, the keys of the closed dialog send nothing.
+    CSoftKeyDialog* second = new CSoftKeyDialog(iScreen.Wnd().GetWnd());
+    iScreen.Ui().PushToDispStack(second);
+    iScreen.Draw();
+    iScreen.Ui().PopFromDispStack(second);
+    delete second;
+    iScreen.Press(EZuKeyF1);
+    iScreen.Press(EZuKeyF2);
+    EXPECT_EQ(Commands(), 0);
+}
+
+TEST_F(CbaTest, AfterADialogClosesTheViewBelowShowsItsOwnKeysOrNone)
+{
+    CSoftKeyView* keyed = AddView(1);
+    keyed->SetCbaData(KNextWord, CZuString("Next"), EZuCmdExit, CZuString("Exit"));
+    CSoftKeyView* bare = AddView(2);
+    for (CSoftKeyView* view : {keyed, bare})
+    {
+        iScreen.Ui().ActivateViewL(view->GetViewId());
+        iScreen.Draw();
+        CSoftKeyDialog* dialog = new CSoftKeyDialog(iScreen.Wnd().GetWnd());
+        iScreen.Ui().PushToDispStack(dialog);
+        iScreen.Draw();
+        EXPECT_EQ(iScreen.Cba()->GetLeftCommand(), 71);
+        iScreen.Ui().PopFromDispStack(dialog);
+        delete dialog;
+        iScreen.Draw();
+        bool hasKeys = view == keyed;
+        EXPECT_EQ(iScreen.Cba()->GetLeftCommand(), hasKeys ? KNextWord : EZuCmdNone);
+        EXPECT_EQ(iScreen.Cba()->GetRightText().IsEmpty(), !hasKeys);
+    }
+}
+
 TEST_F(CbaTest, AfterAViewSwitchTheNewViewsKeysActAndAViewWithoutKeysHasNone)
 {
     CSoftKeyView* first = AddView(1);
