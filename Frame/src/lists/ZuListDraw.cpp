@@ -206,6 +206,7 @@ void CZuList::DrawTableCell(CZuGc& gc, const TColumnSlot& slot, const CZuRect& r
         return;
     CZuRect cell(slot.iLeft, row.iTl.iY, slot.iRight, row.iBr.iY);
     bool selectedCell = selected && slot.iCol == iSelCol;
+    // A special cell shows its colour unless the selected cell's background covers it.
     if (selectedCell && iShowSelCellBg && ShowsSelection())
     {
         CZuRect background = cell;
@@ -213,14 +214,15 @@ void CZuList::DrawTableCell(CZuGc& gc, const TColumnSlot& slot, const CZuRect& r
             background.Grow(iColSpace, iRowSpace);
         DrawSelectedCellBg(gc, background);
     }
-    else if (iShowSpecialCellBg && slot.iCol == iSpecialCol && slot.iCol != iSelCol && GetRow(iSpecialRow) == data)
+    else if (iShowSpecialCellBg && slot.iCol == iSpecialCol && GetRow(iSpecialRow) == data)
     {
         Fill(gc, cell, iSpecialColor);
     }
     heading->SetCellRect(cell);
     heading->GetListCell()->SetImageList(iImages);
     gc.SetDrawStyle(IZuGc::EDrawOutline);
-    gc.SetDrawColor(TextColor(selected, false));
+    // In cell mode only the selected cell's text stands out, in row mode the whole selected row's.
+    gc.SetDrawColor(TextColor(IsCellMode() ? selectedCell : selected, false));
     if (!CZuClip::Push(gc, cell))
         return;
     // A row with fewer cells than headings leaves the missing cells empty.
@@ -252,7 +254,8 @@ void CZuList::DrawMultiLineRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row, 
         for (int line = 0; line < lines && first + line < count; ++line)
         {
             int col = first + line;
-            CZuRect cell(x, rect.iTl.iY + line * lineHeight, x + width, rect.iTl.iY + (line + 1) * lineHeight);
+            CZuRect cell(x, rect.iTl.iY + line * lineHeight, x + width,
+                         rect.iTl.iY + (line + 1) * lineHeight);
             CZuListCellTitle* heading = GetColTitle(col);
             heading->SetCellRect(cell);
             if (title)
@@ -291,7 +294,8 @@ void CZuList::DrawSubColRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row, boo
             int col = heading->GetSubColIndex(line);
             CZuListCellTitle* format = GetColTitle(col) ? GetColTitle(col) : heading;
             int lineTop = rect.iTl.iY + line * lineHeight;
-            CZuRect cell(slot.iLeft, lineTop, slot.iRight, line + 1 == lines ? rect.iBr.iY : lineTop + lineHeight);
+            CZuRect cell(slot.iLeft, lineTop, slot.iRight,
+                         line + 1 == lines ? rect.iBr.iY : lineTop + lineHeight);
             if (!CZuClip::Push(gc, cell))
                 continue;
             format->GetListCell()->DrawCell(gc, cell, format, row->GetCell(col), selected);
@@ -324,7 +328,8 @@ void CZuList::DrawDetailRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row)
         {
             CZuVarient* value = row->GetCell(col);
             CZuListCellTitle* heading = GetColTitle(col);
-            piece = heading->GetText() + ":" + (value ? CZuListCell::CellText(*heading, *value) : CZuString(""));
+            piece =
+                heading->GetText() + ":" + (value ? CZuListCell::CellText(*heading, *value) : CZuString(""));
         }
         bool last = col == iTitle.GetCellCount();
         CZuString joined = line.IsEmpty() ? piece : line + "  " + piece;
@@ -336,7 +341,8 @@ void CZuList::DrawDetailRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row)
         if (!line.IsEmpty())
         {
             gc.SetDrawColor(TextColor(true, false));
-            DrawClippedText(gc, line, CZuRect(rect.iTl.iX, top, rect.iBr.iX, top + lineHeight), EAlignLeft, iColSpace);
+            DrawClippedText(gc, line, CZuRect(rect.iTl.iX, top, rect.iBr.iX, top + lineHeight), EAlignLeft,
+                            iColSpace);
             top += lineHeight;
         }
         line = piece;

@@ -289,7 +289,8 @@ TEST_F(ListTest, WithoutAVisibleSelectionTheKeysScroll)
 TEST_F(ListTest, AnEmptyListIgnoresMovementKeys)
 {
     CZuList* list = MakeList(0);
-    for (unsigned key : {EZuKeyUp, EZuKeyDown, EZuKeyLeft, EZuKeyRight, EZuKeyEnter, EZuKeyHome, EZuKeyPageDown})
+    for (unsigned key :
+         {EZuKeyUp, EZuKeyDown, EZuKeyLeft, EZuKeyRight, EZuKeyEnter, EZuKeyHome, EZuKeyPageDown})
         EXPECT_FALSE(Key(list, key));
     EXPECT_EQ(-1, list->GetSelectedRowIndex());
     EXPECT_TRUE(Notes().empty());
@@ -686,3 +687,112 @@ TEST_F(ListTest, CellTexts)
 }
 
 } // namespace
+
+namespace
+{
+// How many pixels of rect have exactly the colour, and how many are bluer than they are red (text drawn in
+// the selected text colour, blue, rather than in black).
+struct TCellInk
+{
+    int iExact = 0;
+    int iBlue = 0;
+};
+
+TCellInk InkIn(CZuBitmapGc& screen, const CZuRect& rect, unsigned colour)
+{
+    TCellInk ink;
+    for (int y = rect.iTl.iY; y < rect.iBr.iY; ++y)
+    {
+        for (int x = rect.iTl.iX; x < rect.iBr.iX; ++x)
+        {
+            unsigned pixel = PixelAt(screen, x, y);
+            ink.iExact += pixel == colour ? 1 : 0;
+            int red = (pixel >> 16) & 0xFF, blue = pixel & 0xFF;
+            ink.iBlue += blue > red + 60 ? 1 : 0;
+        }
+    }
+    return ink;
+}
+
+// Three columns of "WWW" in four rows, black on white, focused.
+CZuList* MakeTable(CZuControl* root)
+{
+    CZuList* list = new CZuList(root);
+    for (const char* heading : {"a", "b", "c"})
+        list->AppendCellTitle(CZuString(heading), EZuCellText, 0);
+    for (int i = 0; i < 4; ++i)
+    {
+        int row = list->AppendRow(new CZuVarient(CZuString("WWW")));
+        list->AppendCellToRowTail(row, new CZuVarient(CZuString("WWW")));
+        list->AppendCellToRowTail(row, new CZuVarient(CZuString("WWW")));
+    }
+    list->SetRect(CZuRect(10, 10, 250, 110));
+    list->SizeChanged();
+    list->SetForeground(CZuRgb(0, 0, 0));
+    list->SetSelectedForeColor(CZuRgb(0, 0, 255));
+    list->SetShowSelectedRowBG(false);
+    list->SetFocus(true);
+    return list;
+}
+
+CZuRect CellRect(CZuList* list, int row, int col)
+{
+    CZuRect line = list->GetRow(row)->GetDispRect();
+    CZuRect column = list->GetColTitle(col)->GetCellRect();
+    return CZuRect(column.iTl.iX, line.iTl.iY, column.iBr.iX, line.iBr.iY);
+}
+} // namespace
+
+TEST_F(ListTest, ASpecialCellShowsItsColourWhereverTheSelectionIs)
+{
+    const CZuRgb green(0, 200, 0);
+    CZuList* list = MakeTable(iRoot);
+    list->SetShowSpecialCellBg(true);
+    list->SetSpecialCellBgColor(2, 1, green);
+    // Row mode, the selection in another row of the same column.
+    list->SetSelectedRow(0);
+    list->SetSelectedCol(1);
+    DrawAlone(list);
+    CZuRect special = CellRect(list, 2, 1);
+    EXPECT_GT(InkIn(iScreen, special, Rgb(green)).iExact, special.Width() * special.Height() / 2);
+    // Cell mode with the selected cell's background, the selected cell elsewhere in the column.
+    list->SetClickSelMode(2);
+    list->SetShowSelectedCellBG(true);
+    list->SetSelectedCellColor(CZuRgb(200, 0, 0));
+    list->SetSelectedRow(3);
+    DrawAlone(list);
+    EXPECT_GT(InkIn(iScreen, special, Rgb(green)).iExact, special.Width() * special.Height() / 2);
+    CZuRect selected = CellRect(list, 3, 1);
+    EXPECT_GT(InkIn(iScreen, selected, 0xC80000u).iExact, selected.Width() * selected.Height() / 2);
+    // On the special cell itself the selection's background is what shows.
+    list->SetSelectedRow(2);
+    DrawAlone(list);
+    EXPECT_EQ(InkIn(iScreen, special, Rgb(green)).iExact, 0);
+    EXPECT_GT(InkIn(iScreen, special, 0xC80000u).iExact, special.Width() * special.Height() / 2);
+    // Without its background the selected cell does not hide the special colour.
+    list->SetShowSelectedCellBG(false);
+    DrawAlone(list);
+    EXPECT_GT(InkIn(iScreen, special, Rgb(green)).iExact, special.Width() * special.Height() / 2);
+}
+
+TEST_F(ListTest, InCellModeOnlyTheSelectedCellsTextTakesTheSelectedColour)
+{
+    CZuList* list = MakeTable(iRoot);
+    list->SetSelectedRow(1);
+    list->SetSelectedCol(1);
+    // Row mode: the whole selected row.
+    DrawAlone(list);
+    for (int col = 0; col < 3; ++col)
+        EXPECT_GT(InkIn(iScreen, CellRect(list, 1, col), 0).iBlue, 10) << col;
+    EXPECT_EQ(InkIn(iScreen, CellRect(list, 0, 1), 0).iBlue, 0);
+    // Cell mode: the selected cell alone; the rest of its row is written as every other row.
+    list->SetClickSelMode(2);
+    DrawAlone(list);
+    EXPECT_GT(InkIn(iScreen, CellRect(list, 1, 1), 0).iBlue, 10);
+    for (int col : {0, 2})
+    {
+        TCellInk ink = InkIn(iScreen, CellRect(list, 1, col), 0);
+        EXPECT_EQ(ink.iBlue, 0) << col;
+        EXPECT_GT(ink.iExact, 0) << col;
+    }
+}
