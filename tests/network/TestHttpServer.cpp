@@ -26,11 +26,12 @@ TZuHttpLimits TestLimits()
     return limits;
 }
 
-CTestHttpServer::CTestHttpServer() : iServer(new httplib::Server), iPort(0), iStopping(false)
+CTestHttpServer::CTestHttpServer() : iServer(new httplib::Server), iPort(0), iStopping(false), iHeld(0)
 {
     httplib::Server& server = *iServer;
     // The documents the tests serve, at the program's own path and at paths of their own.
-    auto served = [this](const httplib::Request& request, httplib::Response& response) {
+    auto served = [this](const httplib::Request& request, httplib::Response& response)
+    {
         Count(request.path);
         std::lock_guard<std::mutex> guard(iLock);
         auto body = iBodies.find(request.path);
@@ -41,56 +42,75 @@ CTestHttpServer::CTestHttpServer() : iServer(new httplib::Server), iPort(0), iSt
     };
     server.Get("/update/ZuLexUpdate.xml", served);
     server.Get(R"(/served/.*)", served);
-    server.Get("/missing", [this](const httplib::Request& request, httplib::Response& response) {
-        Count(request.path);
-        response.status = 404;
-        response.set_content("<html>not here</html>", "text/html");
-    });
-    server.Get("/broken", [this](const httplib::Request& request, httplib::Response& response) {
-        Count(request.path);
-        response.status = 500;
-        response.set_content("<ZuLex><version>9.9</version></ZuLex>", "text/xml");
-    });
-    server.Get(R"(/bytes/(\d+))", [this](const httplib::Request& request, httplib::Response& response) {
-        Count(request.path);
-        response.set_content(std::string(std::stoul(request.matches[1]), 'x'), "text/plain");
-    });
+    server.Get("/missing",
+               [this](const httplib::Request& request, httplib::Response& response)
+               {
+                   Count(request.path);
+                   response.status = 404;
+                   response.set_content("<html>not here</html>", "text/html");
+               });
+    server.Get("/broken",
+               [this](const httplib::Request& request, httplib::Response& response)
+               {
+                   Count(request.path);
+                   response.status = 500;
+                   response.set_content("<ZuLex><version>9.9</version></ZuLex>", "text/xml");
+               });
+    server.Get(R"(/bytes/(\d+))",
+               [this](const httplib::Request& request, httplib::Response& response)
+               {
+                   Count(request.path);
+                   response.set_content(std::string(std::stoul(request.matches[1]), 'x'), "text/plain");
+               });
     // The same without a length: the body arrives in chunks, until the client stops taking it.
-    server.Get(R"(/stream/(\d+))", [this](const httplib::Request& request, httplib::Response& response) {
-        Count(request.path);
-        size_t total = std::stoul(request.matches[1]);
-        response.set_chunked_content_provider("text/plain", [total](size_t offset, httplib::DataSink& sink) {
-            if (offset >= total)
-            {
-                sink.done();
-                return true;
-            }
-            size_t size = total - offset < 4096 ? total - offset : 4096;
-            return sink.write(std::string(size, 'y').data(), size);
-        });
-    });
-    server.Get("/slow", [this](const httplib::Request& request, httplib::Response& response) {
-        Count(request.path);
-        HoldSlowRequest();
-        response.set_content("<ZuLex><version>9.9</version></ZuLex>", "text/xml");
-    });
-    server.Get("/loop", [this](const httplib::Request& request, httplib::Response& response) {
-        Count(request.path);
-        response.set_redirect("/loop");
-    });
+    server.Get(R"(/stream/(\d+))",
+               [this](const httplib::Request& request, httplib::Response& response)
+               {
+                   Count(request.path);
+                   size_t total = std::stoul(request.matches[1]);
+                   response.set_chunked_content_provider(
+                       "text/plain",
+                       [total](size_t offset, httplib::DataSink& sink)
+                       {
+                           if (offset >= total)
+                           {
+                               sink.done();
+                               return true;
+                           }
+                           size_t size = total - offset < 4096 ? total - offset : 4096;
+                           return sink.write(std::string(size, 'y').data(), size);
+                       });
+               });
+    server.Get("/slow",
+               [this](const httplib::Request& request, httplib::Response& response)
+               {
+                   Count(request.path);
+                   HoldSlowRequest();
+                   response.set_content("<ZuLex><version>9.9</version></ZuLex>", "text/xml");
+               });
+    server.Get("/loop",
+               [this](const httplib::Request& request, httplib::Response& response)
+               {
+                   Count(request.path);
+                   response.set_redirect("/loop");
+               });
     // /hops/N redirects N times before it answers.
-    server.Get(R"(/hops/(\d+))", [this](const httplib::Request& request, httplib::Response& response) {
-        Count(request.path);
-        int left = std::stoi(request.matches[1]);
-        if (left == 0)
-            response.set_content("arrived", "text/plain");
-        else
-            response.set_redirect("/hops/" + std::to_string(left - 1));
-    });
-    server.Get("/to-ftp", [this](const httplib::Request& request, httplib::Response& response) {
-        Count(request.path);
-        response.set_redirect("ftp://127.0.0.1/file");
-    });
+    server.Get(R"(/hops/(\d+))",
+               [this](const httplib::Request& request, httplib::Response& response)
+               {
+                   Count(request.path);
+                   int left = std::stoi(request.matches[1]);
+                   if (left == 0)
+                       response.set_content("arrived", "text/plain");
+                   else
+                       response.set_redirect("/hops/" + std::to_string(left - 1));
+               });
+    server.Get("/to-ftp",
+               [this](const httplib::Request& request, httplib::Response& response)
+               {
+                   Count(request.path);
+                   response.set_redirect("ftp://127.0.0.1/file");
+               });
     iPort = server.bind_to_any_port("127.0.0.1");
     // The socket listens from here on: connections wait in its backlog until the loop takes them.
     iListener = std::thread([this] { iServer->listen_after_bind(); });
@@ -147,7 +167,15 @@ void CTestHttpServer::Count(const std::string& path)
 void CTestHttpServer::HoldSlowRequest()
 {
     std::unique_lock<std::mutex> guard(iLock);
+    ++iHeld;
     iStopped.wait_for(guard, std::chrono::seconds(KSlowHoldSeconds), [this] { return iStopping; });
+    --iHeld;
+}
+
+int CTestHttpServer::HeldRequests() const
+{
+    std::lock_guard<std::mutex> guard(iLock);
+    return iHeld;
 }
 
 int CTestHttpServer::ClosedPort()
@@ -168,13 +196,15 @@ int CTestHttpServer::ClosedPort()
 
 CTestUiThread::CTestUiThread() : iWakeUps(0), iTaken(0)
 {
-    CZuConnection::SetWakeUp([this] {
+    CZuConnection::SetWakeUp(
+        [this]
         {
-            std::lock_guard<std::mutex> guard(iLock);
-            ++iWakeUps;
-        }
-        iWoken.notify_all();
-    });
+            {
+                std::lock_guard<std::mutex> guard(iLock);
+                ++iWakeUps;
+            }
+            iWoken.notify_all();
+        });
 }
 
 CTestUiThread::~CTestUiThread()
@@ -185,7 +215,8 @@ CTestUiThread::~CTestUiThread()
 bool CTestUiThread::WaitForWakeUp(int milliseconds)
 {
     std::unique_lock<std::mutex> guard(iLock);
-    bool woken = iWoken.wait_for(guard, std::chrono::milliseconds(milliseconds), [this] { return iWakeUps > iTaken; });
+    bool woken =
+        iWoken.wait_for(guard, std::chrono::milliseconds(milliseconds), [this] { return iWakeUps > iTaken; });
     if (woken)
         iTaken = iWakeUps;
     return woken;

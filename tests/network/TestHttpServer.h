@@ -33,6 +33,8 @@ public:
     // Serves body with status 200 at path.
     void Serve(const std::string& path, const std::string& body);
     int Requests(const std::string& path) const;
+    // The slow requests the server is holding now: asked, not yet answered.
+    int HeldRequests() const;
     // Waits (within a generous bound) until path was asked count times; false when the bound passed.
     bool WaitForRequests(const std::string& path, int count);
     // A port on 127.0.0.1 where nothing listens.
@@ -50,6 +52,7 @@ private:
     std::condition_variable iStopped;
     std::condition_variable iCounted;
     bool iStopping;
+    int iHeld;
     std::map<std::string, int> iRequests;
     std::map<std::string, std::string> iBodies;
 };
