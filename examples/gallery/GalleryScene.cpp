@@ -1,5 +1,5 @@
-#include "GalleryRegistry.h"
 #include "GalleryScene.h"
+#include "GalleryRegistry.h"
 
 #include "TestCard.h"
 #include "ZuRootWnd.h"
@@ -69,7 +69,8 @@ public:
     CZuCba* iCba;
 };
 
-CGalleryScene::CGalleryScene(const std::string& resourceDir, const std::string& outDir, const std::string& page)
+CGalleryScene::CGalleryScene(const std::string& resourceDir, const std::string& outDir,
+                             const std::string& page)
     : iOutDir(outDir), iPage(page), iClock(new CZuManualClock), iUi(new CGalleryUi)
 {
     CZuEnv::StringMgr()->AddStringRes(CZuString((resourceDir + "res/ZuUi_zh.bin").c_str()));
@@ -231,22 +232,36 @@ unsigned CGalleryScene::PixelAt(int x, int y)
 
 CZuImage* CGalleryScene::MakeIcon(const char* glyph, const CZuRgb& top, const CZuRgb& bottom, int side)
 {
-    CZuBitmapGc gc(CZuSize(side, side));
     const CZuRect tile(CZuSize(side, side));
-    // The corners take the screen's colour, so that the rounded edges blend into what shows around them.
-    gc.SetDrawColor(KScreenColour);
-    gc.Clear();
-    gc.SetDrawStyle(IZuGc::EDrawGradual);
-    gc.SetDrawColor2(top, bottom, IZuGc::EGradualVertical);
-    gc.DrawRoundRect(tile, side / 5);
+    // The tile's shape as coverage, white on black: its rounded edges become the icon's alpha, so that
+    // they blend with whatever the icon is drawn on.
+    CZuBitmapGc shape(CZuSize(side, side));
+    shape.SetDrawColor(CZuRgb(0, 0, 0));
+    shape.Clear();
+    shape.SetDrawStyle(IZuGc::EDrawFill);
+    shape.SetDrawColor(CZuRgb(255, 255, 255));
+    shape.DrawRoundRect(tile, side / 5);
+    // The face fills the whole square, so that no edge pixel carries a colour from around the tile.
+    CZuBitmapGc face(CZuSize(side, side));
+    face.SetDrawStyle(IZuGc::EDrawGradual);
+    face.SetDrawColor2(top, bottom, IZuGc::EGradualVertical);
+    face.DrawRect(tile);
     // The character takes about half the tile.
     CZuFont* font = CZuEnv::FontMgr()->GetFont(EFontTitle, side * 100 / 16 / 2 + 25, false);
-    gc.UseFont(font);
-    gc.SetDrawColor(CZuRgb(255, 255, 255));
-    gc.DrawTextW(CZuString(glyph), tile, EAlignCenter, 0, 0);
-    gc.DiscardFont();
+    face.UseFont(font);
+    face.SetDrawColor(CZuRgb(255, 255, 255));
+    face.DrawTextW(CZuString(glyph), tile, EAlignCenter, 0, 0);
+    face.DiscardFont();
     CZuEnv::FontMgr()->ReleaseFont(font);
-    // A copy that the context does not own, masked by its transparent corner.
-    CZuImage* drawn = gc.EndDraw();
-    return drawn->GetSubImage(tile, drawn->Size());
+    // A copy that the context does not own, with the shape as its alpha.
+    CZuImage* drawn = face.EndDraw();
+    CZuImage* icon = drawn->GetSubImage(tile, drawn->Size());
+    unsigned char* pixels = icon->GetImgBuf();
+    const unsigned char* coverage = shape.EndDraw()->GetImgBuf();
+    if (!pixels)
+        return icon;
+    for (int i = 0; i < side * side; ++i)
+        pixels[i * 4 + 3] = coverage[i * 4 + 2];
+    icon->SetHaveAlpha(true);
+    return icon;
 }

@@ -78,8 +78,9 @@ public:
     unsigned PixelAt(int x, int y);
 
     // An icon drawn here and now, for pages whose controls show icons: a square tile with round corners
-    // in a gradient from top to bottom, with one character (UTF-8) on it in white. Its corners are
-    // transparent. The caller owns it (Release()).
+    // in a gradient from top to bottom, with one character (UTF-8) on it in white. Its alpha is the tile's
+    // shape: the corners are transparent and the rounded edges blend with what the icon is drawn on. The
+    // caller owns it (Release()).
     static CZuImage* MakeIcon(const char* glyph, const CZuRgb& top, const CZuRgb& bottom, int side);
 
 private:
@@ -119,7 +120,7 @@ public:
 
 // Defines and registers a gallery page: ZU_GALLERY_PAGE(buttons) { ... scene.Shot("normal"); }
 #define ZU_GALLERY_PAGE(name)                                                                                \
-    static void GalleryPage_##name(CGalleryScene& scene);                                                  \
+    static void GalleryPage_##name(CGalleryScene& scene);                                                    \
     static CGalleryRegistrar galleryRegistrar_##name(#name, GalleryPage_##name);                             \
     static void GalleryPage_##name(CGalleryScene& scene)
 

@@ -91,6 +91,8 @@ public:
     // Width x height x 4 bytes, or null when the image has no pixels.
     unsigned char* GetImgBuf() const { return iPixels; }
     bool HaveAlpha() const { return iHaveAlpha; }
+    // Says whether the pixels' alpha is their opacity, as for a picture drawn here rather than decoded.
+    void SetHaveAlpha(bool haveAlpha) { iHaveAlpha = haveAlpha; }
     // The colour key as the top-left pixel's 32-bit value (0xAARRGGBB); only the low 24 bits count.
     unsigned MaskColor() const { return iMaskColor; }
     // Takes another image's transparency: its alpha flag, and its mask with the same colour key.
