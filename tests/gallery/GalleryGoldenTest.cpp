@@ -1,12 +1,11 @@
 // Gallery pages drawn again and compared with their golden pictures in tests/gallery/golden/. Set
 // ZU_UPDATE_GOLDEN=1 to write new golden pictures after a deliberate change of a look, and look at them.
 #include "GalleryRegistry.h"
+#include "GoldenPicture.h"
 #include "TestCard.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -40,30 +39,6 @@ bool Read(const std::string& path, TPicture& picture)
     return ReadPng(path, picture.iBgra, picture.iWidth, picture.iHeight);
 }
 
-// Small differences (a rounding step in an edge) are tolerated; anything that moves, disappears or changes
-// colour is not: at most 0.1 % of the pixels may differ by more than 16 in a channel.
-void ExpectAlike(const TPicture& drawn, const TPicture& golden, const std::string& what)
-{
-    ASSERT_EQ(drawn.iWidth, golden.iWidth) << what;
-    ASSERT_EQ(drawn.iHeight, golden.iHeight) << what;
-    const int pixels = drawn.iWidth * drawn.iHeight;
-    long long total = 0;
-    int different = 0;
-    for (int i = 0; i < pixels; ++i)
-    {
-        int worst = 0;
-        for (int c = 0; c < 3; ++c)
-        {
-            int d = std::abs(drawn.iBgra[i * 4 + c] - golden.iBgra[i * 4 + c]);
-            total += d;
-            worst = std::max(worst, d);
-        }
-        different += worst > 16 ? 1 : 0;
-    }
-    EXPECT_LE(different, pixels / 1000) << what;
-    EXPECT_LT(static_cast<double>(total) / (pixels * 3.0), 0.25) << what;
-}
-
 class GalleryGoldenTest : public ::testing::TestWithParam<TGoldenPage>
 {
 };
@@ -79,18 +54,13 @@ TEST_P(GalleryGoldenTest, EveryPictureLooksAsItsGoldenOne)
         CGalleryScene scene(ZU_TEST_OUT_DIR "/", KOutputDir, page.iPage);
         found->second(scene);
     }
-    const char* update = std::getenv("ZU_UPDATE_GOLDEN");
-    const bool updating = update && std::string(update) == "1";
     for (const std::string& shot : page.iShots)
     {
         const std::string name = std::string(page.iPage) + "-" + shot + ".png";
         TPicture drawn;
         ASSERT_TRUE(Read(KOutputDir + "/" + name, drawn)) << "the page wrote no " << name;
-        if (updating)
-            ASSERT_TRUE(WritePng(KGoldenDir + name, drawn.iBgra.data(), drawn.iWidth, drawn.iHeight));
-        TPicture golden;
-        ASSERT_TRUE(Read(KGoldenDir + name, golden)) << KGoldenDir + name;
-        ExpectAlike(drawn, golden, "see " + KOutputDir + "/" + name);
+        EXPECT_TRUE(LooksAsGolden(drawn.iBgra.data(), drawn.iWidth, drawn.iHeight, KGoldenDir + name,
+                                  KOutputDir + "/" + name));
     }
 }
 
