@@ -6,15 +6,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace
 {
 const int KColumns = 8;
 const int KScale = 4;
-const int KGap = 8;
-const int KCaptionHeight = 16;
+const int KGap = 12;
 const CZuRgb KSheetColour(245, 247, 250);
 const CZuRgb KFrameColour(170, 180, 195);
+const CZuRgb KPageColour(110, 120, 140);
 const CZuRgb KCaptionColour(40, 48, 64);
 
 // The pictures of one page in dir, by name.
@@ -55,34 +56,50 @@ CZuImage* ReadImage(const std::string& path)
     std::memcpy(image->GetImgBuf(), bgra.data(), bgra.size());
     return image;
 }
+
+// One line of a caption centred in rect, shortened with "…" when it is wider.
+void DrawCaption(CZuGc& gc, CZuFont& font, std::string text, const CZuRect& rect)
+{
+    const std::string whole = text;
+    while (text.size() > 1 && font.TextWidthInPixels(CZuString((text + "…").c_str())) > rect.Width() - 2 &&
+           font.TextWidthInPixels(CZuString(text.c_str())) > rect.Width() - 2)
+        text.pop_back();
+    if (text.size() < whole.size())
+        text += "…";
+    gc.DrawTextW(CZuString(text.c_str()), rect, EAlignCenter, 0, 0);
+}
 } // namespace
 
 bool WriteContactSheet(const std::string& dir, const std::vector<std::string>& pages, const std::string& file)
 {
-    std::vector<std::string> shots;
+    // Each picture with the page it belongs to.
+    std::vector<std::pair<std::string, std::string>> shots;
     for (const std::string& page : pages)
         for (const std::string& shot : ShotsOf(dir, page))
-            shots.push_back(shot);
+            shots.push_back(std::make_pair(page, shot));
     if (shots.empty())
         return false;
     // An environment for the captions' font.
     CGalleryScene scene("", "", "contact-sheet");
     const int thumbWidth = CGalleryScene::KWidth / KScale;
     const int thumbHeight = CGalleryScene::KHeight / KScale;
+    CZuFont* font = CZuEnv::AcquireFont(EFontUi, 100, false);
+    const int lineHeight = font->HeightInPixels() + 1;
     const int cellWidth = thumbWidth + KGap;
-    const int cellHeight = thumbHeight + KCaptionHeight + KGap;
+    const int cellHeight = thumbHeight + 2 * lineHeight + KGap;
     const int rows = (static_cast<int>(shots.size()) + KColumns - 1) / KColumns;
     const CZuSize sheetSize(KColumns * cellWidth + KGap, rows * cellHeight + KGap);
     CZuBitmapGc sheet(sheetSize);
     sheet.SetDrawColor(KSheetColour);
     sheet.Clear();
-    CZuFont* font = CZuEnv::AcquireFont(EFontUi, 100, false);
     sheet.UseFont(font);
     for (size_t i = 0; i < shots.size(); ++i)
     {
         const int left = KGap + static_cast<int>(i % KColumns) * cellWidth;
         const int top = KGap + static_cast<int>(i / KColumns) * cellHeight;
-        CZuImage* picture = ReadImage(dir + "/" + shots[i]);
+        const std::string& page = shots[i].first;
+        const std::string& name = shots[i].second;
+        CZuImage* picture = ReadImage(dir + "/" + name);
         if (picture)
         {
             // The same scaler the image box uses: large reductions average whole blocks of pixels.
@@ -94,18 +111,18 @@ bool WriteContactSheet(const std::string& dir, const std::vector<std::string>& p
         sheet.SetDrawStyle(IZuGc::EDrawOutline);
         sheet.SetDrawColor(KFrameColour);
         sheet.DrawRect(CZuRect(left - 1, top - 1, left + thumbWidth, top + thumbHeight));
-        // The name without ".png", shortened with "…" until it fits under its picture.
-        std::string caption = shots[i].substr(0, shots[i].size() - 4);
-        while (caption.size() > 1 && font->TextWidthInPixels(CZuString((caption + "…").c_str())) > thumbWidth - 2 &&
-               font->TextWidthInPixels(CZuString(caption.c_str())) > thumbWidth - 2)
-            caption.pop_back();
-        if (caption.size() + 4 < shots[i].size())
-            caption += "…";
+        // The page on the first line, the picture's own name (without the page and ".png") on the second.
+        const std::string shot = name.substr(page.size() + 1, name.size() - page.size() - 5);
+        // The captions may use the gaps beside the picture.
+        const int captionLeft = left - KGap / 2 + 1;
+        const int captionRight = left + thumbWidth + KGap / 2 - 1;
+        const int captionTop = top + thumbHeight + 1;
+        sheet.SetDrawColor(KPageColour);
+        DrawCaption(sheet, *font, page,
+                    CZuRect(captionLeft, captionTop, captionRight, captionTop + lineHeight));
         sheet.SetDrawColor(KCaptionColour);
-        sheet.DrawTextW(
-            CZuString(caption.c_str()),
-            CZuRect(left, top + thumbHeight, left + thumbWidth, top + thumbHeight + KCaptionHeight),
-            EAlignCenter, 0, 0);
+        DrawCaption(sheet, *font, shot,
+                    CZuRect(captionLeft, captionTop + lineHeight, captionRight, captionTop + 2 * lineHeight));
     }
     sheet.DiscardFont();
     CZuEnv::ReleaseFont(font);
