@@ -393,3 +393,61 @@ TEST(ControlTest, ResizableFrameSendsCursorAndResizeMessages)
     EXPECT_EQ(ui.iMessages, (std::vector<unsigned>{15, 15, 15, 5}));
     EXPECT_EQ(ui.iParams, (std::vector<unsigned>{EZuCursorSizeNS, EZuCursorSizeWE, EZuCursorNone, 2}));
 }
+
+namespace
+{
+// A control that paints far beyond its rectangle: what stays of it is what the clip lets through.
+class CSpillingControl : public CZuControl
+{
+public:
+    CSpillingControl(CZuControl* parent, const CZuRgb& color)
+        : CZuControl(parent, true, EZuCtrlPane), iColor(color)
+    {
+    }
+    void Draw(CZuGc& gc, const CZuRect&) override
+    {
+        gc.SetDrawStyle(IZuGc::EDrawFill);
+        gc.SetDrawColor(iColor);
+        gc.DrawRect(CZuRect(0, 0, 99, 99));
+    }
+    CZuRgb iColor;
+};
+} // namespace
+
+TEST(ControlTest, AClippedControlPaintsExactlyItsInnerRectangleAndItsChildrenStayInside)
+{
+    CZuBitmapGc gc(CZuSize(60, 50));
+    gc.SetDrawColor(CZuRgb(255, 255, 255));
+    gc.Clear();
+    CSpillingControl control(nullptr, CZuRgb(200, 0, 0));
+    control.SetRect(CZuRect(10, 10, 40, 30));
+    control.SetInnerSpace(2);
+    control.SetClip(true);
+    CSpillingControl* child = new CSpillingControl(&control, CZuRgb(0, 0, 200));
+    child->SetRect(CZuRect(30, 20, 45, 35));
+    control.DrawCtrl(gc, control.Rect());
+    const CZuRect inner = control.InnerRect();
+    ASSERT_EQ(inner, CZuRect(12, 12, 38, 28));
+    // The child, drawn last, paints everything the clip lets through: the last column and row inside,
+    // and not the first ones outside (right and bottom edges exclusive).
+    for (int x : {12, 25, 37})
+        for (int y : {12, 20, 27})
+            EXPECT_EQ(PixelAt(gc, x, y), 0x0000C8u) << x << "," << y;
+    EXPECT_EQ(PixelAt(gc, 38, 15), 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(gc, 20, 28), 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(gc, 38, 28), 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(gc, 11, 12), 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(gc, 12, 11), 0xFFFFFFu);
+    // The clip is undone afterwards.
+    EXPECT_EQ(gc.ClipDepth(), 0);
+
+    // Inside a clip that leaves none of its inner rectangle, it shows nothing and leaves the clip alone.
+    gc.SetDrawColor(CZuRgb(255, 255, 255));
+    gc.Clear();
+    gc.SetClippingRect(CZuRect(0, 0, 5, 5));
+    control.DrawCtrl(gc, control.Rect());
+    EXPECT_EQ(gc.ClipDepth(), 1);
+    gc.CancelClippingRect();
+    EXPECT_EQ(PixelAt(gc, 3, 3), 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(gc, 20, 20), 0xFFFFFFu);
+}

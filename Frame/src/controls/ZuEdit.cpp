@@ -1,5 +1,6 @@
 #include "ZuEdit.h"
 
+#include "ZuClip.h"
 #include "ZuClipboard.h"
 #include "ZuDrawUtil.h"
 #include "ZuEditBuffer.h"
@@ -678,10 +679,11 @@ void CZuEdit::DrawIdle(CZuGc& gc)
     gc.SetDrawColor(dimmed ? Foreground().GetNewColor(-50, 50) : Foreground());
     // A text longer than the box stays inside it.
     CZuRect area = TextArea();
-    gc.SetClippingRect(area);
+    if (!CZuClip::Push(gc, area))
+        return;
     d.iLine.Draw(gc, area.iTl.iX, Baseline(area), 0, static_cast<int>(d.iLine.Units().size()), area.iTl.iX,
                  area.iBr.iX);
-    gc.CancelClippingRect();
+    CZuClip::Pop(gc);
 }
 
 void CZuEdit::DrawEditor(CZuGc& gc, const CZuRect& inner)
@@ -691,7 +693,8 @@ void CZuEdit::DrawEditor(CZuGc& gc, const CZuRect& inner)
     gc.SetDrawColor(Background());
     gc.Clear(inner);
     CZuRect band = TextArea();
-    gc.SetClippingRect(band);
+    if (!CZuClip::Push(gc, band))
+        return;
     int left = band.iTl.iX - d.iScroll;
     int baseline = Baseline(band);
     int count = static_cast<int>(d.iLine.Units().size());
@@ -726,5 +729,5 @@ void CZuEdit::DrawEditor(CZuGc& gc, const CZuRect& inner)
     }
     int caretX = left + d.iLine.X(DisplayCaret());
     gc.DrawLine(CZuPoint(caretX, band.iTl.iY), CZuPoint(caretX, band.iBr.iY));
-    gc.CancelClippingRect();
+    CZuClip::Pop(gc);
 }

@@ -1,5 +1,6 @@
 #include "ZuPaneBase.h"
 
+#include "ZuClip.h"
 #include "ZuEnv.h"
 #include "ZuFont.h"
 #include "ZuLayout.h"
@@ -135,11 +136,12 @@ void CZuPaneBase::Draw(CZuGc& gc, const CZuRect&)
     // The title stands on the fill or in the frame's gap: the foreground colour reads on both.
     gc.SetDrawStyle(IZuGc::EDrawOutline);
     gc.SetDrawColor(Foreground());
+    if (!CZuClip::Push(gc, iTitleRect))
+        return;
     gc.UseFont(GetFont());
-    gc.SetClippingRect(iTitleRect);
     gc.DrawTextW(GetText(), iTitleRect, EAlignCenter, 0, 0);
-    gc.CancelClippingRect();
     gc.DiscardFont();
+    CZuClip::Pop(gc);
 }
 
 void CZuPaneBase::DrawFrame(CZuGc& gc, const CZuRect& inner)

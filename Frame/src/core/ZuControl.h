@@ -268,6 +268,8 @@ private:
     // -1), then with the focus loop from the other end; false when no child can take it.
     bool MoveFocusFrom(int start, int step, bool testVisible);
     void DrawOutline(CZuGc& gc, const CZuRect& rect, const CZuRgb& color, int width);
+    // What lies inside the inner rectangle: the own content and the children.
+    void DrawContent(CZuGc& gc);
 
     CZuWindow* iWindow;
     bool iDeleteWindow;

@@ -1,6 +1,7 @@
 // Drawing of CZuControl and the resizable window frame.
 #include "ZuControl.h"
 
+#include "ZuClip.h"
 #include "ZuEnv.h"
 #include "ZuImage.h"
 #include "ZuMessage.h"
@@ -49,8 +50,18 @@ void CZuControl::DrawCtrl(CZuGc& gc, const CZuRect&)
         return;
     if (iShowBackground)
         DrawBackground(gc);
-    if (iClip)
-        gc.SetClippingRect(InnerRect());
+    // A clipped control whose inner rectangle is all outside the clip in force shows nothing inside it.
+    const bool clipped = iClip && CZuClip::Push(gc, InnerRect());
+    if (!iClip || clipped)
+        DrawContent(gc);
+    if (clipped)
+        CZuClip::Pop(gc);
+    if (HasBorder())
+        DrawBorder(gc, GetBorderType());
+}
+
+void CZuControl::DrawContent(CZuGc& gc)
+{
     Draw(gc, InnerRect());
     bool otherLevels = false;
     for (int i = 0; i < GetControlCount(); ++i)
@@ -67,10 +78,6 @@ void CZuControl::DrawCtrl(CZuGc& gc, const CZuRect&)
         if (child->iDispLevel > iDispLevel)
             child->DrawCtrl(gc, child->Rect());
     }
-    if (iClip)
-        gc.CancelClippingRect();
-    if (HasBorder())
-        DrawBorder(gc, GetBorderType());
 }
 
 void CZuControl::DrawBackground(CZuGc& gc)
@@ -148,10 +155,12 @@ void CZuControl::DrawOutline(CZuGc& gc, const CZuRect& rect, const CZuRgb& color
         path.Grow(-inset, -inset);
         gc.SetDrawStyle(IZuGc::EDrawOutline);
         gc.SetPenSize(static_cast<unsigned>(width));
-        gc.SetClippingRect(rect);
-        gc.DrawRoundRect(path, std::max(tl - inset, 0), std::max(tr - inset, 0), std::max(bl - inset, 0),
-                         std::max(br - inset, 0));
-        gc.CancelClippingRect();
+        if (CZuClip::Push(gc, rect))
+        {
+            gc.DrawRoundRect(path, std::max(tl - inset, 0), std::max(tr - inset, 0), std::max(bl - inset, 0),
+                             std::max(br - inset, 0));
+            CZuClip::Pop(gc);
+        }
     }
     gc.SetDrawStyle(IZuGc::EDrawFill);
     // DrawRect fills both edges inclusive.
@@ -187,7 +196,8 @@ bool CZuControl::HandleFrameEvent(const TZuPointerEvent& event)
         TZuFrameEdge edge = FrameEdgeAt(event.iPosition);
         if (edge == EZuEdgeNone && iDragEdge == EZuEdgeNone)
             return false;
-        unsigned cursor = edge == EZuEdgeNone ? EZuCursorNone : (IsVerticalEdge(edge) ? EZuCursorSizeNS : EZuCursorSizeWE);
+        unsigned cursor =
+            edge == EZuEdgeNone ? EZuCursorNone : (IsVerticalEdge(edge) ? EZuCursorSizeNS : EZuCursorSizeWE);
         if (env)
             env->SendMessageW(nullptr, EZuMsgSetCursor, cursor, 0);
         iDragEdge = edge;
@@ -210,7 +220,8 @@ bool CZuControl::HandleFrameEvent(const TZuPointerEvent& event)
             vertical ? event.iPosition.iY - iLastPointerPos.iY : event.iPosition.iX - iLastPointerPos.iX;
         iLastPointerPos = event.iPosition;
         if (delta != 0 && env)
-            env->SendMessageW(nullptr, EZuMsgResizeWindow, iDragEdge, static_cast<uintptr_t>(static_cast<intptr_t>(delta)));
+            env->SendMessageW(nullptr, EZuMsgResizeWindow, iDragEdge,
+                              static_cast<uintptr_t>(static_cast<intptr_t>(delta)));
         return true;
     }
     case EZuPointerUp:

@@ -1,5 +1,6 @@
 #include "ZuTransform.h"
 
+#include "ZuClip.h"
 #include "ZuEnv.h"
 #include "ZuGc.h"
 #include "ZuImage.h"
@@ -121,7 +122,8 @@ void CZuTransform::DrawSlide(CZuGc& gc)
         return;
     }
     // The old picture moves away by the distance travelled and the new one follows it in.
-    gc.SetClippingRect(iArea);
+    if (!CZuClip::Push(gc, iArea))
+        return;
     CZuPoint oldAt = iArea.iTl;
     CZuPoint newAt = iSource.iTl;
     switch (iEffect)
@@ -142,7 +144,7 @@ void CZuTransform::DrawSlide(CZuGc& gc)
     if (iOldPicture)
         gc.DrawImage(oldAt, iOldPicture, iArea);
     gc.DrawImage(newAt, iNewPicture, CZuRect(iSource.iTl, CZuSize(width, height)));
-    gc.CancelClippingRect();
+    CZuClip::Pop(gc);
 }
 
 void CZuTransform::OnTimer(int)

@@ -1,5 +1,6 @@
 #include "ZuGrid.h"
 
+#include "ZuClip.h"
 #include "ZuEnv.h"
 #include "ZuFont.h"
 #include "ZuGridCell.h"
@@ -202,7 +203,8 @@ void CZuGrid::SizeChanged()
 
 void CZuGrid::Draw(CZuGc& gc, const CZuRect& rect)
 {
-    gc.SetClippingRect(rect);
+    if (!CZuClip::Push(gc, rect))
+        return;
     for (int i = 0; i < GetCellCount(); ++i)
     {
         CZuRect cell = CellRect(i);
@@ -211,7 +213,7 @@ void CZuGrid::Draw(CZuGc& gc, const CZuRect& rect)
         if (cell.iBr.iY > rect.iTl.iY)
             GetCell(i)->DrawCell(gc, cell);
     }
-    gc.CancelClippingRect();
+    CZuClip::Pop(gc);
 }
 
 void CZuGrid::PostGridMessage(int action)

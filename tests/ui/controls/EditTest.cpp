@@ -631,4 +631,25 @@ TEST_F(EditTest, ALongLineScrollsToKeepTheCaretInTheBox)
     EXPECT_EQ(iScene->PixelAt(iFirst->Rect().iBr.iX + 2, band.iTl.iY + 8), iScene->PixelAt(5, 5));
 }
 
+TEST_F(EditTest, ALongLineStopsAtTheTextMarginShownOrEdited)
+{
+    std::string text(100, 'W');
+    iFirst->SetText(CZuString(text.c_str()));
+    const CZuRect band = iFirst->GetEditRect();
+    // The text keeps 3 pixels from each side of the field.
+    const CZuRect area(band.iTl.iX + 3, band.iTl.iY, band.iBr.iX - 3, band.iBr.iY);
+    // The columns between the text area and the field's edge keep the field's colour, idle and open.
+    for (bool open : {false, true})
+    {
+        if (open)
+            OpenFirst();
+        iScene->Draw();
+        const unsigned field = iScene->PixelAt(area.iBr.iX, band.iTl.iY);
+        for (int x = area.iBr.iX; x < band.iBr.iX; ++x)
+            for (int y = band.iTl.iY; y < band.iBr.iY; ++y)
+                ASSERT_EQ(iScene->PixelAt(x, y), field) << x << "," << y << (open ? " open" : " idle");
+        EXPECT_LT(DarkestIn(*iScene, CZuRect(area.iBr.iX - 3, band.iTl.iY, area.iBr.iX, band.iBr.iY)), 100);
+    }
+}
+
 } // namespace
