@@ -156,6 +156,22 @@ TEST_F(ZuStringManagerTest, IndexBeyondTheTableGivesNotFoundRatherThanNull)
     EXPECT_EQ(Text(iManager.GetString(KZu + 0xFFFF)), "NotFound");
 }
 
+TEST_F(ZuStringManagerTest, TheEnvironmentsFallbackStandsInOnlyWhereNoTextIs)
+{
+    ASSERT_EQ(CZuEnv::Static(), nullptr);
+    EXPECT_EQ(std::string(CZuEnv::GetString(KZu + 1, "fallback").PtrZ()), "fallback");
+    EXPECT_TRUE(CZuEnv::GetString(KZu + 1).IsEmpty());
+    CZuEnv::CreateEnv();
+    std::string path = iFolder.File("ZuUi_zh.bin");
+    WriteBytes(path, TableImage({"zero", "ZU toolkit", "", "options"}));
+    ASSERT_TRUE(CZuEnv::StringMgr()->AddStringRes(CZuString(path.c_str())));
+    EXPECT_EQ(std::string(CZuEnv::GetString(KZu + 3, "fallback").PtrZ()), "options");
+    // An empty text falls back; an id no table knows keeps the manager's "NotFound".
+    EXPECT_EQ(std::string(CZuEnv::GetString(KZu + 2, "fallback").PtrZ()), "fallback");
+    EXPECT_EQ(std::string(CZuEnv::GetString(KLx + 1, "fallback").PtrZ()), "NotFound");
+    CZuEnv::DestroyEnv();
+}
+
 TEST_F(ZuStringManagerTest, DuplicateCodesResolveInTheFirstTableAdded)
 {
     AddTable("first.bin", {"a0", "ZU first", "a2"});

@@ -99,7 +99,7 @@ bool CZuCba::HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type)
     if (event.iCode == iFiredKey)
         return true;
     // The labels last drawn may belong to the screen below a pop-up pushed since: take the top's now.
-    CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
+    CZuUiManager* manager = CZuEnv::UiManager();
     if (manager)
         manager->RefreshCba();
     CZuButton* button = event.iCode == EZuKeyF1 ? LeftButton() : RightButton();

@@ -340,7 +340,7 @@ bool CZuMenuBar::HandleKeyEvent(const TZuKeyEvent& event, TZuKeyEventType type)
     case EZuKeyF1:
     case EZuKeyF2:
     {
-        CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
+        CZuUiManager* manager = CZuEnv::UiManager();
         CZuCba* cba = manager ? manager->GetCba() : nullptr;
         if (cba)
             cba->HandleKeyEvent(event, type);

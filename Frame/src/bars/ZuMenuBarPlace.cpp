@@ -78,7 +78,7 @@ int DirectionFromAnchor(const CZuRect& anchor, const CZuRect& ui)
 
 CZuRect CZuMenuBar::UiRect() const
 {
-    CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
+    CZuUiManager* manager = CZuEnv::UiManager();
     if (manager && !manager->GetUiRect().IsEmpty())
         return manager->GetUiRect();
     return Parent() ? Parent()->InnerRect() : CZuRect();
@@ -103,7 +103,7 @@ CZuSize CZuMenuBar::LevelSize(CZuScrollList* level) const
 CZuRect CZuMenuBar::PlaceFirstLevel(const CZuSize& size)
 {
     const CZuRect ui = UiRect();
-    CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
+    CZuUiManager* manager = CZuEnv::UiManager();
     const CZuRect anchor = manager ? manager->GetMenuBasePos() : CZuRect();
     if (iDirection == 0)
         iDirection = DirectionFromAnchor(anchor, ui);

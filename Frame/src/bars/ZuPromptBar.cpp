@@ -29,7 +29,7 @@ CZuPromptBar::~CZuPromptBar()
 void CZuPromptBar::AppendPrompt(const CZuString& text)
 {
     iPrompts.Append(new CZuString(text));
-    CZuTimerManager* timers = CZuEnv::Static() ? CZuEnv::TimerMgr() : nullptr;
+    CZuTimerManager* timers = CZuEnv::TimerMgr();
     // Prompts added while the bar turns do not hold its pace back.
     if (iPrompts.GetCount() >= 2 && timers && !timers->IsRunning(iTimerId))
         Arm();

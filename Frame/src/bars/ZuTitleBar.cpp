@@ -50,11 +50,11 @@ CZuString IndicatorText(TAknEditingState state)
     case ELatinText:
         return CZuString("Abc");
     case EChinese:
-        return CZuEnv::Static() ? CZuEnv::GetString(KStringChinese) : CZuString();
+        return CZuEnv::GetString(KStringChinese);
     case EPinyin:
         return CZuString("ZhY");
     case EEnglish:
-        return CZuEnv::Static() ? CZuEnv::GetString(KStringEnglish) : CZuString();
+        return CZuEnv::GetString(KStringEnglish);
     default:
         return CZuString("un");
     }
@@ -280,7 +280,7 @@ bool CZuTitleBar::HandlePointerEventL(const TZuPointerEvent& event)
     }
     if (CZuControl::HandlePointerEventL(event))
         return true;
-    CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
+    CZuUiManager* manager = CZuEnv::UiManager();
     if (event.iType != EZuPointerDown || !IsVisible() || !HitTest(event.iPosition) || !manager ||
         !manager->CanMoveUi())
         return false;

@@ -26,7 +26,7 @@ uintptr_t CommandParam(int command)
 // The OS type 0 shows the focused looks; others draw a focused button as a normal one.
 bool IsFocusLookOs()
 {
-    CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
+    CZuUiManager* manager = CZuEnv::UiManager();
     return !manager || manager->GetOsType() == 0;
 }
 

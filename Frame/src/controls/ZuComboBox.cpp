@@ -165,7 +165,7 @@ CZuString CZuComboBox::ShownText(const CZuString& text)
 void CZuComboBox::OpenDropDown()
 {
     // One at a time: a second activation while it is open does nothing.
-    CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
+    CZuUiManager* manager = CZuEnv::UiManager();
     if (iDropDown || !manager || IsDisabled())
         return;
     iDropDownChoice = iSelected;

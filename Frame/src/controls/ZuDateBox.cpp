@@ -131,13 +131,12 @@ CZuString CZuDateBox::DayName(int weekDay)
     if (weekDay < 0 || weekDay > 6)
         return CZuString("");
     const int id = weekDay == 0 ? KStrSunday : KStrMonday + weekDay - 1;
-    CZuString name = CZuEnv::Static() ? CZuEnv::GetString(id) : CZuString();
-    return name.IsEmpty() ? CZuString(KDayNames[weekDay]) : name;
+    return CZuEnv::GetString(id, KDayNames[weekDay]);
 }
 
 CZuString CZuDateBox::IntFormat(int stringId, const char* fallback)
 {
-    const CZuString format = CZuEnv::Static() ? CZuEnv::GetString(stringId) : CZuString();
+    const CZuString format = CZuEnv::GetString(stringId);
     return IsIntFormat(format, 3) ? format : CZuString(fallback);
 }
 
@@ -248,7 +247,7 @@ bool CZuDateBox::HandlePointerEventL(const TZuPointerEvent& event)
 
 void CZuDateBox::OpenDialog()
 {
-    CZuUiManager* ui = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
+    CZuUiManager* ui = CZuEnv::UiManager();
     if (iDialog || !ui || IsReadOnly() || IsDisabled())
         return;
     iEdited = iDate;

@@ -35,11 +35,6 @@ const int KTextMargin = 3;
 const CZuRgb KSelectionBackground(0, 120, 215);
 const CZuRgb KSelectionText(255, 255, 255);
 
-CZuUiManager* Manager()
-{
-    return CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
-}
-
 // The boxes that exist, for GetEditByID: kept in the environment's list of shared things.
 CZuObjectList* Registry()
 {
@@ -257,7 +252,7 @@ bool CZuEdit::OpenEditor()
         return true;
     if (!CanEdit())
         return false;
-    CZuUiManager* manager = Manager();
+    CZuUiManager* manager = CZuEnv::UiManager();
     // One editor at a time: the desktop has one text input.
     if (manager)
     {
@@ -290,7 +285,7 @@ void CZuEdit::CloseEditor()
     d.iPendingHigh = 0;
     d.iScroll = 0;
     d.iSelecting = false;
-    CZuUiManager* manager = Manager();
+    CZuUiManager* manager = CZuEnv::UiManager();
     // Another box may have taken the text input over already.
     if (!manager || manager->GetTextInputClient() == this)
     {
@@ -361,7 +356,7 @@ bool CZuEdit::HandleEnter(const TZuKeyEvent& event, TZuKeyEventType type)
         d.iEnterDone = false;
         return true;
     }
-    CZuUiManager* manager = Manager();
+    CZuUiManager* manager = CZuEnv::UiManager();
     bool held = manager && manager->GetHeldKey() == EZuKeyEnter;
     // One press opens or closes once: never both, and its repeats toggle nothing.
     if (event.iIsRepeat || (d.iEnterDone && held))

@@ -1,5 +1,6 @@
 #include "ZuProgressBar.h"
 
+#include "ZuDrawUtil.h"
 #include "ZuEnv.h"
 #include "ZuImage.h"
 #include "ZuKeyCode.h"
@@ -22,20 +23,6 @@ const int KKnobCorner = 2;
 int Scale(int length, int part, int whole)
 {
     return static_cast<int>(static_cast<int64_t>(length) * part / whole);
-}
-
-// A filled and outlined rectangle; rect's right and bottom edges are exclusive, as everywhere.
-void DrawFramedRect(CZuGc& gc, const CZuRect& rect, const CZuRgb& fill, const CZuRgb& outline)
-{
-    if (rect.IsEmpty())
-        return;
-    CZuRect inclusive(rect.iTl.iX, rect.iTl.iY, rect.iBr.iX - 1, rect.iBr.iY - 1);
-    gc.SetDrawStyle(IZuGc::EDrawFill);
-    gc.SetDrawColor(fill);
-    gc.DrawRect(inclusive);
-    gc.SetDrawStyle(IZuGc::EDrawOutline);
-    gc.SetDrawColor(outline);
-    gc.DrawRect(inclusive);
 }
 
 void DrawOutlineRect(CZuGc& gc, const CZuRect& rect, const CZuRgb& color)
@@ -126,14 +113,14 @@ void CZuProgressBar::Draw(CZuGc& gc, const CZuRect& rect)
 
 void CZuProgressBar::DrawBar(CZuGc& gc, const CZuRect& rect)
 {
-    DrawFramedRect(gc, rect, iBarFill, iBarOutline);
+    CZuDrawUtil::DrawRectWithBorder(gc, rect, iBarFill, iBarOutline);
     iProgressRect = rect;
     iProgressRect.Grow(-1, -1);
     if (IsHorizontal())
         iProgressRect.iBr.iX = iProgressRect.iTl.iX + Filled(iProgressRect.Width());
     else
         iProgressRect.iTl.iY = iProgressRect.iBr.iY - Filled(iProgressRect.Height());
-    DrawFramedRect(gc, iProgressRect, iProgressFill, iProgressOutline);
+    CZuDrawUtil::DrawRectWithBorder(gc, iProgressRect, iProgressFill, iProgressOutline);
 }
 
 void CZuProgressBar::DrawSlider(CZuGc& gc, const CZuRect& rect)
@@ -160,8 +147,8 @@ void CZuProgressBar::DrawSlider(CZuGc& gc, const CZuRect& rect)
         const int knobBottom = track.iBr.iY - Filled(track.Height() - knobHeight);
         iProgressRect = CZuRect(rect.iTl.iX, knobBottom - knobHeight, rect.iBr.iX, knobBottom);
     }
-    DrawFramedRect(gc, track, KTrackFill, KTrackOutline);
-    DrawFramedRect(gc, progress, KSliderProgressFill, KKnobColor);
+    CZuDrawUtil::DrawRectWithBorder(gc, track, KTrackFill, KTrackOutline);
+    CZuDrawUtil::DrawRectWithBorder(gc, progress, KSliderProgressFill, KKnobColor);
     gc.SetDrawStyle(IZuGc::EDrawFill);
     gc.SetDrawColor(KKnobColor);
     gc.DrawRoundRect(iProgressRect, KKnobCorner);

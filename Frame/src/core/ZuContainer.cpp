@@ -27,7 +27,7 @@ CZuContainer::CZuContainer(CZuControl* parent, CZuView* view, TZuControlType typ
 CZuContainer::~CZuContainer()
 {
     // A container deleted while it is shown (its view given another one) takes itself off the screen.
-    if (CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr)
+    if (CZuUiManager* manager = CZuEnv::UiManager())
     {
         for (int i = 0; i < manager->GetDispStackCount(); ++i)
         {

@@ -39,15 +39,6 @@ struct TZuCtrlAppearance
     int iReserved2 = 0;
 };
 
-namespace
-{
-
-CZuUiManager* UiManager()
-{
-    return CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
-}
-} // namespace
-
 CZuControl::CZuControl(CZuControl* parent, bool addToParent, TZuControlType type)
     : iWindow(parent ? parent->iWindow : nullptr), iDeleteWindow(false), iParent(parent)
 {
@@ -706,8 +697,8 @@ void CZuControl::SetMsgWnd(MZuMessageWnd* receiver, unsigned type)
 
 void CZuControl::DrawNow()
 {
-    if (UiManager())
-        UiManager()->DrawNow();
+    if (CZuEnv::UiManager())
+        CZuEnv::UiManager()->DrawNow();
 }
 
 void CZuControl::DrawNow(const CZuRect&)
@@ -717,8 +708,8 @@ void CZuControl::DrawNow(const CZuRect&)
 
 void CZuControl::DrawDeferred()
 {
-    if (UiManager())
-        UiManager()->DrawDeffered();
+    if (CZuEnv::UiManager())
+        CZuEnv::UiManager()->DrawDeffered();
 }
 
 void CZuControl::ChangeState(TZuControlState state)

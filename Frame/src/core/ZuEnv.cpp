@@ -180,6 +180,12 @@ CZuString CZuEnv::GetString(int id)
     return text ? *text : CZuString();
 }
 
+CZuString CZuEnv::GetString(int id, const char* fallback)
+{
+    CZuString text = GetString(id);
+    return text.IsEmpty() ? CZuString(fallback) : text;
+}
+
 void CZuEnv::SetPathType(TZuPathType type)
 {
     if (iStatic)

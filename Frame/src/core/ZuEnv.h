@@ -61,6 +61,8 @@ public:
     static void ReleaseImage(CZuImage* image);
     // The text of a string id (the string manager's "NotFound" for an unknown id).
     static CZuString GetString(int id);
+    // The same, or fallback when no table gives the id a text (no environment, or an empty text).
+    static CZuString GetString(int id, const char* fallback);
 
     static void SetPathType(TZuPathType type);
     static TZuPathType GetPathType();

@@ -35,12 +35,6 @@ const CZuRgb KAccentDark(214, 70, 36);
 const CZuRgb KChosenDay(255, 200, 178);
 const CZuRgb KDayInk(34, 44, 60);
 
-CZuString ToolkitString(int id, const char* fallback)
-{
-    CZuString text = CZuEnv::GetString(id);
-    return text.IsEmpty() ? CZuString(fallback) : text;
-}
-
 // Draws a day's number centred, and today's with a ring in the accent colour.
 class CCalendarCell : public CZuListCell
 {
@@ -127,14 +121,14 @@ int CZuDateSelectDlg::DayAt(int row, int col) const
 
 void CZuDateSelectDlg::InitDlgContent(void*)
 {
-    SetTitle(ToolkitString(KStrTitle, "选择日期"));
+    SetTitle(CZuEnv::GetString(KStrTitle, "选择日期"));
     CZuLayout* layout = GetDlgLayout();
     layout->SetInnerSpace(2);
     layout->SetColSpace(2);
     layout->SetRowspace(2);
 
     iPrevButton = new CZuButton(this);
-    iPrevButton->Set(KCmdPrevMonth, ToolkitString(KStrPrevMonth, "上月"), nullptr, false);
+    iPrevButton->Set(KCmdPrevMonth, CZuEnv::GetString(KStrPrevMonth, "上月"), nullptr, false);
     iDateLabel = new CZuLabel(this);
     iDateLabel->SetForeground(KLabelInk);
     iDateLabel->SetReadOnly(true);
@@ -142,7 +136,7 @@ void CZuDateSelectDlg::InitDlgContent(void*)
     iDateLabel->SetFont(font);
     CZuEnv::FontMgr()->ReleaseFont(font);
     iNextButton = new CZuButton(this);
-    iNextButton->Set(KCmdNextMonth, ToolkitString(KStrNextMonth, "下月"), nullptr, false);
+    iNextButton->Set(KCmdNextMonth, CZuEnv::GetString(KStrNextMonth, "下月"), nullptr, false);
     for (CZuButton* button : {iPrevButton, iNextButton})
     {
         button->SetNormalColor(KAccent, KAccentDark);

@@ -48,7 +48,7 @@ void ForgetUnowned(CZuDialog* dialog)
 
 CZuControl* CurrentRoot()
 {
-    CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
+    CZuUiManager* manager = CZuEnv::UiManager();
     if (!manager || !manager->GetCurWnd())
         return nullptr;
     return manager->GetCurWnd()->GetWnd();
@@ -111,7 +111,7 @@ CZuDialog::~CZuDialog()
 
 bool CZuDialog::IsOnDisplayStack() const
 {
-    CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
+    CZuUiManager* manager = CZuEnv::UiManager();
     if (!manager)
         return false;
     for (int i = 0; i < manager->GetDispStackCount(); ++i)
@@ -164,7 +164,7 @@ void CZuDialog::BuildTitlePane()
 
 void CZuDialog::InitPosition()
 {
-    CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
+    CZuUiManager* manager = CZuEnv::UiManager();
     if (!manager)
         return;
     CZuRect area = manager->GetUiRect();
@@ -210,7 +210,7 @@ bool CZuDialog::HandleDlgCommand(int command)
 
 bool CZuDialog::ShowDialog(bool modal, MZuMessageWnd* receiver)
 {
-    CZuUiManager* manager = CZuEnv::Static() ? CZuEnv::UiManager() : nullptr;
+    CZuUiManager* manager = CZuEnv::UiManager();
     // Its receiver deletes a dialog that reported; a dialog already waiting is shown.
     if (!manager || iDlgData->iReported || IsWaiting())
         return false;

@@ -23,12 +23,6 @@ const CZuRgb KBlack(0, 0, 0);
 const CZuRgb KWhite(255, 255, 255);
 const CZuRgb KWarning(190, 40, 30);
 
-CZuString ToolkitString(int id, const char* fallback)
-{
-    CZuString text = CZuEnv::GetString(id);
-    return text.IsEmpty() ? CZuString(fallback) : text;
-}
-
 // The last name of a folder path ("/a/b/" gives "b"), empty for a drive's root.
 CZuString LastName(const CZuString& path)
 {
@@ -102,7 +96,8 @@ void CZuFileDialog::InitDlgContent(void*)
     CZuEnv::ReleaseFont(small);
     layout->AppendRow(iStatus, -1, statusHeight);
 
-    SetCbaData(KCmdOk, ToolkitString(KStrChoose, "选择"), KCmdCancel, ToolkitString(KStrCancel, "取消"));
+    SetCbaData(KCmdOk, CZuEnv::GetString(KStrChoose, "选择"), KCmdCancel,
+               CZuEnv::GetString(KStrCancel, "取消"));
     if (!iStartFolder.IsEmpty() && !iModel.Start(iStartFolder))
         iStatus->SetText(iModel.ErrorText());
     ShowRows(0);
