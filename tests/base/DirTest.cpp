@@ -1,5 +1,6 @@
 #include "ZuBase.h"
 
+#include "TestEnv.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -15,31 +16,6 @@
 namespace
 {
 const std::string KReplacement = "\xEF\xBF\xBD";
-
-// Sets HOME for the life of the object.
-class CHomeAs
-{
-public:
-    explicit CHomeAs(const std::string& home)
-    {
-        const char* old = std::getenv("HOME");
-        iHad = old != nullptr;
-        if (old)
-            iOld = old;
-        setenv("HOME", home.c_str(), 1);
-    }
-    ~CHomeAs()
-    {
-        if (iHad)
-            setenv("HOME", iOld.c_str(), 1);
-        else
-            unsetenv("HOME");
-    }
-
-private:
-    bool iHad;
-    std::string iOld;
-};
 
 void MakeFolder(const std::string& path)
 {
@@ -109,7 +85,7 @@ protected:
 
 TEST_F(DirTest, TheDrivesAreTheRootAndTheHomeFolder)
 {
-    CHomeAs home(At("") + "/");
+    CScopedEnv home("HOME", At("") + "/");
     CZuObjectList* drives = CZuDir::GetDriveList();
     ASSERT_NE(drives, nullptr);
     ASSERT_EQ(drives->GetCount(), 2);
@@ -122,7 +98,7 @@ TEST_F(DirTest, AHomeThatIsTheRootOrMissingIsNoSecondDrive)
 {
     for (const std::string& home : {std::string("/"), At("gone")})
     {
-        CHomeAs as(home);
+        CScopedEnv as("HOME", home);
         CZuObjectList* drives = CZuDir::GetDriveList();
         EXPECT_EQ(drives->GetCount(), 1) << home;
         delete drives;
@@ -195,7 +171,7 @@ TEST_F(DirTest, AFileIsAddedAndTakenOffAgain)
 
 TEST_F(DirTest, SetDirBelowTheHomeFolderGoesUpToItsDrive)
 {
-    CHomeAs home(At("home"));
+    CScopedEnv home("HOME", At("home"));
     MakeFolder(At("home"));
     CZuDir dir;
     dir.SetDir(CZuString((At("home") + "/a").c_str()));

@@ -1,3 +1,4 @@
+#include "TestEnv.h"
 #include "ZuBase.h"
 
 #include <chrono>
@@ -256,22 +257,16 @@ TEST(ZuTime, HalvesAndCalendar)
 
 TEST(ZuTime, LocalCalendarTime)
 {
-    const char* oldZone = std::getenv("TZ");
-    std::string saved = oldZone ? oldZone : "";
-    setenv("TZ", "UTC", 1);
-    tzset();
-    CZuTime t(2021, 3, 4, 5, 6, 7);
-    EXPECT_EQ(t.GetTimeLow(), 1614834367u);
-    EXPECT_EQ(t.GetTimeHigh(), 0u);
-    setenv("TZ", "Asia/Shanghai", 1);
-    tzset();
+    CZuTime t;
+    {
+        CScopedTimeZone utc("UTC");
+        t = CZuTime(2021, 3, 4, 5, 6, 7);
+        EXPECT_EQ(t.GetTimeLow(), 1614834367u);
+        EXPECT_EQ(t.GetTimeHigh(), 0u);
+    }
+    CScopedTimeZone china("Asia/Shanghai");
     t.Set(2021, 3, 4, 13, 6, 7);
     EXPECT_EQ(t.GetTimeLow(), 1614834367u);
-    if (oldZone)
-        setenv("TZ", saved.c_str(), 1);
-    else
-        unsetenv("TZ");
-    tzset();
 }
 
 TEST(ZuTime, CurrentTime)
@@ -294,10 +289,12 @@ long FixedClock()
 TEST(ZuTime, ClockIsMonotonicMilliseconds)
 {
     using namespace std::chrono;
-    long before = static_cast<long>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    long before =
+        static_cast<long>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
     long first = CZuTime::Clock();
     long second = CZuTime::Clock();
-    long after = static_cast<long>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    long after =
+        static_cast<long>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
     // Elapsed milliseconds of the steady clock, not processor time.
     EXPECT_LE(before, first);
     EXPECT_LE(first, second);

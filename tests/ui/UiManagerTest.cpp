@@ -586,23 +586,17 @@ TEST_F(UiManagerTest, FontsAndImagesAreSharedByTheirKeys)
     fonts->ReleaseFont(c);
     EXPECT_EQ(fonts->GetFontCount(), before);
 
-    // A 2 x 1 BMP, 24 bits: a red and a green pixel.
-    const unsigned char bmp[] = {
-        'B', 'M', 62,  0, 0,   0, 0, 0, 0, 0, 54, 0, 0, 0,        // file header
-        40,  0,   0,   0, 2,   0, 0, 0, 1, 0, 0,  0, 1, 0, 24, 0, // size, width, height, planes, bits
-        0,   0,   0,   0, 8,   0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, // compression, image size, resolution
-        0,   0,   0,   0, 0,   0, 0, 0,                           // colours
-        0,   0,   255, 0, 255, 0, 0, 0};                          // red, green, row padding
-    const char* data = reinterpret_cast<const char*>(bmp);
+    const std::vector<char>& bmp = RedGreenBmp();
+    const char* data = bmp.data();
     CZuImageManager* images = CZuEnv::ImageMgr();
     EXPECT_EQ(images->GetImage(CZuString("missing.png"), false, nullptr, 0), nullptr);
-    CZuImage* first = images->GetImage(CZuString("dot.bmp"), false, data, int(sizeof(bmp)));
+    CZuImage* first = images->GetImage(CZuString("dot.bmp"), false, data, int(bmp.size()));
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->Size(), CZuSize(2, 1));
     CZuImage* again = images->GetImage(CZuString("dot.bmp"), true, nullptr, 0);
     EXPECT_EQ(again, first);
     EXPECT_TRUE(first->HaveMask());
-    CZuImage* scaled = images->GetImage(CZuString("dot.bmp"), 4, 2, false, data, int(sizeof(bmp)));
+    CZuImage* scaled = images->GetImage(CZuString("dot.bmp"), 4, 2, false, data, int(bmp.size()));
     ASSERT_NE(scaled, nullptr);
     EXPECT_NE(scaled, first);
     EXPECT_EQ(scaled->Size(), CZuSize(4, 2));
@@ -630,13 +624,9 @@ TEST_F(UiManagerTest, WindowsAreFoundAndSwitched)
 
 TEST_F(UiManagerTest, ResourcePackagesTakeTheirImagesFromTheImageManager)
 {
-    // A 1 x 1 BMP, 24 bits.
-    const unsigned char bmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0,  0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0,
-                                 0,   0,   1,  0, 0, 0, 1, 0, 24, 0, 0,  0, 0, 0, 4,  0, 0, 0, 0, 0,
-                                 0,   0,   0,  0, 0, 0, 0, 0, 0,  0, 0,  0, 0, 0, 9,  8, 7, 0};
+    const std::vector<char>& bmp = RedGreenBmp();
     CZuImageManager* images = CZuEnv::ImageMgr();
-    CZuImage* cached =
-        images->GetImage(CZuString("logo.bmp"), false, reinterpret_cast<const char*>(bmp), int(sizeof(bmp)));
+    CZuImage* cached = images->GetImage(CZuString("logo.bmp"), false, bmp.data(), int(bmp.size()));
     ASSERT_NE(cached, nullptr);
     CZuMfpExtract package;
     CZuImage* found = package.GetImage("LOGO.BMP", false);

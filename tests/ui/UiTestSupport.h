@@ -107,4 +107,33 @@ inline unsigned Rgb(const CZuRgb& color)
     return (unsigned(color.Red()) << 16) | (unsigned(color.Green()) << 8) | unsigned(color.Blue());
 }
 
+// An opaque picture of one colour (0xRRGGBB), made with the image's own pixels; the caller releases it.
+inline CZuImage* SolidImage(int width, int height, unsigned rgb)
+{
+    CZuImage* image = new CZuImage;
+    image->CreateEmptyImage(CZuSize(width, height));
+    unsigned char* p = image->GetImgBuf();
+    for (int i = 0; p && i < width * height; ++i, p += 4)
+    {
+        p[0] = rgb & 0xFF;
+        p[1] = (rgb >> 8) & 0xFF;
+        p[2] = (rgb >> 16) & 0xFF;
+        p[3] = 255;
+    }
+    return image;
+}
+
+// The bytes of a 2 x 1 BMP file of 24 bits: a red and a green pixel.
+inline const std::vector<char>& RedGreenBmp()
+{
+    static const unsigned char bytes[] = {
+        'B', 'M', 62,  0, 0,   0, 0, 0, 0, 0, 54, 0, 0, 0,        // file header
+        40,  0,   0,   0, 2,   0, 0, 0, 1, 0, 0,  0, 1, 0, 24, 0, // size, width, height, planes, bits
+        0,   0,   0,   0, 8,   0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, // compression, image size, resolution
+        0,   0,   0,   0, 0,   0, 0, 0,                           // colours
+        0,   0,   255, 0, 255, 0, 0, 0};                          // red, green, row padding
+    static const std::vector<char> bmp(bytes, bytes + sizeof(bytes));
+    return bmp;
+}
+
 #endif // UITESTSUPPORT_H

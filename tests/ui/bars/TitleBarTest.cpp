@@ -18,21 +18,6 @@ public:
     std::vector<CZuPoint> iMoves;
 };
 
-// A picture of one colour.
-CZuImage* Plain(const CZuSize& size, unsigned char blue, unsigned char green, unsigned char red)
-{
-    CZuImage* image = new CZuImage;
-    image->CreateEmptyImage(size);
-    unsigned char* p = image->GetImgBuf();
-    for (int i = 0; i < size.iWidth * size.iHeight; ++i, p += 4)
-    {
-        p[0] = blue;
-        p[1] = green;
-        p[2] = red;
-        p[3] = 255;
-    }
-    return image;
-}
 } // namespace
 
 class TitleBarTest : public ::testing::Test
@@ -204,21 +189,21 @@ TEST_F(TitleBarTest, AControlOnTheBarTakesItsOwnPresses)
 TEST_F(TitleBarTest, TheIconFillsASquareOfTheBarsHeightBeforeTheTitle)
 {
     iBar->SetInnerSpace(0);
-    iBar->SetAppIcon(Plain(CZuSize(8, 8), 0, 0, 250), true);
+    iBar->SetAppIcon(SolidImage(8, 8, 0xFA0000), true);
     EXPECT_NE(Pixel(20, 15), 0xFA0000u);
     iBar->SetShowAppIcon(true);
     EXPECT_EQ(Pixel(1, 1), 0xFA0000u);
     EXPECT_EQ(Pixel(29, 28), 0xFA0000u);
     EXPECT_NE(Pixel(31, 15), 0xFA0000u);
     // Another icon replaces the first, which the bar owned and now hands back.
-    iBar->SetAppIcon(Plain(CZuSize(30, 30), 0, 250, 0), true);
+    iBar->SetAppIcon(SolidImage(30, 30, 0x00FA00), true);
     EXPECT_EQ(Pixel(15, 15), 0x00FA00u);
 }
 
 TEST_F(TitleBarTest, ATitlePictureIsStretchedOverTheTextArea)
 {
     iBar->SetInnerSpace(0);
-    CZuImage* title = Plain(CZuSize(100, 10), 200, 0, 0);
+    CZuImage* title = SolidImage(100, 10, 0x0000C8);
     iBar->SetTitle(title, false);
     EXPECT_EQ(iBar->GetMinSize(), CZuSize(100, 10));
     EXPECT_EQ(Pixel(2, 2), 0x0000C8u);

@@ -23,15 +23,8 @@ protected:
 
 CZuImage* BmpImage(const char* name)
 {
-    // A 2 x 1 BMP, 24 bits: a red and a green pixel.
-    static const unsigned char bmp[] = {
-        'B', 'M', 62,  0, 0,   0, 0, 0, 0, 0, 54, 0, 0, 0,        // file header
-        40,  0,   0,   0, 2,   0, 0, 0, 1, 0, 0,  0, 1, 0, 24, 0, // size, width, height, planes, bits
-        0,   0,   0,   0, 8,   0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, // compression, image size, resolution
-        0,   0,   0,   0, 0,   0, 0, 0,                           // colours
-        0,   0,   255, 0, 255, 0, 0, 0};                          // red, green, row padding
-    return CZuEnv::ImageMgr()->GetImage(CZuString(name), false, reinterpret_cast<const char*>(bmp),
-                                        int(sizeof(bmp)));
+    const std::vector<char>& bmp = RedGreenBmp();
+    return CZuEnv::ImageMgr()->GetImage(CZuString(name), false, bmp.data(), int(bmp.size()));
 }
 } // namespace
 
@@ -116,9 +109,11 @@ TEST_F(ButtonGroupTest, ARowMeasuresItsButtonsSideBySideAndAColumnStacksThem)
     CZuSize one = iGroup->GetButton(0)->GetMinSize();
     CZuSize three = iGroup->GetButton(1)->GetMinSize();
     iGroup->SetSpace(6);
-    EXPECT_EQ(iGroup->GetMinSize(), CZuSize(one.iWidth + three.iWidth + 6, std::max(one.iHeight, three.iHeight)));
+    EXPECT_EQ(iGroup->GetMinSize(),
+              CZuSize(one.iWidth + three.iWidth + 6, std::max(one.iHeight, three.iHeight)));
     iGroup->SetBtnGroupType(CZuButtonGroup::EGroupColumn);
-    EXPECT_EQ(iGroup->GetMinSize(), CZuSize(std::max(one.iWidth, three.iWidth), one.iHeight + three.iHeight + 6));
+    EXPECT_EQ(iGroup->GetMinSize(),
+              CZuSize(std::max(one.iWidth, three.iWidth), one.iHeight + three.iHeight + 6));
     // A column is one row per button, the space between the rows.
     EXPECT_EQ(iGroup->GetLayout()->GetRowCount(), 2);
     iGroup->SetRect(CZuRect(0, 0, 100, 100));

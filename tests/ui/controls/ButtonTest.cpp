@@ -8,22 +8,6 @@ namespace
 {
 const int KCommand = 24845;
 
-// An opaque picture of one colour (0xRRGGBB), made with the image's own pixels.
-CZuImage* SolidImage(int width, int height, unsigned rgb)
-{
-    CZuImage* image = new CZuImage;
-    image->CreateEmptyImage(CZuSize(width, height));
-    unsigned char* p = image->GetImgBuf();
-    for (int i = 0; i < width * height; ++i, p += 4)
-    {
-        p[0] = rgb & 0xFF;
-        p[1] = (rgb >> 8) & 0xFF;
-        p[2] = (rgb >> 16) & 0xFF;
-        p[3] = 255;
-    }
-    return image;
-}
-
 // A button on the test screen's client pane, focused, posting to a log.
 class ButtonTest : public ::testing::Test
 {
@@ -307,15 +291,9 @@ TEST_F(ButtonTest, AListDisablesItsPageButtons)
 TEST_F(ButtonTest, OwnedImagesAreHandedBackAndOthersAreLeftAlone)
 {
     CZuImageManager* images = CZuEnv::ImageMgr();
-    // A 2 x 1 BMP, 24 bits: a red and a green pixel.
-    const unsigned char bmp[] = {
-        'B', 'M', 62,  0, 0,   0, 0, 0, 0, 0, 54, 0, 0, 0,        // file header
-        40,  0,   0,   0, 2,   0, 0, 0, 1, 0, 0,  0, 1, 0, 24, 0, // size, width, height, planes, bits
-        0,   0,   0,   0, 8,   0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, // compression, image size, resolution
-        0,   0,   0,   0, 0,   0, 0, 0,                           // colours
-        0,   0,   255, 0, 255, 0, 0, 0};                          // red, green, row padding
-    const char* data = reinterpret_cast<const char*>(bmp);
-    CZuImage* shared = images->GetImage(CZuString("shared.bmp"), false, data, int(sizeof(bmp)));
+    const std::vector<char>& bmp = RedGreenBmp();
+    const char* data = bmp.data();
+    CZuImage* shared = images->GetImage(CZuString("shared.bmp"), false, data, int(bmp.size()));
     ASSERT_NE(shared, nullptr);
     images->GetImage(CZuString("shared.bmp"), false, nullptr, 0);
     iButton->SetImg(shared, true);

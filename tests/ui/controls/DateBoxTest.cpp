@@ -1,41 +1,13 @@
+#include "TestEnv.h"
 #include "TestScreen.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <string>
 
 namespace
 {
 const char* const KZones[] = {"UTC", "Asia/Shanghai", "America/Los_Angeles", "Pacific/Kiritimati"};
-
-// Runs in a time zone and puts the old one back afterwards.
-class CZone
-{
-public:
-    explicit CZone(const char* zone)
-    {
-        const char* old = std::getenv("TZ");
-        iHad = old != nullptr;
-        if (old)
-            iOld = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~CZone()
-    {
-        if (iHad)
-            setenv("TZ", iOld.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    bool iHad;
-    std::string iOld;
-};
 
 CZuTime TimeOf(int year, int month, int day)
 {
@@ -68,7 +40,7 @@ protected:
         return box->GetDialog();
     }
 
-    CZone iZone;
+    CScopedTimeZone iZone;
     CTestScreen iScreen;
 };
 
@@ -144,7 +116,7 @@ TEST_F(DateBoxTest, FebruariesAndTheEdgesOfTimeInEveryZone)
     };
     for (const char* zone : KZones)
     {
-        CZone in(zone);
+        CScopedTimeZone in(zone);
         CZuDateBox* box = MakeBox();
         for (const TCase& item : cases)
         {
@@ -198,7 +170,7 @@ TEST_F(DateBoxTest, EnterOpensTheCalendarAtTheBottomOfTheClientArea)
 
 TEST_F(DateBoxTest, ADayChosenInChinaIsTheDayStored)
 {
-    CZone china("Asia/Shanghai");
+    CScopedTimeZone china("Asia/Shanghai");
     CZuDateBox* box = MakeBox();
     box->SetDate(TimeOf(2013, 12, 30));
     CZuDateSelectDlg* dialog = Open(box);

@@ -1,11 +1,9 @@
+#include "TestEnv.h"
 #include "ZuUi.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <string>
-#include <sys/stat.h>
 
 namespace
 {
@@ -23,40 +21,6 @@ std::string Show(const TZuDate& date)
     return text;
 }
 } // namespace
-
-// Runs a test in a time zone and puts the old one back afterwards.
-class CTimeZone
-{
-public:
-    explicit CTimeZone(const char* zone)
-    {
-        const char* old = std::getenv("TZ");
-        iHad = old != nullptr;
-        if (old)
-            iOld = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~CTimeZone()
-    {
-        if (iHad)
-            setenv("TZ", iOld.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    // True when the system knows the zone (else it would quietly use UTC).
-    static bool Known(const char* zone)
-    {
-        struct stat info;
-        return std::string(zone) == "UTC" ||
-               stat((std::string("/usr/share/zoneinfo/") + zone).c_str(), &info) == 0;
-    }
-
-private:
-    bool iHad;
-    std::string iOld;
-};
 
 TEST(DateTest, LeapYearsFollowTheGregorianRule)
 {
@@ -162,8 +126,8 @@ TEST(DateTest, TimesCarryTheirDateInEveryTimeZone)
                              Date(2013, 1, 1)};
     for (const char* zone : KZones)
     {
-        ASSERT_TRUE(CTimeZone::Known(zone)) << zone;
-        CTimeZone in(zone);
+        ASSERT_TRUE(CScopedTimeZone::Known(zone)) << zone;
+        CScopedTimeZone in(zone);
         for (const TZuDate& date : dates)
         {
             CZuTime time;
@@ -176,7 +140,7 @@ TEST(DateTest, TimesCarryTheirDateInEveryTimeZone)
 TEST(DateTest, TheInstantIsTheLocalTimeOfDay)
 {
     {
-        CTimeZone in("Asia/Shanghai");
+        CScopedTimeZone in("Asia/Shanghai");
         CZuTime time;
         ASSERT_TRUE(Date(1970, 1, 1).ToTime(time, 8, 0, 0));
         EXPECT_EQ(time.GetTimeHigh(), 0u);
@@ -187,7 +151,7 @@ TEST(DateTest, TheInstantIsTheLocalTimeOfDay)
         EXPECT_EQ(time.GetTimeLow(), static_cast<unsigned>(3723 - 8 * 3600));
     }
     {
-        CTimeZone in("UTC");
+        CScopedTimeZone in("UTC");
         CZuTime time;
         ASSERT_TRUE(Date(2012, 3, 5).ToTime(time, 0, 0, 0));
         EXPECT_EQ(time.GetTimeLow(), 1330905600u);
@@ -199,7 +163,7 @@ TEST(DateTest, TheInstantIsTheLocalTimeOfDay)
 
 TEST(DateTest, ATimeWithAHighHalfOfZeroIsItsUnsignedLowHalf)
 {
-    CTimeZone in("UTC");
+    CScopedTimeZone in("UTC");
     // 2 147 483 648 seconds: past 2038 for a signed count.
     EXPECT_EQ(TZuDate::FromTime(CZuTime(0u, 0x80000000u)), Date(2038, 1, 19));
     EXPECT_EQ(TZuDate::FromTime(CZuTime(0u, 0xFFFFFFFFu)), Date(2106, 2, 7));
@@ -212,7 +176,7 @@ TEST(DateTest, TodayIsTheLocalDate)
 {
     for (const char* zone : KZones)
     {
-        CTimeZone in(zone);
+        CScopedTimeZone in(zone);
         const std::time_t now = std::time(nullptr);
         std::tm local = {};
         localtime_r(&now, &local);

@@ -143,17 +143,7 @@ TEST_F(DrawUtilTest, AGradientRunsTopToBottomAndDoesNotLeakIntoTheNextShape)
 
 TEST_F(DrawUtilTest, CentredImageIsCroppedAndANullOrEmptyImageDrawsNothing)
 {
-    CZuImage* image = new CZuImage;
-    image->CreateEmptyImage(CZuSize(60, 10));
-    // Opaque red pixels.
-    unsigned char* pixels = image->GetImgBuf();
-    for (int i = 0; i < 60 * 10; ++i)
-    {
-        pixels[i * 4 + 0] = 0;
-        pixels[i * 4 + 1] = 0;
-        pixels[i * 4 + 2] = 255;
-        pixels[i * 4 + 3] = 255;
-    }
+    CZuImage* image = SolidImage(60, 10, KRed);
     CZuDrawUtil::DrawCentredImage(iGc, CZuRect(10, 10, 30, 30), image);
     // Cut to the 20 pixels of the box, centred vertically: rows 15 to 24.
     EXPECT_EQ(At(10, 15), KRed);

@@ -40,7 +40,10 @@ protected:
         iDetector.SetObserver(&iLog);
     }
 
-    bool Feed(TZuPointerType type, int x, int y) { return iDetector.GestureDetector(PointerEvent(type, x, y)); }
+    bool Feed(TZuPointerType type, int x, int y)
+    {
+        return iDetector.GestureDetector(PointerEvent(type, x, y));
+    }
     void Tap(int x, int y)
     {
         Feed(EZuPointerDown, x, y);

@@ -32,11 +32,6 @@ CZuImage* MakeImage(int width, int height, const std::function<unsigned(int, int
     return image;
 }
 
-CZuImage* Solid(int width, int height, unsigned rgb)
-{
-    return MakeImage(width, height, [rgb](int, int) { return rgb; });
-}
-
 // Alike but for the one step darker that blending over the background may give each channel.
 bool NearlyEqual(unsigned a, unsigned b)
 {
@@ -52,8 +47,8 @@ bool NearlyEqual(unsigned a, unsigned b)
 std::vector<unsigned char> PixelsOf(CZuImage* image)
 {
     const CZuSize size = image->Size();
-    return std::vector<unsigned char>(image->GetImgBuf(),
-                                      image->GetImgBuf() + static_cast<size_t>(size.iWidth) * size.iHeight * 4);
+    return std::vector<unsigned char>(
+        image->GetImgBuf(), image->GetImgBuf() + static_cast<size_t>(size.iWidth) * size.iHeight * 4);
 }
 } // namespace
 
@@ -107,7 +102,7 @@ TEST_F(ImageBoxTest, StartsCentredWithoutImageAsksForSixteenSquareAndTakesNoFocu
 TEST_F(ImageBoxTest, MinimumSizeIsTheImageWithTheInnerSpacesAroundIt)
 {
     CZuImageBox* box = MakeBox(CZuRect(10, 10, 60, 60), CZuImageBox::EModeCenter);
-    box->SetImage(Keep(Solid(30, 20, KRed)), false);
+    box->SetImage(Keep(SolidImage(30, 20, KRed)), false);
     EXPECT_EQ(box->GetMinSize(), CZuSize(30, 20));
     box->SetInnerSpace(1, 2, 3, 4);
     EXPECT_EQ(box->GetMinSize(), CZuSize(37, 23));
@@ -123,7 +118,7 @@ TEST_F(ImageBoxTest, UnknownModesAreIgnored)
 
 TEST_F(ImageBoxTest, FitsAWideImageIntoASquareTwelvePixelsBelowTheTop)
 {
-    CZuImage* wide = Keep(Solid(100, 50, KRed));
+    CZuImage* wide = Keep(SolidImage(100, 50, KRed));
     CZuImageBox* box = MakeBox(CZuRect(10, 10, 60, 60), CZuImageBox::EModeFit);
     box->SetImage(wide, false);
     EXPECT_EQ(box->ImageRect(), CZuRect(10, 22, 60, 47));
@@ -140,7 +135,7 @@ TEST_F(ImageBoxTest, FitsAWideImageIntoASquareTwelvePixelsBelowTheTop)
 TEST_F(ImageBoxTest, FitsATallImageCentredAcross)
 {
     CZuImageBox* box = MakeBox(CZuRect(0, 0, 60, 40), CZuImageBox::EModeFit);
-    box->SetImage(Keep(Solid(20, 80, KBlue)), false);
+    box->SetImage(Keep(SolidImage(20, 80, KBlue)), false);
     EXPECT_EQ(box->ImageRect(), CZuRect(25, 0, 35, 40));
     const unsigned background = Background();
     EXPECT_EQ(Pixel(24, 20), background);
@@ -167,7 +162,8 @@ TEST_F(ImageBoxTest, StretchScalesIntoTheWholeInnerRectangle)
 TEST_F(ImageBoxTest, CentreShowsTheMiddleOfALargerImage)
 {
     // Red counts the column and green the row.
-    CZuImage* ramp = Keep(MakeImage(100, 100, [](int x, int y) { return unsigned(x) << 16 | unsigned(y) << 8; }));
+    CZuImage* ramp =
+        Keep(MakeImage(100, 100, [](int x, int y) { return unsigned(x) << 16 | unsigned(y) << 8; }));
     MakeBox(CZuRect(10, 10, 30, 30), CZuImageBox::EModeCenter)->SetImage(ramp, false);
     EXPECT_EQ(Pixel(10, 10), 40u << 16 | 40u << 8);
     EXPECT_EQ(Pixel(29, 29), 59u << 16 | 59u << 8);
@@ -176,7 +172,7 @@ TEST_F(ImageBoxTest, CentreShowsTheMiddleOfALargerImage)
 
 TEST_F(ImageBoxTest, CentreAndAlignmentsOfASmallImage)
 {
-    CZuImage* small = Keep(Solid(10, 6, KRed));
+    CZuImage* small = Keep(SolidImage(10, 6, KRed));
     CZuImageBox* centred = MakeBox(CZuRect(0, 0, 40, 20), CZuImageBox::EModeCenter);
     CZuImageBox* left = MakeBox(CZuRect(0, 30, 40, 50), CZuImageBox::EModeLeft);
     CZuImageBox* right = MakeBox(CZuRect(0, 60, 40, 80), CZuImageBox::EModeRight);
@@ -221,16 +217,16 @@ TEST_F(ImageBoxTest, AnImageWithoutPixelsAnEmptyBoxAndAFlatTargetDrawNothing)
     EXPECT_EQ(empty->GetMinSize(), CZuSize(16, 16));
 
     CZuImageBox* zeroBox = MakeBox(CZuRect(50, 10, 50, 10), CZuImageBox::EModeFit);
-    zeroBox->SetImage(Keep(Solid(10, 10, KRed)), false);
+    zeroBox->SetImage(Keep(SolidImage(10, 10, KRed)), false);
     EXPECT_TRUE(zeroBox->ImageRect().IsEmpty());
     CZuImageBox* squeezed = MakeBox(CZuRect(60, 10, 64, 14), CZuImageBox::EModeStretch);
     squeezed->SetInnerSpace(3);
-    squeezed->SetImage(Keep(Solid(10, 10, KRed)), false);
+    squeezed->SetImage(Keep(SolidImage(10, 10, KRed)), false);
     EXPECT_TRUE(squeezed->ImageRect().IsEmpty());
 
     // A line 1000 x 1 fitted into 50 x 50 is 0 pixels high.
     CZuImageBox* flat = MakeBox(CZuRect(100, 10, 150, 60), CZuImageBox::EModeFit);
-    flat->SetImage(Keep(Solid(1000, 1, KRed)), false);
+    flat->SetImage(Keep(SolidImage(1000, 1, KRed)), false);
     const unsigned background = Background();
     for (int y = 10; y < 60; ++y)
         ASSERT_EQ(Pixel(125, y), background) << y;
@@ -240,10 +236,12 @@ TEST_F(ImageBoxTest, AnImageWithoutPixelsAnEmptyBoxAndAFlatTargetDrawNothing)
 
 TEST_F(ImageBoxTest, OnePixelImagesAndOnePixelTargets)
 {
-    MakeBox(CZuRect(10, 10, 30, 30), CZuImageBox::EModeStretch)->SetImage(Keep(Solid(1, 1, KBlue)), false);
-    MakeBox(CZuRect(40, 10, 60, 30), CZuImageBox::EModeFit)->SetImage(Keep(Solid(1, 1, KBlue)), false);
-    MakeBox(CZuRect(70, 10, 71, 11), CZuImageBox::EModeFit)->SetImage(Keep(Solid(50, 50, KRed)), false);
-    MakeBox(CZuRect(80, 10, 81, 30), CZuImageBox::EModeStretch)->SetImage(Keep(Solid(50, 50, KRed)), false);
+    MakeBox(CZuRect(10, 10, 30, 30), CZuImageBox::EModeStretch)
+        ->SetImage(Keep(SolidImage(1, 1, KBlue)), false);
+    MakeBox(CZuRect(40, 10, 60, 30), CZuImageBox::EModeFit)->SetImage(Keep(SolidImage(1, 1, KBlue)), false);
+    MakeBox(CZuRect(70, 10, 71, 11), CZuImageBox::EModeFit)->SetImage(Keep(SolidImage(50, 50, KRed)), false);
+    MakeBox(CZuRect(80, 10, 81, 30), CZuImageBox::EModeStretch)
+        ->SetImage(Keep(SolidImage(50, 50, KRed)), false);
     EXPECT_EQ(Pixel(10, 10), KBlue);
     EXPECT_EQ(Pixel(29, 29), KBlue);
     EXPECT_EQ(Pixel(59, 29), KBlue);
@@ -282,14 +280,17 @@ TEST_F(ImageBoxTest, AResizedBoxScalesAgain)
 
 TEST_F(ImageBoxTest, ReplacingAnOwnedImageHandsItBackToTheImageManager)
 {
-    const std::vector<unsigned char> png = ReadFileBytes(ZU_TEST_SOURCE_DIR "/tests/platform/data/sample-alpha.png");
+    const std::vector<unsigned char> png =
+        ReadFileBytes(ZU_TEST_SOURCE_DIR "/tests/platform/data/sample-alpha.png");
     ASSERT_FALSE(png.empty());
     CZuImageManager* images = CZuEnv::ImageMgr();
     const int cached = images->GetImageCount();
-    CZuImage* first = images->GetImage(CZuString("box-first"), false, reinterpret_cast<const char*>(png.data()),
-                                       static_cast<int>(png.size()));
-    CZuImage* second = images->GetImage(CZuString("box-second"), false,
-                                        reinterpret_cast<const char*>(png.data()), static_cast<int>(png.size()));
+    CZuImage* first =
+        images->GetImage(CZuString("box-first"), false, reinterpret_cast<const char*>(png.data()),
+                         static_cast<int>(png.size()));
+    CZuImage* second =
+        images->GetImage(CZuString("box-second"), false, reinterpret_cast<const char*>(png.data()),
+                         static_cast<int>(png.size()));
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(images->GetImageCount(), cached + 2);
@@ -308,7 +309,7 @@ TEST_F(ImageBoxTest, ReplacingAnOwnedImageHandsItBackToTheImageManager)
 
 TEST_F(ImageBoxTest, AnImageNotOwnedStaysWithItsOwner)
 {
-    CZuImage* image = Keep(Solid(4, 4, KRed));
+    CZuImage* image = Keep(SolidImage(4, 4, KRed));
     CZuImageBox* box = MakeBox(CZuRect(0, 0, 20, 20), CZuImageBox::EModeStretch);
     box->SetImage(image, false);
     iScene.Draw();
@@ -336,7 +337,8 @@ TEST_F(ImageBoxTest, ScaledImagesKeepTheirAlpha)
 TEST_F(ImageBoxTest, ScaledColourKeyedImagesShowNoFringeOfTheKey)
 {
     // A red square on a magenta key, with the key in its top-left corner.
-    CZuImage* keyed = Keep(MakeImage(8, 8, [](int x, int y) { return x >= 2 && x < 6 && y >= 2 && y < 6 ? KRed : KMagenta; }));
+    CZuImage* keyed = Keep(
+        MakeImage(8, 8, [](int x, int y) { return x >= 2 && x < 6 && y >= 2 && y < 6 ? KRed : KMagenta; }));
     keyed->CreateMask();
     MakeBox(CZuRect(0, 0, 45, 45), CZuImageBox::EModeStretch)->SetImage(keyed, false);
     const unsigned background = Background();
@@ -367,7 +369,7 @@ TEST_F(ImageBoxTest, ALargeReductionAveragesFineDetail)
 
 TEST(ScaledImageTest, KeepsOneCopyPerSizeAndScalesAgainWhenTheSourceChanges)
 {
-    CZuImage* source = Solid(10, 10, KRed);
+    CZuImage* source = SolidImage(10, 10, KRed);
     CZuScaledImage scaled;
     EXPECT_EQ(scaled.Get(source, CZuSize(10, 10)), source);
     CZuImage* copy = scaled.Get(source, CZuSize(20, 5));
@@ -390,8 +392,8 @@ TEST(ScaledImageTest, KeepsOneCopyPerSizeAndScalesAgainWhenTheSourceChanges)
 
 TEST(ScaledImageTest, TheCopyTakesTheSourcesTransparency)
 {
-    CZuImage* plain = Solid(4, 4, KRed);
-    CZuImage* keyed = Solid(4, 4, KMagenta);
+    CZuImage* plain = SolidImage(4, 4, KRed);
+    CZuImage* keyed = SolidImage(4, 4, KMagenta);
     keyed->CreateMask();
     CZuScaledImage forPlain, forKeyed;
     CZuImage* plainCopy = forPlain.Get(plain, CZuSize(8, 8));

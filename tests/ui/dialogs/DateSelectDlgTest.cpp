@@ -1,5 +1,6 @@
 // The month calendar on its own: the grid of a month, days chosen by keys and pointer, blank cells, the
 // ends of the calendar and what OK writes.
+#include "TestEnv.h"
 #include "TestScreen.h"
 
 #include <gtest/gtest.h>
@@ -27,13 +28,8 @@ std::string CellText(CZuList* list, int row, int col)
 class DateSelectDlgTest : public ::testing::Test
 {
 protected:
-    DateSelectDlgTest() : iScreen(true, 480, 360) { setenv("TZ", "UTC", 1), tzset(); }
-    ~DateSelectDlgTest() override
-    {
-        delete iDialog;
-        unsetenv("TZ");
-        tzset();
-    }
+    DateSelectDlgTest() : iZone("UTC"), iScreen(true, 480, 360) {}
+    ~DateSelectDlgTest() override { delete iDialog; }
     CZuDateSelectDlg* Show(int year, int month, int day)
     {
         iTime = TimeOf(year, month, day);
@@ -61,6 +57,7 @@ protected:
         iScreen.Click(x, (rowRect.iTl.iY + rowRect.iBr.iY) / 2);
     }
 
+    CScopedTimeZone iZone;
     CTestScreen iScreen;
     CMessageLog iLog;
     CZuTime iTime;

@@ -1,5 +1,6 @@
 // The file dialog over a scratch tree: drives, folders first, odd names entered literally, links, an
 // empty folder, a folder without permission and one that vanished; choosing, cancelling and going up.
+#include "TestEnv.h"
 #include "TestFiles.h"
 #include "TestScreen.h"
 
@@ -25,37 +26,14 @@ CZuString Z(const std::string& s)
     return CZuString(s.c_str(), static_cast<int>(s.size()));
 }
 
-// Sets HOME for the life of the object.
-class CHome
-{
-public:
-    explicit CHome(const std::string& home)
-    {
-        const char* old = std::getenv("HOME");
-        iHad = old != nullptr;
-        if (old)
-            iOld = old;
-        setenv("HOME", home.c_str(), 1);
-    }
-    ~CHome()
-    {
-        if (iHad)
-            setenv("HOME", iOld.c_str(), 1);
-        else
-            unsetenv("HOME");
-    }
-
-private:
-    bool iHad;
-    std::string iOld;
-};
-
 // A scratch tree that is also the home folder:
 //   books/ (folder)   empty/   zoo/ with inside.txt   notes.txt   Apple.txt
 class FileDialogTest : public ::testing::Test
 {
 protected:
-    FileDialogTest() : iHome(iTree.Path().substr(0, iTree.Path().size() - 1)), iScreen(true, 480, 360) {}
+    FileDialogTest() : iHome("HOME", iTree.Path().substr(0, iTree.Path().size() - 1)), iScreen(true, 480, 360)
+    {
+    }
     void SetUp() override
     {
         ASSERT_FALSE(iTree.Path().empty());
@@ -107,7 +85,7 @@ protected:
     }
 
     CTempFolder iTree;
-    CHome iHome;
+    CScopedEnv iHome;
     CTestScreen iScreen;
     CMessageLog iLog;
     CZuString iResult{"untouched"};
