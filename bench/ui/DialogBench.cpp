@@ -3,8 +3,7 @@
 // modal dialog waiting while nothing happens (target below 1 % of a core): how often the nested wait wakes
 // up and how much processor time its thread takes. The idle run lasts ZU_IDLE_SECONDS (default 5) and wants
 // a display (run it under xvfb-run); SDL's offscreen driver polls and says little about idling.
-#include "ZuRootWnd.h"
-#include "ZuUi.h"
+#include "BenchUi.h"
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>
@@ -16,46 +15,6 @@
 
 namespace
 {
-
-const int KWidth = 480;
-const int KHeight = 360;
-const int KCbaHeight = 28;
-
-class CBenchWnd : public CZuRootWnd
-{
-public:
-    explicit CBenchWnd(CZuControl* parent) : CZuRootWnd(parent)
-    {
-        SetWndName(CZuString("Bench"));
-        LayOutClientOverCba(KCbaHeight);
-    }
-};
-
-// A 480 x 360 user interface: a window with a client area over a command bar, drawn into a bitmap.
-class CBenchUi : public CZuUiManager, public MZuUiManagerObserver
-{
-public:
-    CBenchUi() : iScreen(CZuSize(KWidth, KHeight))
-    {
-        CZuEnv::StringMgr()->AddStringRes(CZuString(ZU_TEST_OUT_DIR "/res/ZuUi_zh.bin"));
-        CZuEnv::UiSetting()->Construct();
-        CZuEnv::UiStyle()->SetColorScheme(CZuUiStyle::EUiColorSchemeFirst);
-        CZuControl* root = new CZuControl(static_cast<CZuWindow*>(nullptr));
-        root->SetRect(CZuRect(0, 0, KWidth, KHeight));
-        SetPlatWindow(root, true);
-        SetObserver(this);
-        AppendWnd(new CBenchWnd(root));
-        SwitchWnd(CZuString("Bench"));
-        GetCurWnd()->SetWndRect(CZuRect(0, 0, KWidth, KHeight));
-    }
-    ~CBenchUi() override { SetObserver(nullptr); }
-    void StartL() override {}
-    void Release() override {}
-    void HandleExit() override {}
-    void HandleDraw() override { UiDraw(iScreen, GetUiRect()); }
-
-    CZuBitmapGc iScreen;
-};
 
 void FillItems(CZuObjectList& items, int count)
 {
@@ -135,13 +94,6 @@ void BM_SearchKey10000Redrawn(benchmark::State& state)
 }
 BENCHMARK(BM_SearchKey10000Redrawn)->Unit(benchmark::kMicrosecond);
 
-int IdleSeconds()
-{
-    const char* text = std::getenv("ZU_IDLE_SECONDS");
-    int seconds = text ? std::atoi(text) : 5;
-    return seconds > 0 ? seconds : 5;
-}
-
 // Every event SDL queues wakes a waiting loop.
 int CountEvent(void* counter, SDL_Event*)
 {
@@ -157,26 +109,17 @@ double ThreadCpuSeconds()
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-long ThreadSwitches()
-{
-    rusage usage;
-    getrusage(RUSAGE_THREAD, &usage);
-    return usage.ru_nvcsw + usage.ru_nivcsw;
-}
-
 // A modal question open over the screen, nothing happening until the window is closed.
 void BM_ModalWaitIdle(benchmark::State& state)
 {
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
-        setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
+    std::string error;
+    SDL_Window* window = OpenIdleWindow(error);
+    if (!window && !error.empty())
     {
-        state.SkipWithError(SDL_GetError());
+        state.SkipWithError(error.c_str());
         return;
     }
-    SDL_Window* window = SDL_CreateWindow("ZuLex", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, KWidth,
-                                          KHeight, SDL_WINDOW_BORDERLESS);
-    const int seconds = IdleSeconds();
+    const int seconds = IdleSeconds(5);
     long events = 0;
     double cpu = 0;
     double switches = 0;
@@ -198,13 +141,13 @@ void BM_ModalWaitIdle(benchmark::State& state)
                     CZuEventLoop::PostQuit();
                 });
             double cpuBefore = ThreadCpuSeconds();
-            long switchesBefore = ThreadSwitches();
+            long switchesBefore = ContextSwitches(RUSAGE_THREAD);
             events = 0;
             SDL_AddEventWatch(CountEvent, &events);
             dialog->ShowDialog(true, nullptr);
             SDL_DelEventWatch(CountEvent, &events);
             cpu = ThreadCpuSeconds() - cpuBefore;
-            switches = static_cast<double>(ThreadSwitches() - switchesBefore);
+            switches = static_cast<double>(ContextSwitches(RUSAGE_THREAD) - switchesBefore);
             alarm.join();
             delete dialog;
             CZuSynWait::ClearQuitRequest();

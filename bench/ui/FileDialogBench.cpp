@@ -1,8 +1,7 @@
 // What the file dialog costs in a folder of 100 000 entries (a tenth of them folders): the folder listed,
 // sorted and shown to the first drawn frame (target 250 ms), a redraw of that frame (target 5 ms), and the
 // listing and sorting alone. The folder is made once under /tmp and removed at the end.
-#include "ZuRootWnd.h"
-#include "ZuUi.h"
+#include "BenchUi.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -14,46 +13,7 @@
 
 namespace
 {
-const int KWidth = 480;
-const int KHeight = 360;
-const int KCbaHeight = 28;
 const int KEntries = 100000;
-
-class CBenchWnd : public CZuRootWnd
-{
-public:
-    explicit CBenchWnd(CZuControl* parent) : CZuRootWnd(parent)
-    {
-        SetWndName(CZuString("Bench"));
-        LayOutClientOverCba(KCbaHeight);
-    }
-};
-
-// A 480 x 360 user interface: a window with a client area over a command bar, drawn into a bitmap.
-class CBenchUi : public CZuUiManager, public MZuUiManagerObserver
-{
-public:
-    CBenchUi() : iScreen(CZuSize(KWidth, KHeight))
-    {
-        CZuEnv::StringMgr()->AddStringRes(CZuString(ZU_TEST_OUT_DIR "/res/ZuUi_zh.bin"));
-        CZuEnv::UiSetting()->Construct();
-        CZuEnv::UiStyle()->SetColorScheme(CZuUiStyle::EUiColorSchemeFirst);
-        CZuControl* root = new CZuControl(static_cast<CZuWindow*>(nullptr));
-        root->SetRect(CZuRect(0, 0, KWidth, KHeight));
-        SetPlatWindow(root, true);
-        SetObserver(this);
-        AppendWnd(new CBenchWnd(root));
-        SwitchWnd(CZuString("Bench"));
-        GetCurWnd()->SetWndRect(CZuRect(0, 0, KWidth, KHeight));
-    }
-    ~CBenchUi() override { SetObserver(nullptr); }
-    void StartL() override {}
-    void Release() override {}
-    void HandleExit() override {}
-    void HandleDraw() override { UiDraw(iScreen, GetUiRect()); }
-
-    CZuBitmapGc iScreen;
-};
 
 // The folder of KEntries names in no order: every tenth a folder, the rest empty files.
 class CBigFolder

@@ -1,4 +1,4 @@
-#include "ZuUi.h"
+#include "BenchUi.h"
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>
@@ -26,37 +26,20 @@ public:
     bool HandleMessage(CZuMessage*) override { return true; }
 };
 
-int IdleSeconds()
-{
-    const char* text = std::getenv("ZU_IDLE_SECONDS");
-    int seconds = text ? std::atoi(text) : 10;
-    return seconds > 0 ? seconds : 10;
-}
-
-// RUSAGE_THREAD: the UI thread; RUSAGE_SELF: every thread (SDL's timer thread, the alarm below).
-long ContextSwitches(int who)
-{
-    rusage usage;
-    getrusage(who, &usage);
-    return usage.ru_nvcsw + usage.ru_nivcsw;
-}
-
 // The program after start-up: a message was handled, the queue is empty, nothing asked for a timer. Counts
 // how often the event loop returns from waiting, and how often the UI thread was switched in at all.
 void BM_IdleEventLoop(benchmark::State& state)
 {
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
-        setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
+    std::string error;
+    SDL_Window* sdlWindow = OpenIdleWindow(error);
+    if (!sdlWindow && !error.empty())
     {
-        state.SkipWithError(SDL_GetError());
+        state.SkipWithError(error.c_str());
         return;
     }
-    SDL_Window* sdlWindow = SDL_CreateWindow("ZuLex", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 480,
-                                             360, SDL_WINDOW_BORDERLESS);
     CIdleWindow window;
     CZuEventLoop::SetHandler(sdlWindow, &window);
-    int seconds = IdleSeconds();
+    int seconds = IdleSeconds(10);
     double wakeUps = 0;
     double switches = 0;
     double processSwitches = 0;

@@ -5,28 +5,6 @@
 
 namespace
 {
-// The scene's own background, behind the round ends of the bands.
-const CZuRgb KScreenColour(231, 239, 246);
-
-// A picture of size drawn as a horizontal band from top to bottom colour, with rounded ends on a
-// background of the screen colour.
-class CGalleryBand
-{
-public:
-    CGalleryBand(const CZuSize& size, const CZuRgb& top, const CZuRgb& bottom) : iGc(size)
-    {
-        iGc.SetDrawColor(KScreenColour);
-        iGc.Clear();
-        iGc.SetDrawStyle(IZuGc::EDrawGradual);
-        iGc.SetDrawColor2(top, bottom, IZuGc::EGradualVertical);
-        iGc.DrawRoundRect(CZuRect(size), size.iHeight / 2);
-    }
-    CZuImage* Image() { return iGc.EndDraw(); }
-
-private:
-    CZuBitmapGc iGc;
-};
-
 CZuProgressBar* AddProgressBar(CGalleryScene& scene, CZuProgressBar::TZuProgressBarDirection direction,
                                int style, const CZuRect& rect, int position)
 {
@@ -61,12 +39,17 @@ ZU_GALLERY_PAGE(progress)
                    CZuRect(barLeft, top, barRight, top + 24), 25);
     top += rowHeight;
     new CGalleryCaption(client, "图片 70%", CZuRect(left, top, barLeft - 8, top + 24));
-    CGalleryBand background(CZuSize(barRight - barLeft, 14), CZuRgb(200, 206, 214), CZuRgb(160, 168, 180));
-    CGalleryBand progress(CZuSize(barRight - barLeft, 14), CZuRgb(120, 220, 120), CZuRgb(30, 150, 60));
+    // Round bands the page keeps while it is shown: the progress bar does not own its pictures.
+    const CZuSize band(barRight - barLeft, 14);
+    CZuHeldImage background;
+    background.Set(CGalleryScene::MakeTile(band, 7, CZuRgb(200, 206, 214), CZuRgb(160, 168, 180), nullptr),
+                   true);
+    CZuHeldImage progress;
+    progress.Set(CGalleryScene::MakeTile(band, 7, CZuRgb(120, 220, 120), CZuRgb(30, 150, 60), nullptr), true);
     CZuProgressBar* images = AddProgressBar(scene, CZuProgressBar::EHorizontal, CZuProgressBar::EStyleImages,
                                             CZuRect(barLeft, top, barRight, top + 24), 70);
-    images->SetProgressBgImg(background.Image());
-    images->SetProgressImg(progress.Image());
+    images->SetProgressBgImg(background.Get());
+    images->SetProgressImg(progress.Get());
     top += rowHeight;
     new CGalleryCaption(client, "不绘制（样式 1）", CZuRect(left, top, barLeft - 8, top + 24));
     AddProgressBar(scene, CZuProgressBar::EHorizontal, CZuProgressBar::EStyleNone,

@@ -8,8 +8,6 @@
 
 namespace
 {
-const CZuRgb KScreenColour(231, 239, 246);
-
 // Buttons are shown in the colours the program gives them: the first built-in scheme.
 void UseProgramColours(CGalleryScene& scene)
 {
@@ -35,17 +33,10 @@ const int KFirstColumn = 120;
 const int KColumnStep = 90;
 const int KButtonWidth = 80;
 
-// A copy of a round band from top to bottom colour on the screen's colour, owned by the caller.
+// A round band from top to bottom colour, owned by the caller.
 CZuImage* MakeBand(const CZuSize& size, const CZuRgb& top, const CZuRgb& bottom)
 {
-    CZuBitmapGc gc(size);
-    gc.SetDrawColor(KScreenColour);
-    gc.Clear();
-    gc.SetDrawStyle(IZuGc::EDrawGradual);
-    gc.SetDrawColor2(top, bottom, IZuGc::EGradualVertical);
-    gc.DrawRoundRect(CZuRect(size), size.iHeight / 3);
-    CZuImage* drawn = gc.EndDraw();
-    return drawn->GetSubImage(CZuRect(size), size);
+    return CGalleryScene::MakeTile(size, size.iHeight / 3, top, bottom, nullptr);
 }
 
 // The image look needs a picture for each state.

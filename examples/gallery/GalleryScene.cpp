@@ -230,38 +230,46 @@ unsigned CGalleryScene::PixelAt(int x, int y)
     return (unsigned(p[2]) << 16) | (unsigned(p[1]) << 8) | p[0];
 }
 
-CZuImage* CGalleryScene::MakeIcon(const char* glyph, const CZuRgb& top, const CZuRgb& bottom, int side)
+CZuImage* CGalleryScene::MakeTile(const CZuSize& size, int radius, const CZuRgb& top, const CZuRgb& bottom,
+                                  const char* glyph)
 {
-    const CZuRect tile(CZuSize(side, side));
-    // The tile's shape as coverage, white on black: its rounded edges become the icon's alpha, so that
-    // they blend with whatever the icon is drawn on.
-    CZuBitmapGc shape(CZuSize(side, side));
+    const CZuRect tile(size);
+    // The tile's shape as coverage, white on black: its rounded edges become the tile's alpha.
+    CZuBitmapGc shape(size);
     shape.SetDrawColor(CZuRgb(0, 0, 0));
     shape.Clear();
     shape.SetDrawStyle(IZuGc::EDrawFill);
     shape.SetDrawColor(CZuRgb(255, 255, 255));
-    shape.DrawRoundRect(tile, side / 5);
-    // The face fills the whole square, so that no edge pixel carries a colour from around the tile.
-    CZuBitmapGc face(CZuSize(side, side));
+    shape.DrawRoundRect(tile, radius);
+    // The face fills the whole rectangle, so that no edge pixel carries a colour from around the tile.
+    CZuBitmapGc face(size);
     face.SetDrawStyle(IZuGc::EDrawGradual);
     face.SetDrawColor2(top, bottom, IZuGc::EGradualVertical);
     face.DrawRect(tile);
-    // The character takes about half the tile.
-    CZuFont* font = CZuEnv::FontMgr()->GetFont(EFontTitle, side * 100 / 16 / 2 + 25, false);
-    face.UseFont(font);
-    face.SetDrawColor(CZuRgb(255, 255, 255));
-    face.DrawTextW(CZuString(glyph), tile, EAlignCenter, 0, 0);
-    face.DiscardFont();
-    CZuEnv::FontMgr()->ReleaseFont(font);
+    if (glyph)
+    {
+        // The character takes about half the tile's height.
+        CZuFont* font = CZuEnv::FontMgr()->GetFont(EFontTitle, size.iHeight * 100 / 16 / 2 + 25, false);
+        face.UseFont(font);
+        face.SetDrawColor(CZuRgb(255, 255, 255));
+        face.DrawTextW(CZuString(glyph), tile, EAlignCenter, 0, 0);
+        face.DiscardFont();
+        CZuEnv::FontMgr()->ReleaseFont(font);
+    }
     // A copy that the context does not own, with the shape as its alpha.
     CZuImage* drawn = face.EndDraw();
-    CZuImage* icon = drawn->GetSubImage(tile, drawn->Size());
-    unsigned char* pixels = icon->GetImgBuf();
+    CZuImage* image = drawn->GetSubImage(tile, drawn->Size());
+    unsigned char* pixels = image->GetImgBuf();
     const unsigned char* coverage = shape.EndDraw()->GetImgBuf();
     if (!pixels)
-        return icon;
-    for (int i = 0; i < side * side; ++i)
+        return image;
+    for (int i = 0; i < size.iWidth * size.iHeight; ++i)
         pixels[i * 4 + 3] = coverage[i * 4 + 2];
-    icon->SetHaveAlpha(true);
-    return icon;
+    image->SetHaveAlpha(true);
+    return image;
+}
+
+CZuImage* CGalleryScene::MakeIcon(const char* glyph, const CZuRgb& top, const CZuRgb& bottom, int side)
+{
+    return MakeTile(CZuSize(side, side), side / 5, top, bottom, glyph);
 }

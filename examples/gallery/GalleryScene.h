@@ -77,10 +77,13 @@ public:
     // The picture's pixel at (x, y) as 0xRRGGBB.
     unsigned PixelAt(int x, int y);
 
-    // An icon drawn here and now, for pages whose controls show icons: a square tile with round corners
-    // in a gradient from top to bottom, with one character (UTF-8) on it in white. Its alpha is the tile's
-    // shape: the corners are transparent and the rounded edges blend with what the icon is drawn on. The
+    // A tile drawn here and now: a rectangle of size with round corners of radius, in a gradient from top
+    // to bottom, with one character (UTF-8) on it in white when glyph is not null. Its alpha is the tile's
+    // shape: the corners are transparent and the rounded edges blend with what the tile is drawn on. The
     // caller owns it (Release()).
+    static CZuImage* MakeTile(const CZuSize& size, int radius, const CZuRgb& top, const CZuRgb& bottom,
+                              const char* glyph);
+    // An icon for pages whose controls show icons: a square tile of side with the character on it.
     static CZuImage* MakeIcon(const char* glyph, const CZuRgb& top, const CZuRgb& bottom, int side);
 
 private:
