@@ -215,6 +215,15 @@ CZuRect CZuEdit::TextArea()
     return area;
 }
 
+CZuRect CZuEdit::TextClip()
+{
+    // The text band is a font height tall; descenders and accents may reach past it, never past the box.
+    const CZuRect area = TextArea();
+    const CZuRect inner = InnerRect();
+    return CZuRect(area.iTl.iX, std::min(area.iTl.iY, inner.iTl.iY), area.iBr.iX,
+                   std::max(area.iBr.iY, inner.iBr.iY));
+}
+
 void CZuEdit::SetDefaultPrompt(const CZuString& prompt)
 {
     iData->iPrompt = prompt;
@@ -674,7 +683,7 @@ void CZuEdit::DrawIdle(CZuGc& gc)
     gc.SetDrawColor(dimmed ? Foreground().GetNewColor(-50, 50) : Foreground());
     // A text longer than the box stays inside it.
     CZuRect area = TextArea();
-    if (!CZuClip::Push(gc, area))
+    if (!CZuClip::Push(gc, TextClip()))
         return;
     d.iLine.Draw(gc, area.iTl.iX, Baseline(area), 0, static_cast<int>(d.iLine.Units().size()), area.iTl.iX,
                  area.iBr.iX);
@@ -688,7 +697,7 @@ void CZuEdit::DrawEditor(CZuGc& gc, const CZuRect& inner)
     gc.SetDrawColor(Background());
     gc.Clear(inner);
     CZuRect band = TextArea();
-    if (!CZuClip::Push(gc, band))
+    if (!CZuClip::Push(gc, TextClip()))
         return;
     int left = band.iTl.iX - d.iScroll;
     int baseline = Baseline(band);

@@ -99,6 +99,8 @@ private:
     int IndexAtPointer(int x);
     // The text band less the margins the text keeps from the box's edges.
     CZuRect TextArea();
+    // Where text is drawn: the text area's columns, over the box's inner height.
+    CZuRect TextClip();
     void DrawIdle(CZuGc& gc);
     void DrawEditor(CZuGc& gc, const CZuRect& inner);
     int Baseline(const CZuRect& band);

@@ -136,7 +136,8 @@ void CZuPaneBase::Draw(CZuGc& gc, const CZuRect&)
     // The title stands on the fill or in the frame's gap: the foreground colour reads on both.
     gc.SetDrawStyle(IZuGc::EDrawOutline);
     gc.SetDrawColor(Foreground());
-    if (!CZuClip::Push(gc, iTitleRect))
+    // Cut at the title's sides; its descenders may reach below the title band, not below the pane.
+    if (!CZuClip::Push(gc, CZuRect(iTitleRect.iTl.iX, inner.iTl.iY, iTitleRect.iBr.iX, inner.iBr.iY)))
         return;
     gc.UseFont(GetFont());
     gc.DrawTextW(GetText(), iTitleRect, EAlignCenter, 0, 0);

@@ -631,6 +631,21 @@ TEST_F(EditTest, ALongLineScrollsToKeepTheCaretInTheBox)
     EXPECT_EQ(iScene->PixelAt(iFirst->Rect().iBr.iX + 2, band.iTl.iY + 8), iScene->PixelAt(5, 5));
 }
 
+TEST_F(EditTest, DescendersReachingBelowTheTextBandAreDrawnWhole)
+{
+    iFirst->SetText(CZuString("gjpqy"));
+    const CZuRect band = iFirst->GetEditRect();
+    const CZuRect inner = iFirst->InnerRect();
+    ASSERT_LT(band.iBr.iY, inner.iBr.iY);
+    // Below the band, inside the box: the tails of the letters, idle and open.
+    const CZuRect below(band.iTl.iX, band.iBr.iY, band.iBr.iX, inner.iBr.iY);
+    iScene->Draw();
+    EXPECT_LT(DarkestIn(*iScene, below), 100);
+    OpenFirst();
+    iScene->Draw();
+    EXPECT_LT(DarkestIn(*iScene, below), 100);
+}
+
 TEST_F(EditTest, ALongLineStopsAtTheTextMarginShownOrEdited)
 {
     std::string text(100, 'W');

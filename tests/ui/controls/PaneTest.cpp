@@ -297,3 +297,42 @@ TEST_F(PaneTest, ATitleWiderThanThePaneIsKeptInsideIt)
             ASSERT_EQ(iScreen.Pixel(75, y), KWhite) << align;
     }
 }
+
+TEST_F(PaneTest, ATitleIsDrawnWholeDescendersAndAll)
+{
+    CZuPane* pane = MakePane(CZuRect(10, 10, 300, 120));
+    pane->SetText(CZuString("gjpqy"));
+    pane->SetIsShowTitle(true);
+    pane->SetForeground(CZuRgb(0, 0, 0));
+    DrawAlone(pane);
+    const CZuRect title = pane->TitleRect();
+    ASSERT_FALSE(title.IsEmpty());
+    // The same text drawn on its own in the title's rectangle, without any clip.
+    CZuBitmapGc alone(CZuSize(320, 240));
+    alone.SetDrawColor(CZuRgb(KWhite));
+    alone.Clear();
+    alone.UseFont(pane->GetFont());
+    alone.SetDrawColor(CZuRgb(0, 0, 0));
+    alone.DrawTextW(CZuString("gjpqy"), title, EAlignCenter, 0, 0);
+    alone.DiscardFont();
+    int lowestInk = -1;
+    for (int y = title.iTl.iY; y < title.iBr.iY + 6; ++y)
+    {
+        for (int x = title.iTl.iX; x < title.iBr.iX; ++x)
+        {
+            if (PixelAt(alone, x, y) != KWhite)
+                lowestInk = y;
+        }
+    }
+    ASSERT_GT(lowestInk, title.iTl.iY);
+    for (int y = title.iTl.iY; y <= lowestInk; ++y)
+    {
+        for (int x = title.iTl.iX; x < title.iBr.iX; ++x)
+        {
+            if (PixelAt(alone, x, y) != KWhite)
+            {
+                ASSERT_EQ(PixelAt(iScreen.Gc(), x, y), PixelAt(alone, x, y)) << x << "," << y;
+            }
+        }
+    }
+}
