@@ -20,6 +20,33 @@ CZuString CZuLexFormContainer::FormPath(const char* formFile)
     return CZuPathUtil::GetResourcePath() + "dat/" + formFile;
 }
 
+CZuControl* CZuLexFormContainer::Control(const char* name) const
+{
+    return iForm ? iForm->GetControl(CZuString(name)) : nullptr;
+}
+
+CZuString CZuLexFormContainer::ControlText(const char* name) const
+{
+    CZuControl* control = Control(name);
+    return control ? control->GetText() : CZuString();
+}
+
+void CZuLexFormContainer::KeepFocusUsable(const char* const* names, int count)
+{
+    CZuControl* focused = iForm ? iForm->GetLastFocusCtrl() : nullptr;
+    if (!focused || (!focused->IsDisabled() && focused->IsVisible()))
+        return;
+    for (int i = 0; i < count; ++i)
+    {
+        CZuControl* control = Control(names[i]);
+        if (control && control != focused && !control->IsDisabled() && control->IsVisible())
+        {
+            control->SetFocus(true);
+            return;
+        }
+    }
+}
+
 void CZuLexFormContainer::ConstructL()
 {
     CZuContainer::ConstructL();

@@ -21,6 +21,16 @@ public:
     CZuXmlForm* Form() const { return iForm; }
     // The path of a file of the program's form folder.
     static CZuString FormPath(const char* formFile);
+    // The form's control of that name, or null.
+    CZuControl* Control(const char* name) const;
+    // The text the form's control of that name shows; empty when there is none.
+    CZuString ControlText(const char* name) const;
+
+protected:
+    // When the focused control can no longer be used (disabled or hidden), gives the focus to the first
+    // usable control of names, in their order; count names are given.
+    void KeepFocusUsable(const char* const* names, int count);
+    template <int N> void KeepFocusUsable(const char* const (&names)[N]) { KeepFocusUsable(names, N); }
 
 private:
     const char* iFormFile;

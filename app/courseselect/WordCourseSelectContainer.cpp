@@ -28,7 +28,7 @@ void CWordCourseSelectContainer::ConstructL(const CWordConfig* settings)
 {
     CZuLexFormContainer::ConstructL();
     iList = Form()->GetControlAs<CZuList>(CZuString("course_list"));
-    iSelectedName = Form()->GetControl(CZuString("selected_course"));
+    iSelectedName = Control("selected_course");
     iOk = Form()->GetControlAs<CZuButton>(CZuString("ok_course"));
     SetUpButtons();
     FillList(settings);

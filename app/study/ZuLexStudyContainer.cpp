@@ -38,17 +38,6 @@ CZuLexStudyContainer::~CZuLexStudyContainer()
     delete iGestures;
 }
 
-CZuControl* CZuLexStudyContainer::Control(const char* name) const
-{
-    return Form() ? Form()->GetControl(CZuString(name)) : nullptr;
-}
-
-CZuString CZuLexStudyContainer::ControlText(const char* name) const
-{
-    CZuControl* control = Control(name);
-    return control ? control->GetText() : CZuString();
-}
-
 void CZuLexStudyContainer::WireControls()
 {
     if (!Form())
@@ -114,7 +103,7 @@ void CZuLexStudyContainer::ShowWord(const CWordInfo& word, int position, int cou
     Enable("prev_word", position > 0);
     Enable("next_word", position + 1 < count);
     Enable("speech", hasSpeech);
-    KeepFocusUsable();
+    KeepFocusUsable(KFocusOrder);
     DrawDeferred();
 }
 
@@ -138,7 +127,7 @@ void CZuLexStudyContainer::FitWordFont(CZuControl& label)
 void CZuLexStudyContainer::DisableAddWord()
 {
     Enable("add_new_word", false);
-    KeepFocusUsable();
+    KeepFocusUsable(KFocusOrder);
     DrawDeferred();
 }
 
@@ -160,22 +149,6 @@ void CZuLexStudyContainer::Enable(const char* name, bool enabled)
 {
     if (CZuControl* control = Control(name))
         control->SetDisabled(!enabled);
-}
-
-void CZuLexStudyContainer::KeepFocusUsable()
-{
-    CZuControl* focused = Form() ? Form()->GetLastFocusCtrl() : nullptr;
-    if (!focused || (!focused->IsDisabled() && focused->IsVisible()))
-        return;
-    for (const char* name : KFocusOrder)
-    {
-        CZuControl* control = Control(name);
-        if (control && control != focused && !control->IsDisabled() && control->IsVisible())
-        {
-            control->SetFocus(true);
-            return;
-        }
-    }
 }
 
 bool CZuLexStudyContainer::HandlePointerEventL(const TZuPointerEvent& event)

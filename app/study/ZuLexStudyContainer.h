@@ -30,10 +30,6 @@ public:
     void DisableAddWord();
     // Puts the stop button in the browse button's place (browsing) or back, with the focus.
     void ShowBrowsing(bool browsing);
-    // The text the form's control of that name shows; empty when there is none.
-    CZuString ControlText(const char* name) const;
-    // The form's control of that name, or null.
-    CZuControl* Control(const char* name) const;
 
     // Offers the event to the controls first; the rest goes to the gesture detector, except presses on a
     // disabled button.
@@ -46,8 +42,6 @@ private:
     void Enable(const char* name, bool enabled);
     // A word too long for its line at the form's size is shown smaller.
     void FitWordFont(CZuControl& label);
-    // A button that the learner's focus was on and that can no longer be pressed hands the focus on.
-    void KeepFocusUsable();
     static void PostCommand(int command);
 
     CZuGestureDetector* iGestures;

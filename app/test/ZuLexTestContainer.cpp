@@ -29,17 +29,6 @@ CZuLexTestContainer::CZuLexTestContainer(CZuControl* parent, CZuView* view)
 {
 }
 
-CZuControl* CZuLexTestContainer::Control(const char* name) const
-{
-    return Form() ? Form()->GetControl(CZuString(name)) : nullptr;
-}
-
-CZuString CZuLexTestContainer::ControlText(const char* name) const
-{
-    CZuControl* control = Control(name);
-    return control ? control->GetText() : CZuString();
-}
-
 CZuPaneBase* CZuLexTestContainer::AnswerPane() const
 {
     return dynamic_cast<CZuPaneBase*>(Control("answer_lyt"));
@@ -93,7 +82,7 @@ void CZuLexTestContainer::ShowQuestion(const CZuString& word, const CWordExplain
     FitAnswers();
     Enable(Control("ok_answer"), false);
     Enable(Control("speech"), hasSpeech);
-    KeepFocusUsable();
+    KeepFocusUsable(KFocusOrder);
     DrawDeferred();
 }
 
@@ -114,7 +103,7 @@ void CZuLexTestContainer::ShowNoTest(const CZuString& message)
     Enable(Control("finish"), false);
     Enable(Control("speech"), false);
     SetResult(message);
-    KeepFocusUsable();
+    KeepFocusUsable(KFocusOrder);
 }
 
 void CZuLexTestContainer::StartAnswering()
@@ -133,7 +122,7 @@ void CZuLexTestContainer::EndAnswering()
     EnableAnswers(false);
     Enable(Control("ok_answer"), false);
     Enable(Control("finish"), false);
-    KeepFocusUsable();
+    KeepFocusUsable(KFocusOrder);
     DrawDeferred();
 }
 
@@ -275,21 +264,5 @@ void CZuLexTestContainer::DrawFocusedChoice(CZuGc& gc, CZuControl* pane)
         gc.SetDrawStyle(IZuGc::EDrawFill);
         gc.SetDrawColor(CZuRgb(KChoiceFocus));
         gc.DrawRoundRect(band, 3, 3, 3, 3);
-    }
-}
-
-void CZuLexTestContainer::KeepFocusUsable()
-{
-    CZuControl* focused = Form() ? Form()->GetLastFocusCtrl() : nullptr;
-    if (!focused || (!focused->IsDisabled() && focused->IsVisible()))
-        return;
-    for (const char* name : KFocusOrder)
-    {
-        CZuControl* control = Control(name);
-        if (control && control != focused && !control->IsDisabled() && control->IsVisible())
-        {
-            control->SetFocus(true);
-            return;
-        }
     }
 }

@@ -35,8 +35,6 @@ public:
     int ChosenAnswer() const;
     CZuPaneBase* AnswerPane() const;
     CZuControl* Answer(int i) const;
-    CZuControl* Control(const char* name) const;
-    CZuString ControlText(const char* name) const;
 
     // Under the answers: a band behind the one that has the focus.
     void Draw(CZuGc& gc, const CZuRect& rect) override;
@@ -53,8 +51,6 @@ private:
     // Gives the answers the type size and their natural heights at the pane's width; their sum.
     int AnswersHeight(int fontSize);
     int AnswerRowSpace() const;
-    // The focus never stays on a control that can no longer be used.
-    void KeepFocusUsable();
 };
 
 #endif // ZULEXTESTCONTAINER_H

@@ -140,7 +140,9 @@ TEST_F(AppNewwordScreenTest, CancelKeepsTheBookOnDiskAndOkWritesItWhole)
     for (const std::string& entry : FolderEntries(Data().File("course")))
     {
         if (entry.compare(0, 8, "newword.") == 0)
+        {
             EXPECT_TRUE(entry == "newword.idx" || entry == "newword.dat" || entry == "newword.pro") << entry;
+        }
     }
     CCourseOper reread(CZuString(CCourseList::KNewWordFile));
     EXPECT_EQ(reread.GetCourseWordCount(CZuString(CCourseList::KNewWordFile)), 3);
@@ -162,7 +164,9 @@ TEST_F(AppNewwordScreenTest, EveryOtherWayOutKeepsTheBookAsItWas)
             App().Shutdown();
         EXPECT_EQ(BookFiles(), before) << way;
         if (way < 2)
+        {
             EXPECT_EQ(CurrentViewId(), int(EZuLexViewMain)) << way;
+        }
     }
 }
 

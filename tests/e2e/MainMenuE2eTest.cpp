@@ -1,6 +1,6 @@
 // The real program on a virtual display, used as a learner uses it: the main menu with keys and the
 // mouse, the about note, and each way out, with a look at the window and at "Word.cfg" after each step.
-#include "E2eSession.h"
+#include "E2eFixture.h"
 #include "E2eWindow.h"
 #include "TestFiles.h"
 #include "ZuString.h"
@@ -32,35 +32,20 @@ void ExpectFirstStartSettings(const TSettingsFile& file)
 
 } // namespace
 
-class MainMenuE2eTest : public ::testing::Test
+class MainMenuE2eTest : public CE2eFixture
 {
 protected:
-    static void SetUpTestSuite() { iDisplay = new CE2eDisplay; }
-    static void TearDownTestSuite()
-    {
-        delete iDisplay;
-        iDisplay = nullptr;
-    }
     void SetUp() override
     {
-        ASSERT_TRUE(iDisplay->IsRunning());
-        iProgram.reset(new CE2eProgram(*iDisplay));
+        CE2eFixture::SetUp();
         // Every scenario here is a first start: there are no settings yet.
         ASSERT_FALSE(FileExists(iProgram->DataFile("Word.cfg")));
-        ASSERT_TRUE(iProgram->Start());
-        iMain = iProgram->Frame();
-        ASSERT_FALSE(iMain.IsEmpty());
+        Start();
     }
     TSettingsFile Settings() { return ReadSettings(iProgram->DataFile("Word.cfg")); }
     // Takes the settings file away, so that the way out must write it again.
     void RemoveSettings() { std::remove(iProgram->DataFile("Word.cfg").c_str()); }
-
-    static CE2eDisplay* iDisplay;
-    std::unique_ptr<CE2eProgram> iProgram;
-    TE2eFrame iMain;
 };
-
-CE2eDisplay* MainMenuE2eTest::iDisplay = nullptr;
 
 TEST_F(MainMenuE2eTest, StartsOnTheMainMenu)
 {

@@ -2,7 +2,7 @@
 // meets missing and damaged files: each scenario prepares the data, starts the program, acts with keys
 // and clicks, and checks the window and the files it wrote.
 #include "CourseOper.h"
-#include "E2eSession.h"
+#include "E2eFixture.h"
 #include "E2eWindow.h"
 #include "TestFiles.h"
 #include "WordInfo.h"
@@ -62,20 +62,9 @@ enum TWayOut
 
 } // namespace
 
-class ScreensE2eTest : public ::testing::Test
+class ScreensE2eTest : public CE2eFixture
 {
 protected:
-    static void SetUpTestSuite() { iDisplay = new CE2eDisplay; }
-    static void TearDownTestSuite()
-    {
-        delete iDisplay;
-        iDisplay = nullptr;
-    }
-    void SetUp() override
-    {
-        ASSERT_TRUE(iDisplay->IsRunning());
-        iProgram.reset(new CE2eProgram(*iDisplay));
-    }
     void Start(const std::string& name = std::string())
     {
         ASSERT_TRUE(iProgram->Start());
@@ -165,13 +154,7 @@ protected:
         else
             iProgram->Signal(SIGTERM);
     }
-
-    static CE2eDisplay* iDisplay;
-    std::unique_ptr<CE2eProgram> iProgram;
-    TE2eFrame iMain;
 };
-
-CE2eDisplay* ScreensE2eTest::iDisplay = nullptr;
 
 TEST_F(ScreensE2eTest, TheSecondCourseIsChosenAndStartsAtItsBeginning)
 {
@@ -243,7 +226,9 @@ TEST_F(ScreensE2eTest, NewWordsAreDeletedOnlyByOk)
     for (const std::string& entry : FolderEntries(CourseFolder()))
     {
         if (entry.compare(0, 8, "newword.") == 0)
+        {
             EXPECT_TRUE(entry == "newword.idx" || entry == "newword.dat" || entry == "newword.pro") << entry;
+        }
     }
     TE2eFrame reopened = OpenCell(ECellNewword, "newword-one-word");
     EXPECT_EQ(SecondRowInk(reopened), 0);

@@ -2,9 +2,8 @@
 // stepping to the group's ends by keys and clicks, swipes both ways, the word heard through the sound
 // driver, browsing and its stop, and the group dialog; each step looked at in the window and, on leaving,
 // in "Word.cfg".
-#include "E2eSession.h"
-#include "ZuReadFileStream.h"
-#include "ZuString.h"
+#include "E2eFixture.h"
+#include "E2eWindow.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -14,9 +13,10 @@
 namespace
 {
 
+using namespace e2e;
+
 using TClock = std::chrono::steady_clock;
 
-const int KWidth = 480;
 // The study screen's parts as "Study.xml" places them in the window.
 const int KScreenTop = 40;
 const int KExplainBottom = 230;
@@ -28,30 +28,6 @@ const int KButtonRow2 = 286;
 const int KLeftButtonX = 86;
 const int KMiddleButtonX = 241;
 const int KRightButtonX = 395;
-
-// "Word.cfg": the items up to the test range.
-struct TSettings
-{
-    bool iRead = false;
-    unsigned iGroup = 0;
-    unsigned iWord = 0;
-    unsigned iTestRange = 0;
-};
-
-TSettings ReadSettings(const std::string& path)
-{
-    TSettings settings;
-    CZuReadFileStream in;
-    if (!in.Open(CZuString(path.c_str())))
-        return settings;
-    unsigned format = 0, transform = 0, perGroup = 0, speech = 0;
-    CZuString name, file;
-    in >> format >> name >> file >> settings.iGroup >> settings.iWord >> transform >> perGroup >> speech >>
-        settings.iTestRange;
-    in.Close();
-    settings.iRead = true;
-    return settings;
-}
 
 // Pixels dark enough to be text in the band of rows top to bottom.
 int InkIn(const TE2eFrame& frame, int left, int top, int right, int bottom)
@@ -90,26 +66,9 @@ bool HasSound(const std::string& path)
 
 } // namespace
 
-class StudyE2eTest : public ::testing::Test
+class StudyE2eTest : public CE2eFixture
 {
 protected:
-    static void SetUpTestSuite() { iDisplay = new CE2eDisplay; }
-    static void TearDownTestSuite()
-    {
-        delete iDisplay;
-        iDisplay = nullptr;
-    }
-    void SetUp() override
-    {
-        ASSERT_TRUE(iDisplay->IsRunning());
-        iProgram.reset(new CE2eProgram(*iDisplay));
-    }
-    void Start()
-    {
-        ASSERT_TRUE(iProgram->Start());
-        iMain = iProgram->Frame();
-        ASSERT_FALSE(iMain.IsEmpty());
-    }
     // The main menu's second cell, by keys.
     TE2eFrame OpenStudy(const std::string& name = std::string())
     {
@@ -125,19 +84,13 @@ protected:
         iProgram->Key("F2");
         return iProgram->Frame();
     }
-    TSettings Settings() { return ReadSettings(iProgram->DataFile("Word.cfg")); }
+    TSettingsFile Settings() { return ReadSettings(iProgram->DataFile("Word.cfg")); }
     TE2eFrame ClickAt(int x, int y, const std::string& name = std::string())
     {
         iProgram->Click(x, y);
         return iProgram->Frame(name);
     }
-
-    static CE2eDisplay* iDisplay;
-    std::unique_ptr<CE2eProgram> iProgram;
-    TE2eFrame iMain;
 };
-
-CE2eDisplay* StudyE2eTest::iDisplay = nullptr;
 
 TEST_F(StudyE2eTest, FirstWordIsShownAndSpokenAndTheGroupIsSteppedToItsEnds)
 {
@@ -176,7 +129,7 @@ TEST_F(StudyE2eTest, FirstWordIsShownAndSpokenAndTheGroupIsSteppedToItsEnds)
     TE2eFrame past = ClickAt(KMiddleButtonX, KButtonRow1);
     EXPECT_EQ(WordDifferences(past, last), 0);
     Back();
-    TSettings settings = Settings();
+    TSettingsFile settings = Settings();
     ASSERT_TRUE(settings.iRead);
     EXPECT_EQ(settings.iGroup, 0u);
     EXPECT_EQ(settings.iWord, 19u);
@@ -256,7 +209,7 @@ TEST_F(StudyE2eTest, TheGroupDialogPicksTheThirdGroup)
     TE2eFrame third = iProgram->Frame("study-group-three");
     EXPECT_GT(WordDifferences(third, first), 200);
     // The place is written at once: group 3, its first word.
-    TSettings settings = Settings();
+    TSettingsFile settings = Settings();
     EXPECT_EQ(settings.iGroup, 2u);
     EXPECT_EQ(settings.iWord, 0u);
     Back();

@@ -1,9 +1,8 @@
 // The test screen of the real program, used as a learner uses it: a test over the current group answered
 // with the mouse and Enter, a right and a wrong answer and what each shows, finishing with the score and
 // grade, and the range dialog whose choice lands in "Word.cfg".
-#include "E2eSession.h"
-#include "ZuReadFileStream.h"
-#include "ZuString.h"
+#include "E2eFixture.h"
+#include "E2eWindow.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -22,18 +21,6 @@ const int KButtonRow = 285;
 const int KFinishX = 241;
 // The answer pane's frame colour.
 const unsigned KPaneFrame = 0xA8BCD0;
-
-unsigned ReadTestRange(const std::string& path)
-{
-    CZuReadFileStream in;
-    if (!in.Open(CZuString(path.c_str())))
-        return 0;
-    unsigned format = 0, group = 0, word = 0, transform = 0, perGroup = 0, speech = 0, range = 0;
-    CZuString name, file;
-    in >> format >> name >> file >> group >> word >> transform >> perGroup >> speech >> range;
-    in.Close();
-    return range;
-}
 
 bool Near(unsigned a, unsigned b)
 {
@@ -86,22 +73,13 @@ int ResultRows(const TE2eFrame& frame)
 
 } // namespace
 
-class TestE2eTest : public ::testing::Test
+class TestE2eTest : public CE2eFixture
 {
 protected:
-    static void SetUpTestSuite() { iDisplay = new CE2eDisplay; }
-    static void TearDownTestSuite()
-    {
-        delete iDisplay;
-        iDisplay = nullptr;
-    }
     void SetUp() override
     {
-        ASSERT_TRUE(iDisplay->IsRunning());
-        iProgram.reset(new CE2eProgram(*iDisplay));
-        ASSERT_TRUE(iProgram->Start());
-        iMain = iProgram->Frame();
-        ASSERT_FALSE(iMain.IsEmpty());
+        CE2eFixture::SetUp();
+        Start();
     }
     // The main menu's third cell, by keys.
     TE2eFrame OpenTest(const std::string& name)
@@ -114,13 +92,7 @@ protected:
         iProgram->Key("Return");
         return iProgram->Frame(name);
     }
-
-    static CE2eDisplay* iDisplay;
-    std::unique_ptr<CE2eProgram> iProgram;
-    TE2eFrame iMain;
 };
-
-CE2eDisplay* TestE2eTest::iDisplay = nullptr;
 
 TEST_F(TestE2eTest, ARightAndAWrongAnswerThenTheScoreAndGrade)
 {
@@ -171,7 +143,7 @@ TEST_F(TestE2eTest, ARightAndAWrongAnswerThenTheScoreAndGrade)
 TEST_F(TestE2eTest, TheRangeDialogChangesTheRangeAndItIsWritten)
 {
     TE2eFrame question = OpenTest(std::string());
-    EXPECT_EQ(ReadTestRange(iProgram->DataFile("Word.cfg")), 1u);
+    EXPECT_EQ(e2e::ReadSettings(iProgram->DataFile("Word.cfg")).iTestRange, 1u);
     // The menu's first entry is the range dialog; the focus starts on the current range.
     iProgram->Key("F1");
     iProgram->Frame();
@@ -189,5 +161,5 @@ TEST_F(TestE2eTest, TheRangeDialogChangesTheRangeAndItIsWritten)
     iProgram->Key("F1");
     TE2eFrame closed = iProgram->Frame();
     EXPECT_EQ(closed.Differences(question, 0, KScreenTop, KWidth, 360), 0) << closed.DifferenceBox(question);
-    EXPECT_EQ(ReadTestRange(iProgram->DataFile("Word.cfg")), 3u);
+    EXPECT_EQ(e2e::ReadSettings(iProgram->DataFile("Word.cfg")).iTestRange, 3u);
 }

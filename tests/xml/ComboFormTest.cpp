@@ -1,7 +1,5 @@
 // The form loader's <combo>: its attributes, its <item> children and their faults.
-#include "TestFiles.h"
-#include "UiTestSupport.h"
-#include "ZuXml.h"
+#include "FormTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -9,42 +7,15 @@
 namespace
 {
 
-std::string Text(const CZuString& text)
-{
-    return text.PtrZ() ? std::string(text.PtrZ(), text.Length()) : std::string();
-}
-
-class ComboFormTest : public ::testing::Test
+class ComboFormTest : public CFormTest
 {
 protected:
     void SetUp() override
     {
-        CZuLog::SetLogDirectory(CZuString(iFolder.Path().c_str()));
+        CFormTest::SetUp();
         ASSERT_TRUE(CZuEnv::StringMgr()->AddStringRes(CZuString(ZU_TEST_OUT_DIR "/res/ZuUi_zh.bin")));
-        iParent = new CZuControl(nullptr, false, EZuCtrlPane);
-        iForm = new CZuXmlForm(iParent);
     }
-    void TearDown() override
-    {
-        delete iParent;
-        CZuLog::SetLogDirectory(CZuString());
-    }
-    bool Load(const std::string& xml)
-    {
-        return iForm->LoadFormText(xml.c_str(), static_cast<int>(xml.size()), CZuString("Combo.xml"));
-    }
-    std::string Faults() const
-    {
-        std::string all;
-        for (int i = 0; i < iForm->GetFaultCount(); ++i)
-            all += Text(iForm->GetFault(i)) + "\n";
-        return all;
-    }
-
-    CTempFolder iFolder;
-    CTestUiManager iUi;
-    CZuControl* iParent = nullptr;
-    CZuXmlForm* iForm = nullptr;
+    bool Load(const std::string& xml) { return CFormTest::Load(xml, "Combo.xml"); }
 };
 
 TEST_F(ComboFormTest, AComboTakesItsAttributesAndItems)

@@ -1,54 +1,11 @@
-#include "TestFiles.h"
-#include "UiTestSupport.h"
-#include "ZuXml.h"
+#include "FormTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
-namespace
-{
-
-std::string Text(const CZuString& text)
-{
-    return text.PtrZ() ? std::string(text.PtrZ(), text.Length()) : std::string();
-}
-
-} // namespace
-
 // A form loaded from text onto a parent of 300 x 200 on a test UI manager.
-class FormLoaderTest : public ::testing::Test
+class FormLoaderTest : public CFormTest
 {
-protected:
-    void SetUp() override
-    {
-        CZuLog::SetLogDirectory(CZuString(iFolder.Path().c_str()));
-        iParent = new CZuControl(nullptr, false, EZuCtrlPane);
-        iForm = new CZuXmlForm(iParent);
-    }
-    void TearDown() override
-    {
-        delete iParent;
-        CZuLog::SetLogDirectory(CZuString());
-    }
-    bool Load(const std::string& xml)
-    {
-        bool loaded = iForm->LoadFormText(xml.c_str(), static_cast<int>(xml.size()), CZuString("Test.xml"));
-        iForm->SetRect(CZuRect(0, 0, 300, 200));
-        return loaded;
-    }
-    std::string Faults() const
-    {
-        std::string all;
-        for (int i = 0; i < iForm->GetFaultCount(); ++i)
-            all += Text(iForm->GetFault(i)) + "\n";
-        return all;
-    }
-    bool HasFault(const std::string& part) const { return Faults().find(part) != std::string::npos; }
-
-    CTempFolder iFolder;
-    CTestUiManager iUi;
-    CZuControl* iParent = nullptr;
-    CZuXmlForm* iForm = nullptr;
 };
 
 TEST_F(FormLoaderTest, ControlsAreMadeByKindAndFoundByName)
@@ -151,13 +108,14 @@ TEST_F(FormLoaderTest, NestedLayoutsAreNamedAndLaidOut)
 
 TEST_F(FormLoaderTest, CommonAttributesReachTheControl)
 {
-    ASSERT_TRUE(Load("<form>\n"
-                     "  <button name=\"b\" id=\"7\" fg=\"#102030\" bg=\"#A0B0C0\" bg-to=\"#010203\"\n"
-                     "          border-color=\"#FF0000\" focus-color=\"#00FF00\" border=\"line3\" border-width=\"2\"\n"
-                     "          corner=\"6\" inner=\"1,2,3,4\" size=\"80,24\" align=\"right\" visible=\"false\"\n"
-                     "          enabled=\"false\" readonly=\"true\" font=\"title\" font-size=\"120\" bold=\"true\"\n"
-                     "          background=\"gradient\"/>\n"
-                     "</form>"))
+    ASSERT_TRUE(Load(
+        "<form>\n"
+        "  <button name=\"b\" id=\"7\" fg=\"#102030\" bg=\"#A0B0C0\" bg-to=\"#010203\"\n"
+        "          border-color=\"#FF0000\" focus-color=\"#00FF00\" border=\"line3\" border-width=\"2\"\n"
+        "          corner=\"6\" inner=\"1,2,3,4\" size=\"80,24\" align=\"right\" visible=\"false\"\n"
+        "          enabled=\"false\" readonly=\"true\" font=\"title\" font-size=\"120\" bold=\"true\"\n"
+        "          background=\"gradient\"/>\n"
+        "</form>"))
         << Faults();
     CZuControl* b = iForm->GetControl(CZuString("b"));
     EXPECT_EQ(b->GetID(), 7);
@@ -263,18 +221,19 @@ TEST_F(FormLoaderTest, DuplicateNameKeepsTheFirst)
 
 TEST_F(FormLoaderTest, BadValuesAreReportedAndLeaveTheDefaults)
 {
-    EXPECT_FALSE(Load("<form>\n"
-                      "<button name=\"a\" width=\"wide\" fg=\"#12\" visible=\"yes\" command=\"0x\" inner=\"1,2\"/>\n"
-                      "<button name=\"b\" align=\"middle\" font=\"serif\" size=\"1\" look=\"round\"/>\n"
-                      "<button name=\"c\" command=\"99999999999\" text=\"x\" text-id=\"0x4C58001C\"/>\n"
-                      "<row height=\"-\"/>\n"
-                      "</form>"));
+    EXPECT_FALSE(
+        Load("<form>\n"
+             "<button name=\"a\" width=\"wide\" fg=\"#12\" visible=\"yes\" command=\"0x\" inner=\"1,2\"/>\n"
+             "<button name=\"b\" align=\"middle\" font=\"serif\" size=\"1\" look=\"round\"/>\n"
+             "<button name=\"c\" command=\"99999999999\" text=\"x\" text-id=\"0x4C58001C\"/>\n"
+             "<row height=\"-\"/>\n"
+             "</form>"));
     for (const char* fault : {"Test.xml:2: <button> width=\"wide\"", "fg=\"#12\": expected #RRGGBB",
                               "visible=\"yes\": expected false or true", "command=\"0x\"", "inner=\"1,2\"",
                               "Test.xml:3: <button> align=\"middle\": expected left, center or right",
                               "font=\"serif\"", "size=\"1\": expected two numbers", "look=\"round\"",
-                              "Test.xml:4: <button> command=\"99999999999\"", "\"text\" and \"text-id\" both given",
-                              "Test.xml:5: <row> height=\"-\""})
+                              "Test.xml:4: <button> command=\"99999999999\"",
+                              "\"text\" and \"text-id\" both given", "Test.xml:5: <row> height=\"-\""})
         EXPECT_TRUE(HasFault(fault)) << fault << "\n" << Faults();
     CZuButton* a = iForm->GetControlAs<CZuButton>(CZuString("a"));
     EXPECT_TRUE(a->IsVisible());
@@ -328,15 +287,16 @@ TEST_F(FormLoaderTest, FormMeasuresItsRows)
 
 TEST_F(FormLoaderTest, PanesHoldRowsOfTheirOwn)
 {
-    ASSERT_TRUE(Load("<form>\n"
-                     "  <label name=\"word\" text=\"hello\" align=\"left\" font-size=\"150\" width=\"-1\"/>\n"
-                     "  <pane name=\"answer_lyt\" text=\"Answers\" show-title=\"true\" frame=\"true\" fill=\"true\"\n"
-                     "        pane-color=\"#FFFFFF\" frame-color=\"#646464\" inner=\"4\" row-space=\"2\" per-row=\"1\"\n"
-                     "        width=\"-1\" height=\"-1\">\n"
-                     "    <radio name=\"answer1\" command=\"0\" text=\"one\" width=\"-1\"/>\n"
-                     "    <radio name=\"answer2\" command=\"1\" text=\"two\" width=\"-1\"/>\n"
-                     "  </pane>\n"
-                     "</form>"))
+    ASSERT_TRUE(Load(
+        "<form>\n"
+        "  <label name=\"word\" text=\"hello\" align=\"left\" font-size=\"150\" width=\"-1\"/>\n"
+        "  <pane name=\"answer_lyt\" text=\"Answers\" show-title=\"true\" frame=\"true\" fill=\"true\"\n"
+        "        pane-color=\"#FFFFFF\" frame-color=\"#646464\" inner=\"4\" row-space=\"2\" per-row=\"1\"\n"
+        "        width=\"-1\" height=\"-1\">\n"
+        "    <radio name=\"answer1\" command=\"0\" text=\"one\" width=\"-1\"/>\n"
+        "    <radio name=\"answer2\" command=\"1\" text=\"two\" width=\"-1\"/>\n"
+        "  </pane>\n"
+        "</form>"))
         << Faults();
     CZuLabel* word = iForm->GetControlAs<CZuLabel>(CZuString("word"));
     ASSERT_NE(word, nullptr);
@@ -362,7 +322,8 @@ TEST_F(FormLoaderTest, PanesHoldRowsOfTheirOwn)
 TEST_F(FormLoaderTest, ImageBoxesShowAFileOfTheImageFolder)
 {
     CZuEnv::ImageMgr()->AddImagePath(CZuString(ZU_TEST_OUT_DIR "/res/img/"));
-    ASSERT_TRUE(Load("<form><image name=\"icon\" file=\"Study.png\" mode=\"fit\" width=\"-1\" height=\"-1\"/></form>"))
+    ASSERT_TRUE(Load(
+        "<form><image name=\"icon\" file=\"Study.png\" mode=\"fit\" width=\"-1\" height=\"-1\"/></form>"))
         << Faults();
     CZuImageBox* box = iForm->GetControlAs<CZuImageBox>(CZuString("icon"));
     ASSERT_NE(box, nullptr);
@@ -377,13 +338,14 @@ TEST_F(FormLoaderTest, ImageBoxesShowAFileOfTheImageFolder)
 
 TEST_F(FormLoaderTest, ListsAndTextReadersTakeTheirAttributes)
 {
-    ASSERT_TRUE(Load("<form>\n"
-                     "  <list name=\"courses\" columns=\"2\" shown-columns=\"1\" list-type=\"0\" row-height=\"30\"\n"
-                     "        row-space=\"5\" col-space=\"4\" show-title=\"false\" width=\"-1\" height=\"100\"/>\n"
-                     "  <scrolllist name=\"words\" row-space=\"6\" width=\"-1\" height=\"60\"/>\n"
-                     "  <textreader name=\"explain\" text=\"一段很长的释义\" valign=\"middle\" row-space=\"3\"\n"
-                     "              width=\"-1\" height=\"-1\"/>\n"
-                     "</form>"))
+    ASSERT_TRUE(
+        Load("<form>\n"
+             "  <list name=\"courses\" columns=\"2\" shown-columns=\"1\" list-type=\"0\" row-height=\"30\"\n"
+             "        row-space=\"5\" col-space=\"4\" show-title=\"false\" width=\"-1\" height=\"100\"/>\n"
+             "  <scrolllist name=\"words\" row-space=\"6\" width=\"-1\" height=\"60\"/>\n"
+             "  <textreader name=\"explain\" text=\"一段很长的释义\" valign=\"middle\" row-space=\"3\"\n"
+             "              width=\"-1\" height=\"-1\"/>\n"
+             "</form>"))
         << Faults();
     CZuList* list = iForm->GetControlAs<CZuList>(CZuString("courses"));
     ASSERT_NE(list, nullptr);

@@ -3,6 +3,7 @@
 #include "TestEnv.h"
 #include "TestFiles.h"
 #include "TestScreen.h"
+#include "Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -241,21 +242,7 @@ TEST_F(FileDialogTest, AFolderWithoutPermissionIsNotEntered)
                model.LastError() == CZuDir::EDirNoAccess && std::string(model.GetPath().PtrZ()) == tree &&
                std::string(model.ErrorText().PtrZ()).find("没有权限") != std::string::npos;
     };
-    if (geteuid() != 0)
-    {
-        EXPECT_TRUE(check());
-    }
-    else
-    {
-        // The superuser reads every folder: the check runs as another user in a child process.
-        EXPECT_EXIT(
-            {
-                if (setgid(65534) != 0 || setuid(65534) != 0)
-                    std::_Exit(3);
-                std::_Exit(check() ? 0 : 1);
-            },
-            ::testing::ExitedWithCode(0), "");
-    }
+    ExpectHoldsUnprivileged(check);
     chmod(iTree.File("locked").c_str(), 0755);
 }
 
