@@ -36,23 +36,31 @@ void Record(std::vector<TReceived>* log, const std::string& who, const CZuMessag
     log->push_back(TReceived{who, message->iType, static_cast<unsigned>(message->iParam1)});
 }
 
-class CRecordingReceiver : public MZuMessageWnd
+// A receiver's part of the shared log: its name, and whether it takes what it is offered.
+struct TRecorder
 {
-public:
-    CRecordingReceiver(const char* name, std::vector<TReceived>* log, bool handles = true)
-        : iName(name), iLog(log), iHandles(handles)
-    {
-    }
-    bool HandleMessage(CZuMessage* message) override
+    std::string iName;
+    std::vector<TReceived>* iLog;
+    bool iHandles;
+
+    bool Take(const CZuMessage* message)
     {
         Record(iLog, iName, message);
         return iHandles;
     }
+};
+
+class CRecordingReceiver : public MZuMessageWnd
+{
+public:
+    CRecordingReceiver(const char* name, std::vector<TReceived>* log, bool handles = true)
+        : iRecorder{name, log, handles}
+    {
+    }
+    bool HandleMessage(CZuMessage* message) override { return iRecorder.Take(message); }
 
 private:
-    std::string iName;
-    std::vector<TReceived>* iLog;
-    bool iHandles;
+    TRecorder iRecorder;
 };
 
 // A control of a given type that records what it is offered: a dialog, a menu bar or any other control on
@@ -61,19 +69,13 @@ class CRecordingControl : public CZuControl
 {
 public:
     CRecordingControl(TZuControlType type, const char* name, std::vector<TReceived>* log, bool handles)
-        : CZuControl(nullptr, false, type), iName(name), iLog(log), iHandles(handles)
+        : CZuControl(nullptr, false, type), iRecorder{name, log, handles}
     {
     }
-    bool HandleMessage(CZuMessage* message) override
-    {
-        Record(iLog, iName, message);
-        return iHandles;
-    }
+    bool HandleMessage(CZuMessage* message) override { return iRecorder.Take(message); }
 
 private:
-    std::string iName;
-    std::vector<TReceived>* iLog;
-    bool iHandles;
+    TRecorder iRecorder;
 };
 
 // A screen that records what it is offered while its container is on top.
@@ -81,18 +83,13 @@ class CRecordingView : public CZuView
 {
 public:
     CRecordingView(CZuUiManager* manager, std::vector<TReceived>* log, bool handles)
-        : CZuView(manager), iLog(log), iHandles(handles)
+        : CZuView(manager), iRecorder{"view", log, handles}
     {
     }
-    bool HandleMessage(CZuMessage* message) override
-    {
-        Record(iLog, "view", message);
-        return iHandles;
-    }
+    bool HandleMessage(CZuMessage* message) override { return iRecorder.Take(message); }
 
 private:
-    std::vector<TReceived>* iLog;
-    bool iHandles;
+    TRecorder iRecorder;
 };
 
 // The real UI manager, recording what reaches it before it acts.
