@@ -395,6 +395,13 @@ bool CZuMenuBar::HandlePointerEventL(const TZuPointerEvent& event)
                 target = GetSubmenu(level);
         }
     }
+    if (event.iType == EZuPointerMove && !iPressedLevel)
+    {
+        if (!target)
+            return false;
+        Hover(LevelOfList(target->GetList()), event.iPosition);
+        return true;
+    }
     if (event.iType == EZuPointerDown)
         iPressedLevel = target;
     else if (event.iType == EZuPointerUp)
@@ -403,6 +410,27 @@ bool CZuMenuBar::HandlePointerEventL(const TZuPointerEvent& event)
         return false;
     target->HandlePointerEventL(event);
     return true;
+}
+
+void CZuMenuBar::Hover(int level, const CZuPoint& point)
+{
+    CZuList* list = LevelList(level);
+    if (!list)
+        return;
+    const int row = list->RowAt(point);
+    if (row < 0 || row == list->GetSelectedRowIndex())
+        return;
+    list->SetSelectedRow(row);
+    SelectionMoved(level);
+    DrawDeferred();
+}
+
+void CZuMenuBar::SelectionMoved(int level)
+{
+    // The selection left the item whose levels were open above.
+    if (OpenedFrom(level) != GetLevelItem(level, LevelList(level)->GetSelectedRowIndex()))
+        CloseLevelsAbove(level);
+    RestyleLevels();
 }
 
 // Messages
@@ -429,10 +457,7 @@ bool CZuMenuBar::HandleMessage(CZuMessage* message)
     switch (message->iParam1)
     {
     case CZuList::ENotifyRowChanged:
-        // The selection left the item whose levels were open above.
-        if (OpenedFrom(level) != GetLevelItem(level, LevelList(level)->GetSelectedRowIndex()))
-            CloseLevelsAbove(level);
-        RestyleLevels();
+        SelectionMoved(level);
         break;
     case CZuList::ENotifyRowActivated:
         Choose(level);

@@ -15,11 +15,11 @@ class CZuScrollList;
 // to. Every level stays inside the UI rectangle.
 //
 // Up and Down move in the top level, Right and Enter open the selected item's level, Left and Escape
-// close the top level (Escape closes the menu from the first level), the soft keys choose and cancel. A
-// click chooses the row under the pointer and the wheel scrolls the level under it. A chosen item closes
-// the menu (message 2) and then posts its command as message 18 with no receiver, so that the command
-// reaches what is on top once the menu has gone. After that the menu takes no more input: a command
-// never runs twice.
+// close the top level (Escape closes the menu from the first level), the soft keys choose and cancel. The
+// pointer moved over a level selects the row under it, a click chooses that row, and the wheel scrolls
+// the level under the pointer. A chosen item closes the menu (message 2) and then posts its command as
+// message 18 with no receiver, so that the command reaches what is on top once the menu has gone. After
+// that the menu takes no more input: a command never runs twice.
 class CZuMenuBar : public CZuControl
 {
 public:
@@ -88,6 +88,12 @@ private:
     void Choose(int level);
     void Cancel();
     void PostSoftKey(int command);
+    // The pointer moved over a level without a press: the row under it becomes the selected one, as Up
+    // and Down would make it, and the levels opened from another row close.
+    void Hover(int level, const CZuPoint& point);
+    // The level's selection moved: levels opened from the item it left close, the top level takes the
+    // focus.
+    void SelectionMoved(int level);
     bool HandleLevelKey(const TZuKeyEvent& event);
 
     // Placement (ZuMenuBarPlace.cpp).

@@ -231,6 +231,8 @@ public:
     void SetSelectedRow(int index);
     // -1 when no row is selected.
     int GetSelectedRowIndex() const;
+    // The shown row under a point of the window (its row space included), or -1 when there is none.
+    int RowAt(const CZuPoint& point);
     void SetSelectedCol(int col);
     int GetSelectedColIndex() const { return iSelCol; }
     CZuListRow* GetSelectedRow() const;
@@ -298,7 +300,8 @@ private:
     void DrawRows(CZuGc& gc, const CZuRect& rect);
     void DrawRowBand(CZuGc& gc, int index, const CZuRect& band, int rowSpace);
     void DrawGrid(CZuGc& gc, const CZuRect& row, bool lineBelow);
-    void DrawTableCell(CZuGc& gc, const TColumnSlot& slot, const CZuRect& row, CZuListRow* data, bool selected);
+    void DrawTableCell(CZuGc& gc, const TColumnSlot& slot, const CZuRect& row, CZuListRow* data,
+                       bool selected);
     void DrawTitleCells(CZuGc& gc, const CZuRect& rect);
     void DrawMultiLineRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row, bool selected, bool title);
     void DrawSubColRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row, bool selected);

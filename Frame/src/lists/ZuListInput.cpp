@@ -355,16 +355,23 @@ void CZuList::HandleTap(const CZuPoint& point, bool wasFocused)
         }
         return;
     }
+    int row = RowAt(point);
+    if (row >= 0)
+        HandleRowTap(row, point, wasFocused);
+}
+
+int CZuList::RowAt(const CZuPoint& point)
+{
+    if (!RowsRect().Contains(point))
+        return -1;
     for (int i = iTopRow; i < iTopRow + iDispRowCount && i < GetRowCount(); ++i)
     {
         CZuRect band = GetRow(i)->GetDispRect();
         band.Grow(0, iRowSpace);
-        if (band.Contains(point) && RowsRect().Contains(point))
-        {
-            HandleRowTap(i, point, wasFocused);
-            return;
-        }
+        if (band.Contains(point))
+            return i;
     }
+    return -1;
 }
 
 void CZuList::HandleRowTap(int index, const CZuPoint& point, bool wasFocused)

@@ -443,6 +443,62 @@ TEST_F(MenuBarTest, AClickRunsTheRowsCommandOrOpensItsLevel)
     EXPECT_EQ(iView->iCommands, (std::vector<int>{KExit, KSave}));
 }
 
+TEST_F(MenuBarTest, ThePointerOverALevelSelectsTheRowUnderItAndAClickThereChoosesIt)
+{
+    AddFileMenu();
+    Open();
+    CZuPoint exit = RowCentre(0, 2);
+    EXPECT_TRUE(iScreen->Ui().HandlePointerEventL(PointerEvent(EZuPointerMove, exit.iX, exit.iY)));
+    EXPECT_EQ(LevelList(0)->GetSelectedRowIndex(), 2);
+    EXPECT_EQ(Bar()->GetSelectedItem()->GetCommandID(), KExit);
+    EXPECT_TRUE(iView->iCommands.empty());
+    // Outside every level the pointer changes nothing and goes on.
+    EXPECT_FALSE(iScreen->Ui().HandlePointerEventL(PointerEvent(EZuPointerMove, Ui().iBr.iX - 2, 4)));
+    EXPECT_EQ(LevelList(0)->GetSelectedRowIndex(), 2);
+    // The keys go on from the row the pointer chose.
+    Press(EZuKeyUp);
+    EXPECT_EQ(LevelList(0)->GetSelectedRowIndex(), 1);
+    iScreen->Ui().HandlePointerEventL(PointerEvent(EZuPointerMove, exit.iX, exit.iY));
+    iScreen->Click(exit.iX, exit.iY);
+    EXPECT_EQ(iView->iCommands, std::vector<int>{KExit});
+    EXPECT_FALSE(iScreen->Ui().IsShowMenu());
+}
+
+TEST_F(MenuBarTest, ThePointerOverAnotherRowOfALowerLevelClosesTheLevelsAboveIt)
+{
+    AddFileMenu();
+    Open();
+    Press(EZuKeyRight);
+    ASSERT_EQ(Bar()->GetSubmenuLevel(), 2);
+    // Over the second level, and back over the row it was opened from: it stays open.
+    CZuPoint save = RowCentre(1, 1);
+    iScreen->Ui().HandlePointerEventL(PointerEvent(EZuPointerMove, save.iX, save.iY));
+    EXPECT_EQ(LevelList(1)->GetSelectedRowIndex(), 1);
+    CZuPoint file = RowCentre(0, 0);
+    iScreen->Ui().HandlePointerEventL(PointerEvent(EZuPointerMove, file.iX, file.iY));
+    ASSERT_EQ(Bar()->GetSubmenuLevel(), 2);
+    EXPECT_TRUE(LevelList(1)->IsFocused());
+    // Over another row of the first level: the second level closes and the first takes the keys.
+    CZuPoint settings = RowCentre(0, 1);
+    iScreen->Ui().HandlePointerEventL(PointerEvent(EZuPointerMove, settings.iX, settings.iY));
+    EXPECT_EQ(Bar()->GetSubmenuLevel(), 1);
+    EXPECT_EQ(LevelList(0)->GetSelectedRowIndex(), 1);
+    EXPECT_TRUE(LevelList(0)->IsFocused());
+    EXPECT_TRUE(iView->iCommands.empty());
+}
+
+TEST_F(MenuBarTest, ThePointerMovedWhileTheButtonIsHeldSelectsNothing)
+{
+    AddItems(3);
+    Open();
+    CZuPoint first = RowCentre(0, 0);
+    CZuPoint third = RowCentre(0, 2);
+    LevelList(0)->SetSelectedRow(1);
+    iScreen->Ui().HandlePointerEventL(PointerEvent(EZuPointerDown, first.iX, first.iY));
+    iScreen->Ui().HandlePointerEventL(PointerEvent(EZuPointerMove, third.iX, third.iY));
+    EXPECT_EQ(LevelList(0)->GetSelectedRowIndex(), 1);
+}
+
 TEST_F(MenuBarTest, TheTopLevelIsDrawnInTheBarsBackgroundAndLowerOnesLighter)
 {
     AddFileMenu();
