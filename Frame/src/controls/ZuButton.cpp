@@ -131,6 +131,7 @@ void CZuButton::Set(int command, const CZuString& text, CZuImage* image, bool ow
 
 void CZuButton::SetImg(CZuImage* image, bool owned)
 {
+    iDimmedImage.Set(nullptr, false);
     iImage.Set(image, owned);
 }
 
@@ -138,7 +139,7 @@ void CZuButton::SetImg(const CZuString& file)
 {
     CZuImage* image = new CZuImage;
     image->Load(file);
-    iImage.Set(image, true);
+    SetImg(image, true);
 }
 
 void CZuButton::SetNormalColor(const CZuRgb& first, const CZuRgb& second)
@@ -483,7 +484,7 @@ void CZuButton::DrawContent(CZuGc& gc, const CZuRect& rect)
         DrawCaption(gc, rect);
         break;
     case EZuBtnImage:
-        CZuDrawUtil::DrawCentredImage(gc, rect, iImage.Get());
+        CZuDrawUtil::DrawCentredImage(gc, rect, ContentImage());
         break;
     case EZuBtnImageText:
     {
@@ -499,7 +500,7 @@ void CZuButton::DrawContent(CZuGc& gc, const CZuRect& rect)
         else if (GetAlign() == EAlignRight)
             left = rect.iBr.iX - inner.iRight - width;
         CZuRect imageRect(left, rect.iTl.iY, left + image.iWidth, rect.iBr.iY);
-        CZuDrawUtil::DrawCentredImage(gc, imageRect, iImage.Get());
+        CZuDrawUtil::DrawCentredImage(gc, imageRect, ContentImage());
         CZuRect textRect(left + image.iWidth + gap, rect.iTl.iY, rect.iBr.iX, rect.iBr.iY);
         gc.SetDrawStyle(IZuGc::EDrawOutline);
         gc.SetDrawColor(CaptionColour());
@@ -516,7 +517,7 @@ void CZuButton::DrawContent(CZuGc& gc, const CZuRect& rect)
         const int textHeight = GetFont()->HeightInPixels() + 2;
         CZuRect textRect(inside.iTl.iX, inside.iBr.iY - textHeight, inside.iBr.iX, inside.iBr.iY);
         CZuRect imageRect(inside.iTl.iX, inside.iTl.iY, inside.iBr.iX, textRect.iTl.iY);
-        CZuDrawUtil::DrawCentredImage(gc, imageRect, iImage.Get());
+        CZuDrawUtil::DrawCentredImage(gc, imageRect, ContentImage());
         DrawCaption(gc, textRect);
         break;
     }
@@ -611,6 +612,22 @@ bool CZuButton::LookFill(CZuRgb& fill) const
     default:
         return false;
     }
+}
+
+CZuImage* CZuButton::ContentImage()
+{
+    if (!IsDisabled() || !iImage.IsLoaded())
+        return iImage.Get();
+    CZuRgb fill;
+    const bool known = LookFill(fill);
+    if (!iDimmedImage.Get() || !(iDimmedFill == fill))
+    {
+        iDimmedImage.Set(known ? CZuDrawUtil::DimmedImageOn(*iImage.Get(), fill)
+                               : CZuDrawUtil::DimmedImage(*iImage.Get()),
+                         true);
+        iDimmedFill = fill;
+    }
+    return iDimmedImage.Get() ? iDimmedImage.Get() : iImage.Get();
 }
 
 CZuRgb CZuButton::CaptionColour() const

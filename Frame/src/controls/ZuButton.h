@@ -93,6 +93,9 @@ private:
     bool LookFill(CZuRgb& fill) const;
     // The text colour: the foreground, kept readable on the look's fill, dimmed when disabled.
     CZuRgb CaptionColour() const;
+    // The content image as drawn: the image itself, or while the button is disabled a dimmed copy of it
+    // (made once for the image and the fill behind it).
+    CZuImage* ContentImage();
     // The corner size of the looks.
     int Corner() const;
     bool FocusLooksShown() const;
@@ -113,6 +116,9 @@ private:
     CZuHeldImage iFocusedImg;
     CZuHeldImage iDisabledImg;
     CZuHeldImage iDefaultFocusImg;
+    // The dimmed copy of the content image and the fill it was dimmed towards.
+    CZuHeldImage iDimmedImage;
+    CZuRgb iDimmedFill;
 };
 
 #endif // ZUBUTTON_H

@@ -185,3 +185,43 @@ CZuRgb CZuDrawUtil::Dimmed(const CZuRgb& text)
 {
     return DimmedOn(text, KMiddleGrey);
 }
+
+CZuImage* CZuDrawUtil::DimmedImageOn(CZuImage& image, const CZuRgb& fill)
+{
+    if (!image.HaveBitmap())
+        return nullptr;
+    const CZuSize size = image.Size();
+    CZuImage* dimmed = image.GetSubImage(CZuRect(size), size);
+    unsigned char* pixels = dimmed->GetImgBuf();
+    if (!pixels)
+    {
+        delete dimmed;
+        return nullptr;
+    }
+    dimmed->TakeTransparencyOf(image);
+    const bool keyed = image.HaveMask() && !image.HaveAlpha();
+    const unsigned key = image.MaskColor() & 0xFFFFFF;
+    const size_t count = static_cast<size_t>(size.iWidth) * size.iHeight;
+    // Pixels are blue, green, red, alpha.
+    auto rgbOf = [](const unsigned char* p)
+    { return unsigned(p[0]) | (unsigned(p[1]) << 8) | (unsigned(p[2]) << 16); };
+    for (unsigned char* p = pixels; p < pixels + count * 4; p += 4)
+    {
+        if (keyed && rgbOf(p) == key)
+            continue;
+        const int grey = Brightness(CZuRgb(p[2], p[1], p[0], 0));
+        const CZuRgb mixed = MixColour(CZuRgb(grey, grey, grey, 0), fill, 50);
+        p[0] = static_cast<unsigned char>(mixed.Blue());
+        p[1] = static_cast<unsigned char>(mixed.Green());
+        p[2] = static_cast<unsigned char>(mixed.Red());
+        // A dimmed pixel never turns into the transparent colour.
+        if (keyed && rgbOf(p) == key)
+            p[0] ^= 1;
+    }
+    return dimmed;
+}
+
+CZuImage* CZuDrawUtil::DimmedImage(CZuImage& image)
+{
+    return DimmedImageOn(image, KMiddleGrey);
+}

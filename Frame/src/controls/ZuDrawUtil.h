@@ -58,6 +58,13 @@ public:
     // when what lies behind is not known.
     static CZuRgb DimmedOn(const CZuRgb& text, const CZuRgb& fill);
     static CZuRgb Dimmed(const CZuRgb& text);
+    // A new picture (the caller owns it) of image as a disabled control shows it: each pixel's grey moved
+    // halfway to fill, as DimmedOn moves text. Transparency stays as it was: the alpha of each pixel, and
+    // the pixels of the colour key, which are kept and never made by the dimming. Null when image has no
+    // pixels.
+    static CZuImage* DimmedImageOn(CZuImage& image, const CZuRgb& fill);
+    // The same towards a middle grey, when what lies behind is not known.
+    static CZuImage* DimmedImage(CZuImage& image);
 };
 
 #endif // ZUDRAWUTIL_H

@@ -340,6 +340,30 @@ TEST_F(ButtonTest, TheGradientLookRunsFromTheFirstColourToTheSecondAndGreysWhenD
     EXPECT_EQ(PixelAt(gc, 60, 35), 0x00C800u);
 }
 
+TEST_F(ButtonTest, ADisabledButtonShowsItsImageGreyedAndAnEnabledOneInColour)
+{
+    CZuBitmapGc gc(CZuSize(120, 70));
+    iButton->SetBtnType(EZuBtnImage);
+    iButton->SetImg(SolidImage(20, 10, 0xFF0000), true);
+    iButton->DrawCtrl(gc, iButton->Rect());
+    EXPECT_EQ(PixelAt(gc, 60, 35), 0xFF0000u);
+    iButton->SetDisabled(true);
+    iButton->DrawCtrl(gc, iButton->Rect());
+    const unsigned grey = PixelAt(gc, 60, 35);
+    EXPECT_EQ(grey >> 16, (grey >> 8) & 0xFF);
+    EXPECT_EQ(grey >> 16, grey & 0xFF);
+    // The image itself is left as it was, and shows again in colour once enabled; a new image is dimmed
+    // afresh.
+    EXPECT_EQ(iButton->GetImg()->GetImgBuf()[2], 0xFF);
+    iButton->SetDisabled(false);
+    iButton->DrawCtrl(gc, iButton->Rect());
+    EXPECT_EQ(PixelAt(gc, 60, 35), 0xFF0000u);
+    iButton->SetImg(SolidImage(20, 10, 0x0000FF), true);
+    iButton->SetDisabled(true);
+    iButton->DrawCtrl(gc, iButton->Rect());
+    EXPECT_NE(PixelAt(gc, 60, 35), grey);
+}
+
 TEST_F(ButtonTest, EveryLookAndStateDrawsWithinTheButton)
 {
     CZuBitmapGc gc(CZuSize(120, 70));

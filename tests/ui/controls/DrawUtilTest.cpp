@@ -1,6 +1,7 @@
 #include "UiTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace
 {
@@ -214,4 +215,72 @@ TEST(DrawUtilColourTest, TextThatDoesNotStandOutFromItsFillBecomesDarkOrWhite)
     // Dimmed text lies halfway to its fill, or to a middle grey.
     EXPECT_EQ(Rgb(CZuDrawUtil::DimmedOn(CZuRgb(255, 255, 255), CZuRgb(100, 100, 100))), 0xB2B2B2u);
     EXPECT_EQ(Rgb(CZuDrawUtil::Dimmed(CZuRgb(0, 0, 0))), 0x4B4B4Bu);
+}
+
+namespace
+{
+void SetPixel(CZuImage& image, int x, unsigned rgb, int alpha = 255)
+{
+    unsigned char* p = image.GetImgBuf() + x * 4;
+    p[0] = rgb & 0xFF;
+    p[1] = (rgb >> 8) & 0xFF;
+    p[2] = (rgb >> 16) & 0xFF;
+    p[3] = static_cast<unsigned char>(alpha);
+}
+unsigned PixelOf(const CZuImage& image, int x)
+{
+    const unsigned char* p = image.GetImgBuf() + x * 4;
+    return unsigned(p[0]) | (unsigned(p[1]) << 8) | (unsigned(p[2]) << 16);
+}
+int AlphaOf(const CZuImage& image, int x)
+{
+    return image.GetImgBuf()[x * 4 + 3];
+}
+} // namespace
+
+TEST(DrawUtilImageTest, ADimmedImageIsItsGreyHalfwayToTheFillAndKeepsItsTransparency)
+{
+    // Green in the top left corner is the colour key.
+    CZuImage* image = SolidImage(4, 1, KRed);
+    SetPixel(*image, 0, 0x00FF00);
+    SetPixel(*image, 2, 0x000000, 100);
+    SetPixel(*image, 3, 0x00FF00);
+    image->CreateMask();
+    std::unique_ptr<CZuImage> dimmed(CZuDrawUtil::DimmedImageOn(*image, CZuRgb(KWhite)));
+    ASSERT_NE(dimmed, nullptr);
+    ASSERT_EQ(dimmed->Size(), CZuSize(4, 1));
+    EXPECT_TRUE(dimmed->HaveMask());
+    EXPECT_EQ(dimmed->MaskColor() & 0xFFFFFF, 0x00FF00u);
+    // Red's grey is 76: halfway to white, 165.
+    EXPECT_EQ(PixelOf(*dimmed, 1), 0xA5A5A5u);
+    // Black halfway to white, its alpha kept.
+    EXPECT_EQ(PixelOf(*dimmed, 2), 0x7F7F7Fu);
+    EXPECT_EQ(AlphaOf(*dimmed, 2), 100);
+    // The key stays transparent wherever it is.
+    EXPECT_EQ(PixelOf(*dimmed, 0), 0x00FF00u);
+    EXPECT_EQ(PixelOf(*dimmed, 3), 0x00FF00u);
+    // The original is untouched.
+    EXPECT_EQ(PixelOf(*image, 1), KRed);
+    delete image;
+}
+
+TEST(DrawUtilImageTest, NoDimmedPixelTakesTheColourKey)
+{
+    // The key is the grey red dims to on white.
+    CZuImage* image = SolidImage(2, 1, KRed);
+    SetPixel(*image, 0, 0xA5A5A5);
+    image->CreateMask();
+    std::unique_ptr<CZuImage> dimmed(CZuDrawUtil::DimmedImageOn(*image, CZuRgb(KWhite)));
+    ASSERT_NE(dimmed, nullptr);
+    EXPECT_EQ(PixelOf(*dimmed, 0), 0xA5A5A5u);
+    EXPECT_NE(PixelOf(*dimmed, 1), 0xA5A5A5u);
+    EXPECT_EQ(PixelOf(*dimmed, 1) & 0xFFFF00, 0xA5A500u);
+    delete image;
+}
+
+TEST(DrawUtilImageTest, AnImageWithoutPixelsHasNoDimmedCopy)
+{
+    CZuImage empty;
+    EXPECT_EQ(CZuDrawUtil::DimmedImageOn(empty, CZuRgb(KWhite)), nullptr);
+    EXPECT_EQ(CZuDrawUtil::DimmedImage(empty), nullptr);
 }
