@@ -40,6 +40,16 @@ void LetCompositorDrag(CZuPlayerApp* glue)
     if (glue->Window() && driver && std::strcmp(driver, "wayland") == 0)
         SDL_SetWindowHitTest(glue->Window(), TitleBarHitTest, glue);
 }
+// SDL falls back to drawing off screen when it finds no display: a window nobody sees. That driver counts
+// only when it was asked for by name (the tests and benchmarks do).
+bool HasDisplay()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0))
+        return true;
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    return asked && SDL_strcasecmp(asked, driver) == 0;
+}
 } // namespace
 
 SDL_Window* CZuAppWindow::Create(const char* title)
@@ -47,6 +57,13 @@ SDL_Window* CZuAppWindow::Create(const char* title)
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
     {
         std::fprintf(stderr, "zulex: SDL cannot start: %s\n", SDL_GetError());
+        return nullptr;
+    }
+    if (!HasDisplay())
+    {
+        std::fprintf(stderr, "zulex: there is no display to show the window on (neither DISPLAY nor "
+                             "WAYLAND_DISPLAY is set); start ZuLex from a desktop session\n");
+        SDL_Quit();
         return nullptr;
     }
     CZuRect screen = DisplayBounds();

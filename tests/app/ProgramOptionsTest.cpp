@@ -35,3 +35,12 @@ TEST(ProgramOptions, MistakesAreReportedBeforeAWindowOpens)
 }
 
 } // namespace
+
+TEST(ProgramOptions, WithoutADisplayTheProgramSaysSoAndEnds)
+{
+    // No display and no driver asked for: SDL would draw off screen, in a window nobody sees.
+    TProgramRun run =
+        RunProgram("env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 20 " + KProgram);
+    EXPECT_EQ(run.iExitCode, 1) << run.iOutput;
+    EXPECT_NE(run.iOutput.find("no display"), std::string::npos) << run.iOutput;
+}
