@@ -84,8 +84,7 @@ CTestHttpServer::CTestHttpServer() : iServer(new httplib::Server), iPort(0), iSt
     server.Get("/slow",
                [this](const httplib::Request& request, httplib::Response& response)
                {
-                   Count(request.path);
-                   HoldSlowRequest();
+                   HoldSlowRequest(request.path);
                    response.set_content("<ZuLex><version>9.9</version></ZuLex>", "text/xml");
                });
     server.Get("/loop",
@@ -164,10 +163,13 @@ void CTestHttpServer::Count(const std::string& path)
     iCounted.notify_all();
 }
 
-void CTestHttpServer::HoldSlowRequest()
+void CTestHttpServer::HoldSlowRequest(const std::string& path)
 {
     std::unique_lock<std::mutex> guard(iLock);
+    // Counted and held in one step: whoever sees the request counted also sees it held.
+    ++iRequests[path];
     ++iHeld;
+    iCounted.notify_all();
     iStopped.wait_for(guard, std::chrono::seconds(KSlowHoldSeconds), [this] { return iStopping; });
     --iHeld;
 }

@@ -42,8 +42,8 @@ public:
 
 private:
     void Count(const std::string& path);
-    // Holds a slow request until the server stops.
-    void HoldSlowRequest();
+    // Counts a slow request and holds it until the server stops.
+    void HoldSlowRequest(const std::string& path);
 
     std::unique_ptr<httplib::Server> iServer;
     int iPort;
