@@ -525,6 +525,37 @@ TEST_F(MessageProcessorTest, AReceiverDeletedWhileItsOwnMessageIsHandledLosesThe
     EXPECT_EQ(0, iProcessor->GetQueueCount());
 }
 
+TEST_F(MessageProcessorTest, AControlNamedInAQueuedMessageIsForgottenWhenDeleted)
+{
+    // A button posts its click with itself as the second parameter; the screen that holds it may go
+    // before the click is handled.
+    class CParamReceiver : public MZuMessageWnd
+    {
+    public:
+        bool HandleMessage(CZuMessage* message) override
+        {
+            iSeen.push_back(message->iParam2);
+            return true;
+        }
+        std::vector<uintptr_t> iSeen;
+    };
+    CParamReceiver receiver;
+    auto* doomed = new CZuControl(static_cast<CZuWindow*>(nullptr));
+    CZuControl kept(static_cast<CZuWindow*>(nullptr));
+    iProcessor->PostMessageW(new CZuMessage(&receiver, KClick, 1, CZuMessage::MakeParam(doomed)));
+    iProcessor->PostMessageW(new CZuMessage(&receiver, KClick, 2, CZuMessage::MakeParam(&kept)));
+    iProcessor->PostMessageW(new CZuMessage(&receiver, KClick, 3, 77));
+    delete doomed;
+    // The messages still arrive, in order; only the name of the deleted control is gone.
+    EXPECT_EQ(3, iProcessor->GetQueueCount());
+    for (int i = 0; i < 3; ++i)
+        Tick();
+    ASSERT_EQ(3u, receiver.iSeen.size());
+    EXPECT_EQ(0u, receiver.iSeen[0]);
+    EXPECT_EQ(CZuMessage::MakeParam(&kept), receiver.iSeen[1]);
+    EXPECT_EQ(77u, receiver.iSeen[2]);
+}
+
 TEST(MessageProcessor, ParametersCarryPointersWhole)
 {
     CZuManualClock clock;

@@ -263,6 +263,25 @@ TEST_F(UiManagerTest, ShowMenuMessageTakesItsAnchorControl)
     EXPECT_EQ(iUi->GetMenuBar()->Rect().iTl.iX, iWnd->iCba->GetButton(0)->Rect().iTl.iX);
 }
 
+TEST_F(UiManagerTest, AnAnchorDeletedBeforeItsMenuMessageIsHandledIsNotTouched)
+{
+    CRecordingView* view = new CRecordingView(iUi);
+    view->SetViewId(1);
+    CZuMenuData* menu = view->CreateMenu();
+    menu->AddMenuItem(menu->AddMenu(), 8, CZuString("About"));
+    iUi->AddViewL(view);
+    iUi->ActivateViewL(1);
+    CZuControl* anchor = new CZuControl(iWnd->GetWnd(), true, EZuCtrlPane);
+    anchor->SetRect(CZuRect(150, 120, 190, 140));
+    CZuEnv::Static()->PostMessageW(iUi, EZuMsgShowMenu, 1, CZuMessage::MakeParam(anchor));
+    // The title row is rebuilt before the queue runs: under AddressSanitizer reading the anchor's
+    // rectangle now would be a use after free.
+    iWnd->GetWnd()->DeleteControl(anchor);
+    Pump();
+    ASSERT_NE(iUi->GetMenuBar(), nullptr);
+    EXPECT_EQ(iUi->GetMenuBar()->Rect().iTl.iX, iWnd->iCba->GetButton(0)->Rect().iTl.iX);
+}
+
 TEST_F(UiManagerTest, ReleasedArrowMovesTheFocusOfTheWindowRoot)
 {
     CZuControl* root = iWnd->GetWnd();

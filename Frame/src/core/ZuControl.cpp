@@ -7,6 +7,7 @@
 #include "ZuImageManager.h"
 #include "ZuKeyCode.h"
 #include "ZuLayout.h"
+#include "ZuMessageProcessor.h"
 #include "ZuUiManager.h"
 #include "ZuUiSetting.h"
 #include "ZuUiStyle.h"
@@ -89,6 +90,8 @@ void CZuControl::Init(TZuControlType type)
 
 CZuControl::~CZuControl()
 {
+    // A queued message may name this control as its object (a click, an anchor); it must not reach it.
+    CZuMessageProcessor::ForgetParamObjectForAll(this);
     ClearAllFocus();
     if (iDeleteWindow)
         delete iWindow;

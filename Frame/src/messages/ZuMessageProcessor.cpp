@@ -147,6 +147,25 @@ void CZuMessageProcessor::DropMessagesForAll(const MZuMessageWnd* receiver)
         processor->DropMessagesFor(receiver);
 }
 
+void CZuMessageProcessor::ForgetParamObject(const void* object)
+{
+    if (!object)
+        return;
+    const uintptr_t named = CZuMessage::MakeParam(object);
+    for (int i = iHead; i < iQueue.GetCount(); ++i)
+    {
+        CZuMessage* message = static_cast<CZuMessage*>(iQueue.GetAt(i));
+        if (message->iParam2 == named)
+            message->iParam2 = 0;
+    }
+}
+
+void CZuMessageProcessor::ForgetParamObjectForAll(const void* object)
+{
+    for (CZuMessageProcessor* processor = iFirstLive; processor; processor = processor->iNextLive)
+        processor->ForgetParamObject(object);
+}
+
 CZuMessage* CZuMessageProcessor::TakeFirst()
 {
     CZuMessage* message = static_cast<CZuMessage*>(iQueue.GetAt(iHead));

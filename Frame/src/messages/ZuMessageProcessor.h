@@ -46,6 +46,11 @@ public:
     void DropMessagesFor(const MZuMessageWnd* receiver);
     // The same on every processor that exists; a receiver's destructor calls it.
     static void DropMessagesForAll(const MZuMessageWnd* receiver);
+    // Clears the second parameter of the queued messages that name this object (a control that posted
+    // news of itself, an anchor), so that a handler never reaches an object that is gone; the messages
+    // themselves still arrive. A control's destructor calls it on every processor.
+    void ForgetParamObject(const void* object);
+    static void ForgetParamObjectForAll(const void* object);
 
     void SetRouter(MZuMessageRouter* router) { iRouter = router; }
     int GetQueueCount() const { return iQueue.GetCount() - iHead; }
