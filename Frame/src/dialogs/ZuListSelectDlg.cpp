@@ -24,9 +24,15 @@ const int KStrSearch = 0x5A55000D;
 const int KFontSize = 80;
 const CZuRgb KEditBackground(255, 255, 255);
 
-// One UTF-16 unit in lower case: the Latin, Greek and Cyrillic capitals a word list may hold.
+// One UTF-16 unit in lower case: the Latin, Greek and Cyrillic capitals a word list may hold. The
+// full-width forms a Chinese input method types (U+FF01 to U+FF5E, and the ideographic space) count as
+// their ASCII letters, so that "ＡＢ" finds "ab".
 TZuWChar FoldUnit(TZuWChar c)
 {
+    if (c >= 0xFF01 && c <= 0xFF5E)
+        c = TZuWChar(c - 0xFEE0);
+    else if (c == 0x3000)
+        c = ' ';
     if (c < 0x80)
         return (c >= 'A' && c <= 'Z') ? TZuWChar(c + 32) : c;
     if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||

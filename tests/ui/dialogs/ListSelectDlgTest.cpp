@@ -248,6 +248,22 @@ TEST_F(ListSelectDlgTest, TheSearchFoldsCaseOnBothSides)
     delete dialog;
 }
 
+TEST_F(ListSelectDlgTest, FullWidthLettersFindTheirAsciiWords)
+{
+    CZuListSelectDlg* dialog = Open(true);
+    // "ＣＨ" and "ｆｉ" as a Chinese input method types them in full-width mode.
+    Type("\xEF\xBC\xA3\xEF\xBC\xA8");
+    EXPECT_EQ(2, Selected(dialog));
+    for (int i = 0; i < 2; ++i)
+    {
+        Screen().KeyDown(EZuKeyBackspace);
+        Screen().KeyUp(EZuKeyBackspace);
+    }
+    Type("\xEF\xBD\x86\xEF\xBD\x89");
+    EXPECT_EQ(5, Selected(dialog));
+    delete dialog;
+}
+
 TEST_F(ListSelectDlgTest, DeletingTheSearchTextLeavesTheSelection)
 {
     CZuListSelectDlg* dialog = Open(true);
