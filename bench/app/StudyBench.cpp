@@ -226,6 +226,7 @@ void BM_StudyResidentMemory(benchmark::State& state)
         state.counters["resident_after_200_MB"] = after200;
         state.counters["resident_after_1200_MB"] = after1200;
         state.counters["resident_after_2200_MB"] = after2200;
+        state.counters["growth_200_to_1200_MB"] = after1200 - after200;
         state.counters["growth_last_1000_MB"] = after2200 - after1200;
     }
 }

@@ -30,7 +30,7 @@ const std::map<int, std::string> KUsedIds = {
     {EZuLexStrGrade60, ""},         {EZuLexStrGradeBelow60, ""},     {EZuLexStrNoWords, ""},
     {EZuLexStrSaveSettings, ""},    {EZuLexStrUpdateNoServer, ""},   {EZuLexStrUpdateTimeout, ""},
     {EZuLexStrUpdateBadAnswer, ""}, {EZuLexStrUpdateNewer, "s"},     {EZuLexStrUpdateChecking, ""},
-    {EZuLexStrNewwordNotSaved, ""}, {EZuLexStrNewwordEmpty, ""},
+    {EZuLexStrNewwordNotSaved, ""}, {EZuLexStrNewwordEmpty, ""},     {EZuLexStrTooFewExplanations, ""},
 };
 
 std::string Text(const CZuString* s)

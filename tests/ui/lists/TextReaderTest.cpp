@@ -67,8 +67,9 @@ TEST_F(TextReaderTest, AnEnglishWordThatDoesNotFitMovesWhole)
     EXPECT_EQ((std::vector<std::string>{"hello ", "world"}), Rows(reader));
 }
 
-TEST_F(TextReaderTest, AWrappedRowNeverStartsWithASpace)
+TEST_F(TextReaderTest, AWrapTakesOnlyTheSpaceItBreaksAt)
 {
+    // The space a row breaks at is dropped; a second space belongs to the text and starts the next row.
     CZuTextReader* reader = MakeReader("aaaa aaaa  aa", Width("aaaa"));
     EXPECT_EQ((std::vector<std::string>{"aaaa", "aaaa", " aa"}), Rows(reader));
 }
