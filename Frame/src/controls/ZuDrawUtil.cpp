@@ -225,3 +225,43 @@ CZuImage* CZuDrawUtil::DimmedImage(CZuImage& image)
 {
     return DimmedImageOn(image, KMiddleGrey);
 }
+
+CZuString16 CZuDrawUtil::ElidedText(const CZuString& text, const CZuFont& font, int width)
+{
+    CZuString16 wide;
+    if (!text.IsEmpty())
+        ConvertUtf8ToUnicode(text.PtrZ(), text.Length(), wide);
+    if (font.TextWidthInPixels(text) <= width)
+        return wide;
+    const TZuWChar KEllipsis = 0x2026;
+    CZuString16 ellipsis =
+        font.CharWidthInPixels(KEllipsis) > 0 ? CZuString16(KEllipsis, 1) : CZuString16('.', 3);
+    int used = 0;
+    for (int i = 0; i < ellipsis.Length(); ++i)
+        used += font.CharWidthInPixels(ellipsis.PtrZ()[i]);
+    if (used > width)
+        return CZuString16();
+    const TZuWChar* units = wide.PtrZ();
+    int kept = 0;
+    while (kept < wide.Length())
+    {
+        int code = units[kept];
+        int step = 1;
+        if (code >= 0xD800 && code <= 0xDBFF && kept + 1 < wide.Length() && units[kept + 1] >= 0xDC00 &&
+            units[kept + 1] <= 0xDFFF)
+        {
+            code = 0x10000 + ((code - 0xD800) << 10) + (units[kept + 1] - 0xDC00);
+            step = 2;
+        }
+        int advance = font.CharWidthInPixels(code);
+        if (used + advance > width)
+            break;
+        used += advance;
+        kept += step;
+    }
+    while (kept > 0 && units[kept - 1] == ' ')
+        --kept;
+    CZuString16 elided = wide.Left(kept);
+    elided += ellipsis;
+    return elided;
+}

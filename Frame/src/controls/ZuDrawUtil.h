@@ -8,6 +8,7 @@
 class CZuFont;
 class CZuImage;
 class CZuRect;
+class CZuString;
 class CZuString16;
 
 // The small drawing routines several controls share: arrows, framed rectangles, gradient round rectangles
@@ -47,6 +48,11 @@ public:
     // after rect have no effect.
     static void DrawWrapText(IZuGc& gc, const CZuString16& text, const CZuRect& rect, int, int, int lineSpace,
                              CZuFont* font);
+
+    // The text as one line of at most width pixels in font: the whole text when it fits; otherwise the
+    // characters that fit before an ellipsis ("…", or "..." in a font without it), trailing spaces
+    // dropped; empty when not even the ellipsis fits. Surrogate pairs are never split.
+    static CZuString16 ElidedText(const CZuString& text, const CZuFont& font, int width);
 
     // Colours for text drawn over a known fill.
     // first moved towards second by percent (0: first, 100: second); alpha 0.

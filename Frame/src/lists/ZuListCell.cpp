@@ -1,11 +1,14 @@
 #include "ZuListCell.h"
 
+#include "ZuDrawUtil.h"
+#include "ZuFont.h"
 #include "ZuGc.h"
 #include "ZuImage.h"
 #include "ZuList.h"
 #include "ZuListCellTitle.h"
 #include "ZuObjectList.h"
 #include "ZuRect.h"
+#include "ZuString16.h"
 #include "ZuVarient.h"
 
 #include <cstdio>
@@ -93,5 +96,13 @@ void CZuListCell::DrawCell(IZuGc& gc, const CZuRect& rect, CZuListCellTitle* tit
     if (text.IsEmpty())
         return;
     bool number = title->GetCellType() == EZuCellInteger || title->GetCellType() == EZuCellReal;
+    // A text longer than its cell ends in an ellipsis, so that a cut row never reads as a whole one.
+    CZuGc* drawing = dynamic_cast<CZuGc*>(&gc);
+    if (!number && drawing && drawing->Font())
+    {
+        gc.DrawTextW(CZuDrawUtil::ElidedText(text, *drawing->Font(), rect.Width()), rect, title->GetAlign(),
+                     0, 0);
+        return;
+    }
     gc.DrawTextW(text, rect, number ? EAlignRight : title->GetAlign(), 0, 0);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 namespace
 {
@@ -191,6 +192,54 @@ TEST_F(DrawUtilTest, WrappedTextWithoutAFontDrawsNothing)
 {
     CZuDrawUtil::DrawWrapText(iGc, Utf16("text"), CZuRect(0, 0, 40, 40), 0, 0, 2, nullptr);
     EXPECT_EQ(CountOf(KWhite), 40 * 40);
+}
+
+// Text cut to a width: the whole text, a start and an ellipsis, or nothing.
+class ElidedTextTest : public ::testing::Test
+{
+protected:
+    ElidedTextTest() : iFont(new CZuFont(EFontUi, 100, false)) {}
+    ~ElidedTextTest() override { iFont->Release(); }
+    std::string Elided(const char* text, int width)
+    {
+        CZuString16 elided = CZuDrawUtil::ElidedText(CZuString(text), *iFont, width);
+        CZuString utf8;
+        ConvertUnicodeToUtf8(elided.PtrZ(), elided.Length(), utf8);
+        return std::string(utf8.PtrZ() ? utf8.PtrZ() : "");
+    }
+    int Width(const char* text) { return iFont->TextWidthInPixels(CZuString(text)); }
+
+    CZuFont* iFont;
+};
+
+TEST_F(ElidedTextTest, ATextThatFitsStaysWhole)
+{
+    EXPECT_EQ("advice", Elided("advice", Width("advice")));
+    EXPECT_EQ("", Elided("", 0));
+}
+
+TEST_F(ElidedTextTest, ALongerTextEndsInAnEllipsisWithinTheWidth)
+{
+    const char* text = "after prep. \xE5\x9C\xA8\xE2\x80\xA6\xE4\xB9\x8B\xE5\x90\x8E";
+    int width = Width(text) - 1;
+    std::string elided = Elided(text, width);
+    ASSERT_GE(elided.size(), 3u);
+    EXPECT_EQ("\xE2\x80\xA6", elided.substr(elided.size() - 3));
+    EXPECT_LE(Width(elided.c_str()), width);
+    EXPECT_EQ(0u, elided.find("after"));
+}
+
+TEST_F(ElidedTextTest, TheEllipsisFollowsAWordNotASpace)
+{
+    // "ab cd" cut just after the space keeps "ab" and the ellipsis.
+    int width = Width("ab \xE2\x80\xA6");
+    EXPECT_EQ("ab\xE2\x80\xA6", Elided("ab cdefgh", width));
+}
+
+TEST_F(ElidedTextTest, NoRoomForTheEllipsisGivesNothing)
+{
+    EXPECT_EQ("", Elided("abcdef", Width("\xE2\x80\xA6") - 1));
+    EXPECT_EQ("", Elided("abcdef", -5));
 }
 
 TEST(DrawUtilColourTest, MixingMovesTheFirstColourTowardsTheSecondByAPercentage)
