@@ -183,6 +183,32 @@ void CE2eProgram::SetEnvironment(const std::string& name, const std::string& val
     iEnvironment.emplace_back(name, value);
 }
 
+void CE2eProgram::CaptureSound()
+{
+    SetEnvironment("SDL_AUDIODRIVER", "disk");
+    SetEnvironment("SDL_DISKAUDIOFILE", SoundFile());
+}
+
+bool CE2eProgram::SoundHeard() const
+{
+    // 16-bit little-endian samples; the driver writes silence (zeros) while nothing plays.
+    std::vector<unsigned char> bytes = ReadFileBytes(SoundFile());
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+    {
+        short sample = static_cast<short>(bytes[i] | (bytes[i + 1] << 8));
+        if (sample > 64 || sample < -64)
+            return true;
+    }
+    return false;
+}
+
+void CE2eProgram::ForgetSound()
+{
+    // The driver goes on writing at its own offset: the bytes before it read back as zeros, silence.
+    std::error_code ignored;
+    fs::resize_file(SoundFile(), 0, ignored);
+}
+
 bool CE2eProgram::Start(const std::vector<std::string>& arguments)
 {
     std::vector<std::string> argv = {ZU_TEST_OUT_DIR "/zulex", "--data-dir", iData.Path(), "--seed", "1"};

@@ -65,6 +65,13 @@ public:
 
     // An environment variable for the program, set before Start (the sound driver, say).
     void SetEnvironment(const std::string& name, const std::string& value);
+    // The program's sound written to a file of its data folder by SDL's disk driver instead of a device;
+    // set before Start.
+    void CaptureSound();
+    // Whether the sound captured since the start (or the last ForgetSound) holds anything but silence.
+    bool SoundHeard() const;
+    // Forgets the sound captured so far: what follows is heard alone.
+    void ForgetSound();
     // Starts zulex --data-dir DataDir() --seed 1 with the extra arguments and waits (within a bound) for its
     // window and its first frame. False when it did not come up.
     bool Start(const std::vector<std::string>& arguments = {});
@@ -100,6 +107,7 @@ private:
     // Runs a helper (xdotool, zu_wm_close) on the display; its standard output.
     std::string Run(const std::string& command) const;
     std::string FrameFile() const { return iData.File("frame.png"); }
+    std::string SoundFile() const { return iData.File("sound.raw"); }
     // A frame file's bytes as a picture, saved as <build>/e2e/<name>.png when name is given.
     TE2eFrame Decode(const std::vector<unsigned char>& bytes, const std::string& name);
     TE2eFrame Settled(const std::string& name, std::chrono::milliseconds changeBound);

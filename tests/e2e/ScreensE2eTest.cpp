@@ -9,10 +9,12 @@
 #include "ZuFile.h"
 #include "ZuString.h"
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
+#include <thread>
 #include <vector>
 
 using namespace e2e;
@@ -49,6 +51,7 @@ const int KPositionTop = 45;
 const int KPositionBottom = 80;
 const int KNextX = 240;
 const int KNextY = 250;
+const int KSpeechButtonX = 395;
 const int KAddX = 90;
 const int KAddY = 285;
 
@@ -293,6 +296,7 @@ TEST_F(ScreensE2eTest, DamagedSettingsAndBookStillStartWithWhatSurvives)
 
 TEST_F(ScreensE2eTest, SettingsChangeTheGroupSizeSpeechAndSlides)
 {
+    iProgram->CaptureSound();
     Start();
     TE2eFrame studyBefore = OpenCell(ECellStudy, "study-twenty-a-group");
     iProgram->Key("F2");
@@ -313,9 +317,15 @@ TEST_F(ScreensE2eTest, SettingsChangeTheGroupSizeSpeechAndSlides)
     EXPECT_EQ(file.iWordSpeech, 1u);
     EXPECT_EQ(file.Place(), "core 0 0");
     // The same first word, now the first of ten.
+    iProgram->ForgetSound();
     TE2eFrame studyAfter = OpenCell(ECellStudy, "study-ten-a-group");
     EXPECT_EQ(StudyTextDifferences(studyAfter, studyBefore), 0) << studyAfter.DifferenceBox(studyBefore);
     EXPECT_GT(PositionDifferences(studyAfter, studyBefore), 10);
+    // Shown without a word said; the speech button says it.
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_FALSE(iProgram->SoundHeard());
+    iProgram->Click(KSpeechButtonX, KNextY);
+    EXPECT_TRUE(CE2eProgram::Eventually([this] { return iProgram->SoundHeard(); }));
     iProgram->Key("F2");
     iProgram->Changed();
     iProgram->Key("F2");
