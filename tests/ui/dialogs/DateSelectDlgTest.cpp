@@ -99,6 +99,39 @@ TEST_F(DateSelectDlgTest, MonthLengthsOfFebruaries)
     }
 }
 
+TEST_F(DateSelectDlgTest, TheGridAndTheDayTakenAreTheSameInEveryTimeZone)
+{
+    // East of Greenwich (Shanghai, Kiritimati) a calendar worked out from a time broken down as UTC would
+    // start a column late and store the day before the one taken.
+    for (const char* zone : {"UTC", "Asia/Shanghai", "America/Los_Angeles", "Pacific/Kiritimati"})
+    {
+        ASSERT_TRUE(CScopedTimeZone::Known(zone)) << zone;
+        CScopedTimeZone in(zone);
+        for (int year : {2000, 2012, 2013, 2100})
+        {
+            delete iDialog;
+            iDialog = nullptr;
+            iLog.iGot.clear();
+            Show(year, 2, 1);
+            CZuList* list = iDialog->GetList();
+            const int first = TZuDate{year, 2, 1}.WeekDay();
+            const int last = TZuDate::DaysInMonth(year, 2);
+            const int lastCell = first + last - 1;
+            EXPECT_EQ(CellText(list, 0, first), "1") << zone << " " << year;
+            if (first > 0)
+                EXPECT_EQ(CellText(list, 0, first - 1), "") << zone << " " << year;
+            EXPECT_EQ(CellText(list, lastCell / 7, lastCell % 7), std::to_string(last))
+                << zone << " " << year;
+            // The last day of the month, walked to and taken.
+            for (int day = 1; day < last; ++day)
+                iScreen.Press(EZuKeyRight);
+            iScreen.Press(EZuKeyF1);
+            EXPECT_EQ(Verdict(), 1) << zone << " " << year;
+            EXPECT_EQ(TZuDate::FromTime(iTime), (TZuDate{year, 2, last})) << zone << " " << year;
+        }
+    }
+}
+
 TEST_F(DateSelectDlgTest, ArrowKeysWalkDaysAndWeeksIntoOtherMonths)
 {
     Show(2012, 3, 1);
