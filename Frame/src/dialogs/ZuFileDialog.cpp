@@ -19,6 +19,7 @@ namespace
 const int KStrChoose = 0x5A550003;
 const int KStrCancel = 0x5A550005;
 const char KPathCaption[] = "路径";
+const int KCaptionGap = 6;
 const CZuRgb KBlack(0, 0, 0);
 const CZuRgb KWhite(255, 255, 255);
 const CZuRgb KWarning(190, 40, 30);
@@ -58,7 +59,7 @@ void CZuFileDialog::InitDlgContent(void*)
     caption->SetReadOnly(true);
     CZuFont* font = CZuEnv::AcquireFont(EFontUi, 100, false);
     caption->SetFont(font);
-    const int captionWidth = font->TextWidthInPixels(CZuString(KPathCaption) + " ");
+    const int captionWidth = font->TextWidthInPixels(CZuString(KPathCaption));
     CZuEnv::ReleaseFont(font);
     iPathEdit = new CZuEdit(this);
     iPathEdit->SetForeground(KBlack);
@@ -67,8 +68,10 @@ void CZuFileDialog::InitDlgContent(void*)
     iPathEdit->SetReadOnly(true);
     iPathEdit->SetDefaultPrompt(CZuString("选择一个位置"));
     const int rowHeight = CZuFont::GetNormalHeight() * 13 / 10;
-    layout->AppendRow(caption, captionWidth, rowHeight);
+    const int pathRow = layout->AppendRow(caption, captionWidth, rowHeight);
     layout->AppendCellToLastRow(iPathEdit, -1, rowHeight, EAlignVCenter);
+    // The caption stands apart from the box it names.
+    layout->SetColSpace(pathRow, KCaptionGap);
 
     iScrollList = new CZuScrollList(this);
     iScrollList->SetBorderType(EZuBorderLine3);
