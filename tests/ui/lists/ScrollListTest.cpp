@@ -103,6 +103,21 @@ TEST_F(ScrollListTest, TheVerticalBarScrollsTheList)
     EXPECT_FALSE(scroll->HandleMessage(&other));
 }
 
+TEST_F(ScrollListTest, TheWheelOverTheRowsScrollsTheListAndItsBarFollows)
+{
+    CZuScrollList* scroll = MakeScrollList(30);
+    // Down (a negative step) over the rows, away from the bar.
+    EXPECT_TRUE(Pointer(scroll, EZuPointerWheel, 60, 100, -1));
+    const int top = scroll->GetList()->GetTopRowIndex();
+    EXPECT_GT(top, 0);
+    EXPECT_EQ(top, VBar(scroll)->GetCurPos());
+    // Up again brings the first row back, and no further.
+    for (int i = 0; i < 10; ++i)
+        Pointer(scroll, EZuPointerWheel, 60, 100, 1);
+    EXPECT_EQ(0, scroll->GetList()->GetTopRowIndex());
+    EXPECT_EQ(0, VBar(scroll)->GetCurPos());
+}
+
 TEST_F(ScrollListTest, KeysAndDragsMoveTheBar)
 {
     CZuScrollList* scroll = MakeScrollList(30);
