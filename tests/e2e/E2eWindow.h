@@ -4,6 +4,7 @@
 // What the end-to-end scenarios know of the program's window and files: where its parts stand in the
 // 480 x 360 picture, the colours to tell them by, and "Word.cfg" read back item by item.
 #include "E2eSession.h"
+#include "ZuLexColours.h"
 #include "ZuString.h"
 
 #include <string>
@@ -19,7 +20,7 @@ const int KCbaTop = 329;
 // The main menu's cells: three a row, 159 x 137 from the client area's top left.
 const int KCellWidth = 159;
 const int KCellHeight = 137;
-const unsigned KScreen = 0xE7EFF6;
+const unsigned KScreen = KZuLexScreen;
 const unsigned KPromptBand = 0xD9E5F0;
 const unsigned KPaper = 0xFFFFFF;
 // The soft keys, clicked.

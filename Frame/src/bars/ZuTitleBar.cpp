@@ -97,13 +97,8 @@ CZuTitleBar::~CZuTitleBar()
 
 void CZuTitleBar::ReleaseImage(CZuImage*& image, bool& owned)
 {
-    if (image && owned)
-    {
-        if (CZuEnv::Static())
-            CZuEnv::ImageMgr()->ReleaseImage(image);
-        else
-            image->Release();
-    }
+    if (owned)
+        CZuEnv::ReleaseImage(image);
     image = nullptr;
     owned = false;
 }

@@ -53,9 +53,9 @@ CZuList::CZuList(CZuControl* parent, bool addToParent)
       iDispRowCount(0), iDispColCount(0), iLeftAnchored(true), iRightAnchorCol(0), iClickSelMode(1),
       iKeyMode(EKeyModeFree), iOnceSelectClicked(false), iNotifySelectWhenFocus(true),
       iAutoAdjustRowHeight(true), iCellMaxCount(-1), iTurnPause(0), iTurnStep(0), iTurnPixels(0), iTimerId(0),
-      iRowsLeft(0), iGesture(new CZuGestureDetector(this)), iFocusedBeforeTap(false),
-      iDragScrolling(false), iWasFocused(false), iLastNotified(-1), iStatusNotify(nullptr),
-      iPrevPgNotify(nullptr), iNextPgNotify(nullptr)
+      iRowsLeft(0), iGesture(new CZuGestureDetector(this)), iFocusedBeforeTap(false), iDragScrolling(false),
+      iWasFocused(false), iLastNotified(-1), iStatusNotify(nullptr), iPrevPgNotify(nullptr),
+      iNextPgNotify(nullptr)
 {
     if (CZuEnv::Static())
         iOnceSelectClicked = CZuEnv::UiSetting()->IsListOnceSelectClicked();
@@ -73,12 +73,7 @@ CZuList::~CZuList()
 
 void CZuList::ReleaseFont(CZuFont*& font)
 {
-    if (!font)
-        return;
-    if (CZuEnv::Static())
-        CZuEnv::FontMgr()->ReleaseFont(font);
-    else
-        font->Release();
+    CZuEnv::ReleaseFont(font);
     font = nullptr;
 }
 

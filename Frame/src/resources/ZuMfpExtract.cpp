@@ -6,26 +6,18 @@
 #include "MfpFile.h"
 #include "ZuFile.h"
 #include "ZuImageSource.h"
+#include "ZuLittleEndian.h"
 #include "ZuLog.h"
 #include "ZuReadOnlyFile.h"
 #include "ZuString.h"
 
-#include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace
 {
 
 const int KHeaderSize = 8;
 const int KCopyChunk = 65536;
-
-int ToInt(const unsigned char* p)
-{
-    unsigned int value = static_cast<unsigned int>(p[0]) | (static_cast<unsigned int>(p[1]) << 8) |
-                         (static_cast<unsigned int>(p[2]) << 16) | (static_cast<unsigned int>(p[3]) << 24);
-    return static_cast<int>(value);
-}
 
 bool IsSeparator(char ch)
 {
@@ -73,20 +65,6 @@ bool HasZeroByte(const CZuString& path)
     return path.Length() > 0 && static_cast<int>(std::strlen(Str(path))) != path.Length();
 }
 
-// Creates every folder of path up to its last '/'.
-bool MakeFoldersFor(const CZuString& path)
-{
-    for (int i = 1; i < path.Length(); ++i)
-    {
-        if (path[i] != '/')
-            continue;
-        CZuString folder = path.Left(i);
-        if (mkdir(Str(folder), 0777) != 0 && errno != EEXIST)
-            return false;
-    }
-    return true;
-}
-
 CZuString JoinPath(const char* outDir, const CMfpFile& file)
 {
     CZuString path(outDir);
@@ -132,8 +110,8 @@ void CZuMfpExtract::ReadDirectory()
     unsigned char header[KHeaderSize];
     if (!iPackage->ReadAt(0, header, KHeaderSize))
         return;
-    iLeadingValue = ToInt(header);
-    int count = ToInt(header + 4);
+    iLeadingValue = CZuLittleEndian::ReadInt32(header);
+    int count = CZuLittleEndian::ReadInt32(header + 4);
     int position = KHeaderSize;
     // Every entry takes at least 20 bytes, so a damaged count cannot make this loop outlast the file.
     for (int i = 0; i < count; ++i)
@@ -155,7 +133,7 @@ bool CZuMfpExtract::ReadInt(int& position, int& value)
     if (!iPackage->ReadAt(position, bytes, 4))
         return false;
     position += 4;
-    value = ToInt(bytes);
+    value = CZuLittleEndian::ReadInt32(bytes);
     return true;
 }
 
@@ -310,7 +288,7 @@ bool CZuMfpExtract::ExtractEntry(const CMfpFile& file, const char* outDir)
 {
     CZuString path = JoinPath(outDir, file);
     CZuFile out;
-    if (!MakeFoldersFor(path) || !out.Create(path))
+    if (!CZuFile::MakeFoldersFor(path) || !out.Create(path))
     {
         ZU_LOG("ExtractMfp: cannot create \"%s\"", Str(path));
         return false;

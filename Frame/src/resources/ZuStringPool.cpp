@@ -1,17 +1,12 @@
 #include "ZuStringPool.h"
 
+#include "ZuLittleEndian.h"
 #include "ZuString.h"
 
 namespace
 {
 
 const int KRecordHeaderSize = 8;
-
-unsigned int ReadLittleEndian32(const unsigned char* p)
-{
-    return static_cast<unsigned int>(p[0]) | (static_cast<unsigned int>(p[1]) << 8) |
-           (static_cast<unsigned int>(p[2]) << 16) | (static_cast<unsigned int>(p[3]) << 24);
-}
 
 } // namespace
 
@@ -27,7 +22,7 @@ void CZuStringPool::Load(const unsigned char* data, int size)
     int position = 0;
     while (size - position >= KRecordHeaderSize)
     {
-        unsigned int length = ReadLittleEndian32(data + position + 4);
+        unsigned int length = CZuLittleEndian::ReadUint32(data + position + 4);
         position += KRecordHeaderSize;
         // A record that claims more than the file still holds is damaged: the table ends before it.
         if (length > static_cast<unsigned int>(size - position))
