@@ -247,6 +247,63 @@ TEST_F(EditCompositionTest, ShiftWithAnArrowSelectsThroughTheWindow)
     EXPECT_EQ(Utf8(iEdit->GetText()), "a");
 }
 
+TEST_F(EditCompositionTest, CtrlVThroughTheWindowPastesTheClipboardsLinesAsOne)
+{
+    ASSERT_EQ(0, SDL_SetClipboardText("\xE8\x8B\xB9\xE6\x9E\x9C\napple\nend"));
+    iEdit->SetText(CZuString("[]"));
+    Open();
+    PushPress(SDLK_LEFT, SDL_SCANCODE_LEFT);
+    // Ctrl held around the letter's press, as the window delivers it.
+    PushKey(SDL_KEYDOWN, SDLK_LCTRL, SDL_SCANCODE_LCTRL, KMOD_LCTRL);
+    PushPress(SDLK_v, SDL_SCANCODE_V, KMOD_LCTRL);
+    PushKey(SDL_KEYUP, SDLK_LCTRL, SDL_SCANCODE_LCTRL);
+    DispatchQueued();
+    EXPECT_EQ(Utf8(iEdit->GetText()), "[\xE8\x8B\xB9\xE6\x9E\x9C apple end]");
+    EXPECT_EQ(iEdit->GetCaret(), 1 + 2 + 1 + 5 + 1 + 3);
+    // A V without Ctrl types the letter; the clipboard is left as it was.
+    PushPress(SDLK_v, SDL_SCANCODE_V);
+    PushText("v");
+    DispatchQueued();
+    EXPECT_EQ(Utf8(iEdit->GetText()), "[\xE8\x8B\xB9\xE6\x9E\x9C apple endv]");
+    char* clipboard = SDL_GetClipboardText();
+    EXPECT_STREQ(clipboard, "\xE8\x8B\xB9\xE6\x9E\x9C\napple\nend");
+    SDL_free(clipboard);
+    // Closed, the box keeps the one line.
+    PushPress(SDLK_RETURN, SDL_SCANCODE_RETURN);
+    DispatchQueued();
+    EXPECT_FALSE(iEdit->IsEditing());
+    EXPECT_EQ(Utf8(iEdit->GetText()), "[\xE8\x8B\xB9\xE6\x9E\x9C apple endv]");
+}
+
+TEST_F(EditCompositionTest, CtrlCThenCtrlVThroughTheWindowCopiesTheSelectionAndPastesItBack)
+{
+    ASSERT_EQ(0, SDL_SetClipboardText("old"));
+    iEdit->SetText(CZuString("word"));
+    Open();
+    PushKey(SDL_KEYDOWN, SDLK_LSHIFT, SDL_SCANCODE_LSHIFT, KMOD_LSHIFT);
+    PushPress(SDLK_HOME, SDL_SCANCODE_HOME, KMOD_LSHIFT);
+    PushKey(SDL_KEYUP, SDLK_LSHIFT, SDL_SCANCODE_LSHIFT);
+    PushKey(SDL_KEYDOWN, SDLK_LCTRL, SDL_SCANCODE_LCTRL, KMOD_LCTRL);
+    PushPress(SDLK_c, SDL_SCANCODE_C, KMOD_LCTRL);
+    PushKey(SDL_KEYUP, SDLK_LCTRL, SDL_SCANCODE_LCTRL);
+    DispatchQueued();
+    char* clipboard = SDL_GetClipboardText();
+    EXPECT_STREQ(clipboard, "word");
+    SDL_free(clipboard);
+    // Copying leaves the text and its selection alone.
+    EXPECT_EQ(Utf8(iEdit->GetText()), "word");
+    EXPECT_EQ(iEdit->GetCaret(), 0);
+    EXPECT_EQ(iEdit->GetSelectionAnchor(), 4);
+    PushPress(SDLK_END, SDL_SCANCODE_END);
+    PushKey(SDL_KEYDOWN, SDLK_LCTRL, SDL_SCANCODE_LCTRL, KMOD_LCTRL);
+    PushPress(SDLK_v, SDL_SCANCODE_V, KMOD_LCTRL);
+    PushPress(SDLK_v, SDL_SCANCODE_V, KMOD_LCTRL);
+    PushKey(SDL_KEYUP, SDLK_LCTRL, SDL_SCANCODE_LCTRL);
+    DispatchQueued();
+    EXPECT_EQ(Utf8(iEdit->GetText()), "wordwordword");
+    EXPECT_EQ(iEdit->GetCaret(), 12);
+}
+
 TEST_F(EditCompositionTest, CompositionsReachNoBoxThatIsNotEdited)
 {
     PushEditing("ni", 2);

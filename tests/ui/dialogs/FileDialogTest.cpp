@@ -77,6 +77,30 @@ protected:
         ASSERT_GE(row, 0) << name;
         List()->SetSelectedRow(row);
     }
+    // Clicks the middle of a row as it is drawn on the screen.
+    void ClickRow(int row)
+    {
+        iScreen.Draw();
+        const CZuRect rect = List()->GetDispRowRect(row);
+        ASSERT_FALSE(rect.IsEmpty()) << row;
+        iScreen.Click((rect.iTl.iX + rect.iBr.iX) / 2, (rect.iTl.iY + rect.iBr.iY) / 2);
+    }
+    void ClickRow(const std::string& name)
+    {
+        const int row = RowOf(iDialog->Model(), name);
+        ASSERT_GE(row, 0) << name;
+        ClickRow(row);
+    }
+    // Clicks a soft key's button on the command bar: 0 the left one, 1 the right one.
+    void ClickSoftKey(int side)
+    {
+        iScreen.Draw();
+        CZuCba* cba = iScreen.Cba();
+        ASSERT_EQ(cba->GetButtonCount(), 2);
+        const CZuRect rect = cba->GetButton(side)->Rect();
+        iScreen.Click((rect.iTl.iX + rect.iBr.iX) / 2, (rect.iTl.iY + rect.iBr.iY) / 2);
+    }
+    std::string Path() const { return Text(iDialog->GetPathEdit()->GetText()); }
     int Verdict() const
     {
         for (auto it = iLog.iGot.rbegin(); it != iLog.iGot.rend(); ++it)
@@ -326,6 +350,110 @@ TEST_F(FileDialogTest, AFolderThatCannotBeEnteredIsNamedUnderTheList)
     iScreen.Press(EZuKeyEnter);
     EXPECT_EQ(Text(iDialog->GetStatusLabel()->GetText()), "");
     iScreen.Draw();
+}
+
+TEST_F(FileDialogTest, AClickSelectsARowAndASecondClickEntersTheFolder)
+{
+    Show(CZuFileDialog::EFilesAndFolders, iTree.Path());
+    ClickRow("zoo");
+    EXPECT_EQ(List()->GetSelectedRowIndex(), RowOf(iDialog->Model(), "zoo"));
+    EXPECT_EQ(Path(), iTree.Path());
+    ClickRow("zoo");
+    EXPECT_EQ(Path(), iTree.Path() + "zoo/");
+    EXPECT_EQ(Rows(iDialog->Model()), (std::vector<std::string>{"<-- 上一级", "inside.txt"}));
+    EXPECT_EQ(List()->GetSelectedRowIndex(), 1);
+    // A file clicked twice is only selected: nothing is entered and nothing chosen.
+    ClickRow("inside.txt");
+    ClickRow("inside.txt");
+    EXPECT_EQ(Path(), iTree.Path() + "zoo/");
+    EXPECT_EQ(Verdict(), -1);
+    // "<--" clicked twice goes up, where the folder just left is selected.
+    ClickRow(0);
+    EXPECT_EQ(Path(), iTree.Path() + "zoo/");
+    ClickRow(0);
+    EXPECT_EQ(Path(), iTree.Path());
+    EXPECT_EQ(List()->GetSelectedRowIndex(), RowOf(iDialog->Model(), "zoo"));
+    EXPECT_EQ(Verdict(), -1);
+    EXPECT_EQ(Text(iResult), "untouched");
+}
+
+TEST_F(FileDialogTest, TheLeftSoftKeyButtonChoosesTheRowClicked)
+{
+    Show(CZuFileDialog::EFolders, iTree.Path());
+    ClickRow("empty");
+    ClickRow("empty");
+    ASSERT_EQ(Path(), iTree.Path() + "empty/");
+    // In an empty folder "<--" is the only row, selected already: one click goes up.
+    ClickRow(0);
+    ASSERT_EQ(Path(), iTree.Path());
+    EXPECT_EQ(List()->GetSelectedRowIndex(), RowOf(iDialog->Model(), "empty"));
+    // One click on "books/" selects it; the left soft key chooses it without entering it.
+    ClickRow("books");
+    EXPECT_EQ(Path(), iTree.Path());
+    ClickSoftKey(0);
+    EXPECT_EQ(Verdict(), 1);
+    EXPECT_EQ(Text(iResult), iTree.Path() + "books/");
+    EXPECT_EQ(iLog.Count(CZuDialog::KMsgDialogClosed), 1);
+    // Closed, the dialog takes no more clicks.
+    ClickSoftKey(0);
+    ClickRow("zoo");
+    EXPECT_EQ(iLog.Count(CZuDialog::KMsgDialogClosed), 1);
+    EXPECT_EQ(Text(iResult), iTree.Path() + "books/");
+}
+
+TEST_F(FileDialogTest, AFileClickedAndChosenByPointerGivesItsPath)
+{
+    Show(CZuFileDialog::EFilesAndFolders, iTree.Path());
+    ClickRow("zoo");
+    ClickRow("zoo");
+    ClickRow("inside.txt");
+    ClickSoftKey(0);
+    EXPECT_EQ(Verdict(), 1);
+    EXPECT_EQ(Text(iResult), iTree.Path() + "zoo/inside.txt");
+}
+
+TEST_F(FileDialogTest, TheRightSoftKeyButtonCancelsWhateverIsSelected)
+{
+    Show(CZuFileDialog::EFilesAndFolders, iTree.Path());
+    ClickRow("zoo");
+    ClickRow("zoo");
+    ClickRow(0);
+    ASSERT_EQ(Path(), iTree.Path() + "zoo/");
+    ASSERT_EQ(List()->GetSelectedRowIndex(), 0);
+    ClickSoftKey(1);
+    EXPECT_EQ(Verdict(), 0);
+    EXPECT_EQ(iLog.Count(CZuDialog::KMsgDialogClosed), 1);
+    EXPECT_EQ(Text(iResult), "untouched");
+}
+
+TEST_F(FileDialogTest, ARowClickedAfterTheWheelScrolledIsTheOneUnderThePointer)
+{
+    ASSERT_EQ(mkdir(iTree.File("many").c_str(), 0755), 0);
+    for (int i = 0; i < 40; ++i)
+        ASSERT_EQ(mkdir(iTree.File("many/f" + std::to_string(100 + i)).c_str(), 0755), 0);
+    Show(CZuFileDialog::EFolders, iTree.File("many/"));
+    iScreen.Draw();
+    const CZuRect rows = iDialog->GetScrollList()->Rect();
+    iScreen.Ui().HandlePointerEventL(
+        PointerEvent(EZuPointerWheel, (rows.iTl.iX + rows.iBr.iX) / 2, (rows.iTl.iY + rows.iBr.iY) / 2, -2));
+    iScreen.Pump();
+    const int top = List()->GetTopRowIndex();
+    ASSERT_GT(top, 0);
+    // The third row shown: a folder well below the first page.
+    const int row = top + 2;
+    const std::string name = Text(iDialog->Model().RowName(row));
+    ASSERT_EQ(name.substr(0, 1), "f");
+    ASSERT_EQ(mkdir(iTree.File("many/" + name + "/deep").c_str(), 0755), 0);
+    ClickRow(row);
+    EXPECT_EQ(List()->GetSelectedRowIndex(), row);
+    EXPECT_EQ(List()->GetTopRowIndex(), top);
+    ClickRow(row);
+    EXPECT_EQ(Path(), iTree.File("many/" + name + "/"));
+    EXPECT_EQ(Rows(iDialog->Model()), (std::vector<std::string>{"<-- 上一级", "deep/"}));
+    EXPECT_EQ(List()->GetTopRowIndex(), 0);
+    ClickSoftKey(0);
+    EXPECT_EQ(Verdict(), 1);
+    EXPECT_EQ(Text(iResult), iTree.File("many/" + name + "/deep/"));
 }
 
 TEST_F(FileDialogTest, AStartFolderThatCannotBeListedStartsAtTheDrives)

@@ -169,6 +169,140 @@ TEST_F(DialogTest, AQuestionAnswersTheTitleButtonsAndTheSoftKeysByPointer)
     EXPECT_FALSE(Script().RanDry());
 }
 
+TEST_F(DialogTest, AConfirmationIsClosedByItsLeftSoftKeyAndNotByTheEmptyRightOne)
+{
+    bool openAfterF2 = false;
+    Script().Add(
+        [&]
+        {
+            Screen().Draw();
+            EXPECT_EQ(CZuDialog::KCmdCancel, Screen().Cba()->GetLeftCommand());
+            EXPECT_EQ(EZuCmdNone, Screen().Cba()->GetRightCommand());
+            Press(EZuKeyF2);
+            CZuDialog* dialog = TopDialog(Ui());
+            openAfterF2 = dialog && !dialog->IsClosed();
+        });
+    Script().Add([&] { Press(EZuKeyF1); });
+    Script().Start();
+    EXPECT_FALSE(CZuDlgUtil::ShowConfirmDlg(CZuString("提示"), CZuString("文字")));
+    EXPECT_TRUE(openAfterF2);
+    EXPECT_EQ(2, Script().StepsRun());
+    EXPECT_FALSE(Script().RanDry());
+    EXPECT_EQ(0, DialogCount(Ui()));
+}
+
+TEST_F(DialogTest, AConfirmationAnswersItsCancelButtonsByPointerAndNothingElse)
+{
+    // The left soft key's button on the command bar.
+    Script().Add(
+        [&]
+        {
+            Screen().Draw();
+            ClickOn(Screen().Cba()->GetButton(0));
+        });
+    Script().Start();
+    EXPECT_FALSE(CZuDlgUtil::ShowConfirmDlg(CZuString("提示"), CZuString("文字")));
+    EXPECT_EQ(1, Script().StepsRun());
+    FlushSdl();
+
+    // The title's cancel button, after clicks on the empty right soft key and where the hidden OK would be.
+    bool openAfterOthers = false;
+    const int stepsBefore = Script().StepsRun();
+    Script().Add(
+        [&]
+        {
+            CZuDialog* dialog = TopDialog(Ui());
+            Screen().Draw();
+            ClickOn(Screen().Cba()->GetButton(1));
+            CZuControl* ok = dialog->GetTitlePane()->GetControlByID(CZuDialog::KCmdOk);
+            ASSERT_FALSE(ok->IsVisible());
+            ClickOn(ok);
+            openAfterOthers = TopDialog(Ui()) == dialog && !dialog->IsClosed();
+        });
+    Script().Add([&] { ClickOn(TopDialog(Ui())->GetTitlePane()->GetControlByID(CZuDialog::KCmdCancel)); });
+    Script().Start();
+    EXPECT_FALSE(CZuDlgUtil::ShowConfirmDlg(CZuString("提示"), CZuString("文字")));
+    EXPECT_TRUE(openAfterOthers);
+    EXPECT_EQ(stepsBefore + 2, Script().StepsRun());
+    EXPECT_FALSE(Script().RanDry());
+    EXPECT_EQ(0, DialogCount(Ui()));
+}
+
+TEST_F(DialogTest, AQuestionAnswersFalseByTheRightSoftKeysButton)
+{
+    Script().Add(
+        [&]
+        {
+            Screen().Draw();
+            ClickOn(Screen().Cba()->GetButton(1));
+        });
+    Script().Start();
+    EXPECT_FALSE(CZuDlgUtil::ShowQueryOkCancelDlg(CZuString("问"), CZuString("文字")));
+    EXPECT_EQ(1, Script().StepsRun());
+    EXPECT_FALSE(Script().RanDry());
+    EXPECT_EQ(0, DialogCount(Ui()));
+}
+
+TEST_F(DialogTest, APressOutsideAQuestionOrAConfirmationAnswersNothing)
+{
+    CRecordingControl* below = new CRecordingControl(Screen().Client());
+    below->SetRect(Screen().Client()->Rect());
+    for (bool question : {true, false})
+    {
+        bool open = false;
+        CZuRect shown;
+        const int stepsBefore = Script().StepsRun();
+        Script().Add(
+            [&]
+            {
+                CZuDialog* dialog = TopDialog(Ui());
+                shown = dialog->Rect();
+                // Above the dialog, over the screen below it: pressed, dragged and let go there.
+                Screen().Point(EZuPointerDown, 10, 10);
+                Screen().Point(EZuPointerDrag, 30, 12);
+                Screen().Point(EZuPointerUp, 30, 12);
+                Click(shown.iBr.iX - 10, shown.iTl.iY - 3);
+                Pump();
+                open = TopDialog(Ui()) == dialog && !dialog->IsClosed();
+            });
+        // A question's OK, a confirmation's only key: the answer comes from the key.
+        Script().Add([&] { Press(EZuKeyF1); });
+        Script().Start();
+        bool verdict = question ? CZuDlgUtil::ShowQueryOkCancelDlg(CZuString("问"), CZuString("文字"))
+                                : CZuDlgUtil::ShowConfirmDlg(CZuString("提示"), CZuString("文字"));
+        EXPECT_EQ(question, verdict);
+        EXPECT_TRUE(open) << question;
+        EXPECT_GT(shown.iTl.iY, 12);
+        EXPECT_EQ(stepsBefore + 2, Script().StepsRun());
+        FlushSdl();
+    }
+    EXPECT_FALSE(Script().RanDry());
+    EXPECT_TRUE(below->iPointers.empty());
+}
+
+TEST_F(DialogTest, AQuestionsOkPressedAndLetGoOutsideItAnswersNothing)
+{
+    bool open = false;
+    Script().Add(
+        [&]
+        {
+            CZuDialog* dialog = TopDialog(Ui());
+            CZuRect ok = dialog->GetTitlePane()->GetControlByID(CZuDialog::KCmdOk)->Rect();
+            const int y = (ok.iTl.iY + ok.iBr.iY) / 2;
+            Screen().Point(EZuPointerDown, (ok.iTl.iX + ok.iBr.iX) / 2, y);
+            Screen().Point(EZuPointerDrag, ok.iTl.iX - 20, y + 30);
+            Screen().Point(EZuPointerUp, ok.iTl.iX - 20, y + 30);
+            Pump();
+            open = TopDialog(Ui()) == dialog && !dialog->IsClosed();
+        });
+    Script().Add([&] { Press(EZuKeyF2); });
+    Script().Start();
+    EXPECT_FALSE(CZuDlgUtil::ShowQueryOkCancelDlg(CZuString("问"), CZuString("文字")));
+    EXPECT_TRUE(open);
+    EXPECT_EQ(2, Script().StepsRun());
+    EXPECT_FALSE(Script().RanDry());
+}
+
 TEST_F(DialogTest, AMessageOpenedFromAQuestionClosesFirst)
 {
     std::vector<std::string> order;

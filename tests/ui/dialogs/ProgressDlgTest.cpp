@@ -60,6 +60,65 @@ TEST_F(DialogTest, CancellingAProgressDialogTellsTheObserverAndGivesFalse)
     EXPECT_FALSE(Script().RanDry());
 }
 
+TEST_F(DialogTest, CancellingAProgressDialogByPointerTellsTheObserverOnce)
+{
+    // 0: the title's cancel button; 1: the right soft key's button on the command bar.
+    for (int way : {0, 1})
+    {
+        CProgressObserver observer;
+        CZuProgressDlg* dialog = new CZuProgressDlg(&observer, 0);
+        dialog->ConstructL();
+        dialog->SetCurPos(3, 10);
+        std::vector<int> beforeCancel;
+        Script().Add(
+            [&, way]
+            {
+                Screen().Draw();
+                // The left soft key's button has no command, nor has the hidden OK: neither does anything.
+                ClickOn(Screen().Cba()->GetButton(0));
+                ClickOn(dialog->GetTitlePane()->GetControlByID(CZuDialog::KCmdOk));
+                beforeCancel = observer.iCommands;
+                CZuControl* cancel = way == 0 ? dialog->GetTitlePane()->GetControlByID(CZuDialog::KCmdCancel)
+                                              : Screen().Cba()->GetButton(1);
+                // A second click follows before the caller has taken the dialog away.
+                ClickOn(cancel);
+                ClickOn(cancel);
+            });
+        Script().Start();
+        EXPECT_FALSE(dialog->ShowDialog(true, nullptr)) << way;
+        EXPECT_TRUE(beforeCancel.empty()) << way;
+        EXPECT_EQ(std::vector<int>({CZuDialog::KCmdCancel}), observer.iCommands) << way;
+        EXPECT_EQ(std::vector<CZuProgressDlg*>({dialog}), observer.iDialogs) << way;
+        EXPECT_TRUE(dialog->IsClosed());
+        delete dialog;
+        FlushSdl();
+    }
+    EXPECT_FALSE(Script().RanDry());
+}
+
+TEST_F(DialogTest, AModelessProgressDialogCancelledByPointerReportsZeroOnce)
+{
+    for (int way : {0, 1})
+    {
+        CProgressObserver observer;
+        CMessageLog receiver;
+        CZuProgressDlg* dialog = new CZuProgressDlg(&observer, 0);
+        dialog->ConstructL();
+        dialog->ShowDialog(false, &receiver);
+        Screen().Draw();
+        CZuControl* cancel = way == 0 ? dialog->GetTitlePane()->GetControlByID(CZuDialog::KCmdCancel)
+                                      : Screen().Cba()->GetButton(1);
+        ClickOn(cancel);
+        ClickOn(cancel);
+        Press(EZuKeyEscape);
+        EXPECT_EQ(std::vector<int>({CZuDialog::KCmdCancel}), observer.iCommands) << way;
+        ASSERT_EQ(1, receiver.Count(CZuDialog::KMsgDialogClosed)) << way;
+        EXPECT_EQ(0u, receiver.iGot[0].iParam1);
+        EXPECT_EQ(CZuMessage::MakeParam(static_cast<CZuDialog*>(dialog)), receiver.iGot[0].iParam2);
+        delete dialog;
+    }
+}
+
 TEST_F(DialogTest, AModelessProgressDialogReportsItsCancelAsZero)
 {
     CProgressObserver observer;
