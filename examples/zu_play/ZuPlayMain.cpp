@@ -156,8 +156,9 @@ Uint32 SDLCALL EndPlaying(Uint32, void*)
     return 0;
 }
 
-// Handles the player's news until the stream ends or a quit arrives (Ctrl-C, the time limit).
-void RunLoop(CZuAudioPlayer& player, Uint32 wakeUpType)
+// Handles the player's news until the stream ends or a quit arrives (Ctrl-C, the time limit); true when a
+// quit stopped the stream.
+bool RunLoop(CZuAudioPlayer& player, Uint32 wakeUpType)
 {
     SDL_Event event;
     while (player.IsPlaying() && SDL_WaitEvent(&event))
@@ -166,11 +167,12 @@ void RunLoop(CZuAudioPlayer& player, Uint32 wakeUpType)
         {
             player.Stop();
             std::printf("Stopped.\n");
-            return;
+            return true;
         }
         if (event.type == wakeUpType)
             player.HandleWakeUp();
     }
+    return false;
 }
 
 } // namespace
@@ -201,14 +203,19 @@ int main(int argc, char** argv)
         if (options.iSeconds > 0)
             SDL_AddTimer(static_cast<Uint32>(options.iSeconds) * 1000, EndPlaying, nullptr);
         std::printf("Opening %s\n", options.iSource.c_str());
+        bool stopped = false;
         if (player.Open(CZuString(options.iSource.c_str())))
-            RunLoop(player, wakeUpType);
+            stopped = RunLoop(player, wakeUpType);
         // The last news may have come after the loop last looked.
         player.HandleWakeUp();
         if (player.LastError() != CZuAudioPlayer::ENoError)
         {
             std::fprintf(stderr, "zu_play: %s: %s\n", options.iSource.c_str(), Reason(player.LastError()));
             result = 1;
+        }
+        else if (!stopped)
+        {
+            std::printf("Ended.\n");
         }
         player.SetWakeUp(nullptr);
     }

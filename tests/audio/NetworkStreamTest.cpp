@@ -1,200 +1,18 @@
 // Network streams from a real HTTP server on the loopback address: radio metadata, redirects, and the
 // ways a server or a network lets a stream down.
-#include "StreamTestSupport.h"
+#include "StreamTestServer.h"
 #include "ZuAudio.h"
 #include "ZuDecoderPlugins.h"
 #include "ZuNameValue.h"
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <httplib.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
-#include <thread>
 #include <unistd.h>
 
 namespace
 {
-
-const int KInterval = 8192;
-
-// The body a radio sends for sound: a metadata block after every KInterval bytes of it, naming the first
-// title, then nothing, then the second title.
-std::string RadioBody(const std::vector<unsigned char>& sound)
-{
-    std::string body;
-    int block = 0;
-    for (size_t at = 0; at < sound.size(); at += KInterval)
-    {
-        size_t take = std::min(static_cast<size_t>(KInterval), sound.size() - at);
-        body.append(reinterpret_cast<const char*>(sound.data() + at), take);
-        if (take < static_cast<size_t>(KInterval))
-            break;
-        std::string text = block == 0   ? "StreamTitle='Test Choir - Radio Tone';"
-                           : block == 2 ? "StreamTitle='Second Song';"
-                                        : "";
-        size_t units = (text.size() + 15) / 16;
-        body += static_cast<char>(units);
-        text.resize(units * 16, '\0');
-        body += text;
-        ++block;
-    }
-    return body;
-}
-
-// The server: its own thread, a port of its own on 127.0.0.1, stopped with the object.
-class CTestServer
-{
-public:
-    CTestServer()
-    {
-        iSound = SoundBytes("tone-stereo.mp3");
-        iOgg = SoundBytes("tone-stereo.ogg");
-        Routes();
-        iPort = iServer.bind_to_any_port("127.0.0.1");
-        iThread = std::thread([this] { iServer.listen_after_bind(); });
-    }
-    ~CTestServer()
-    {
-        Release();
-        iServer.stop();
-        iThread.join();
-    }
-
-    std::string Url(const std::string& path) const
-    {
-        return "http://127.0.0.1:" + std::to_string(iPort) + path;
-    }
-    int Requests() const { return iRequests.load(); }
-    std::string LastHeader(const std::string& name)
-    {
-        std::lock_guard<std::mutex> hold(iLock);
-        return iLastRequest.get_header_value(name);
-    }
-    // Waits until a client is held by "/stall".
-    bool WaitUntilStalled()
-    {
-        std::unique_lock<std::mutex> lock(iLock);
-        return iChanged.wait_for(lock, std::chrono::seconds(20), [this] { return iStalled; });
-    }
-    void Release()
-    {
-        {
-            std::lock_guard<std::mutex> hold(iLock);
-            iReleased = true;
-        }
-        iChanged.notify_all();
-    }
-
-private:
-    void Count(const httplib::Request& request)
-    {
-        ++iRequests;
-        std::lock_guard<std::mutex> hold(iLock);
-        iLastRequest = request;
-    }
-
-    void Radio(httplib::Response& response, const std::string& interval)
-    {
-        response.set_header("icy-name", "Loopback FM");
-        response.set_header("icy-genre", "Test");
-        response.set_header("icy-url", "http://127.0.0.1/");
-        response.set_header("icy-metaint", interval);
-        response.set_content(interval == std::to_string(KInterval)
-                                 ? RadioBody(iSound)
-                                 : std::string(iSound.begin(), iSound.end()),
-                             "audio/mpeg");
-    }
-
-    void Routes()
-    {
-        iServer.Get("/radio",
-                    [this](const httplib::Request& request, httplib::Response& response)
-                    {
-                        Count(request);
-                        Radio(response, std::to_string(KInterval));
-                    });
-        iServer.Get("/ogg",
-                    [this](const httplib::Request& request, httplib::Response& response)
-                    {
-                        Count(request);
-                        response.set_content(std::string(iOgg.begin(), iOgg.end()), "application/ogg");
-                    });
-        iServer.Get(R"(/interval/(\d+))",
-                    [this](const httplib::Request& request, httplib::Response& response)
-                    {
-                        Count(request);
-                        Radio(response, request.matches[1]);
-                    });
-        iServer.Get("/moved",
-                    [this](const httplib::Request& request, httplib::Response& response)
-                    {
-                        Count(request);
-                        response.set_redirect("/radio");
-                    });
-        iServer.Get(R"(/hop/(\d+))",
-                    [this](const httplib::Request& request, httplib::Response& response)
-                    {
-                        Count(request);
-                        int left = std::stoi(request.matches[1]);
-                        response.set_redirect(left == 0 ? "/radio" : "/hop/" + std::to_string(left - 1));
-                    });
-        iServer.Get("/loop",
-                    [this](const httplib::Request& request, httplib::Response& response)
-                    {
-                        Count(request);
-                        response.set_redirect("/loop");
-                    });
-        iServer.Get("/to-ftp",
-                    [this](const httplib::Request& request, httplib::Response& response)
-                    {
-                        Count(request);
-                        response.set_redirect("ftp://127.0.0.1/song.mp3");
-                    });
-        iServer.Get("/to-file",
-                    [this](const httplib::Request& request, httplib::Response& response)
-                    {
-                        Count(request);
-                        response.set_redirect("file:///etc/passwd");
-                    });
-        iServer.Get("/missing",
-                    [this](const httplib::Request& request, httplib::Response& response)
-                    {
-                        Count(request);
-                        response.status = 404;
-                    });
-        iServer.Get("/stall",
-                    [this](const httplib::Request& request, httplib::Response& response)
-                    {
-                        Count(request);
-                        response.set_chunked_content_provider(
-                            "audio/mpeg",
-                            [this](size_t offset, httplib::DataSink& sink)
-                            {
-                                if (offset == 0)
-                                    return sink.write(reinterpret_cast<const char*>(iSound.data()), 1000);
-                                std::unique_lock<std::mutex> lock(iLock);
-                                iStalled = true;
-                                iChanged.notify_all();
-                                iChanged.wait(lock, [this] { return iReleased; });
-                                sink.done();
-                                return true;
-                            });
-                    });
-    }
-
-    httplib::Server iServer;
-    int iPort = 0;
-    std::thread iThread;
-    std::vector<unsigned char> iSound;
-    std::vector<unsigned char> iOgg;
-    std::atomic<int> iRequests{0};
-    std::mutex iLock;
-    std::condition_variable iChanged;
-    httplib::Request iLastRequest;
-    bool iStalled = false;
-    bool iReleased = false;
-};
 
 // A port on which nothing listens: bound, then given back.
 int ClosedPort()
@@ -377,4 +195,45 @@ TEST_F(NetworkStream, AddressesThatCouldCarryHeadersAreRefused)
     std::string url = iServer.Url("/radio");
     url.replace(0, 4, "HTTP");
     EXPECT_EQ(EndOf(url), CZuAudioPlayer::ENoError);
+}
+
+TEST_F(NetworkStream, ACutBodyPlaysWhatItHas)
+{
+    CZuAudioPlayer player(nullptr);
+    PlayToEnd(player, iServer.Url("/truncated"));
+    EXPECT_EQ(player.LastError(), CZuAudioPlayer::ENoError);
+    // The whole frames before the cut: more than a second, less than the three.
+    double seconds = iOutput.Frames() / 44100.0;
+    EXPECT_GT(seconds, 1.0);
+    EXPECT_LT(seconds, 2.5);
+    EXPECT_NEAR(ToneFrequency(iOutput.Samples(), 2, 0, 44100), 440, 2);
+    EXPECT_EQ(Text(player.Title()), "Test Choir - Morning Tone");
+}
+
+TEST_F(NetworkStream, AConnectionClosedBeforeItsLengthEndsTheStream)
+{
+    CZuAudioPlayer player(nullptr);
+    PlayToEnd(player, iServer.Url("/dropped"));
+    EXPECT_EQ(player.LastError(), CZuAudioPlayer::ENetworkFailed);
+    // What came before the connection closed was played.
+    double seconds = iOutput.Frames() / 44100.0;
+    EXPECT_GT(seconds, 1.0);
+    EXPECT_LT(seconds, 2.5);
+    EXPECT_EQ(iOutput.Ends(), 1);
+}
+
+TEST_F(NetworkStream, RandomBytesAreNoSound)
+{
+    EXPECT_EQ(EndOf(iServer.Url("/noise")), CZuAudioPlayer::EUnknownFormat);
+    EXPECT_EQ(iOutput.Frames(), 0);
+    // As a radio, the random bytes where metadata belongs are read as metadata and kept out of the sound.
+    CZuAudioPlayer radio(nullptr);
+    PlayToEnd(radio, iServer.Url("/noise-radio"));
+    EXPECT_EQ(radio.LastError(), CZuAudioPlayer::EUnknownFormat);
+    EXPECT_EQ(TagValue(radio, "icy-name"), "Noise FM");
+    EXPECT_EQ(iOutput.Frames(), 0);
+    // The player plays the next stream as usual.
+    PlayToEnd(radio, iServer.Url("/radio"));
+    EXPECT_EQ(radio.LastError(), CZuAudioPlayer::ENoError);
+    EXPECT_EQ(iOutput.Frames(), 3 * 44100);
 }
