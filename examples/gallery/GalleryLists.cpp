@@ -1,5 +1,6 @@
 // The gallery's lists: a word table with headings, grid and scroll bar; a list of cells; a list being
-// dragged; the detail, multi-line and sub-column list types.
+// dragged; the detail, multi-line and sub-column list types; round scroll bars on a table wider than its
+// view.
 #include "GalleryScene.h"
 
 #include "ZuUi.h"
@@ -321,4 +322,42 @@ ZU_GALLERY_PAGE(lists_types)
         SelectByKeys(scene, scroll, 4);
         scene.Shot("subcolumns");
     }
+}
+
+// Round scroll bars, without arrows, on a word table wider and longer than its view: the selection moved
+// down and the columns scrolled to the right.
+ZU_GALLERY_PAGE(lists_round)
+{
+    scene.Cba()->SetCbaData(0, CZuEnv::GetString(0x5A550003), 0, CZuEnv::GetString(0x5A550005));
+    CZuRect area = scene.ClientRect();
+    area.Grow(-10, -10);
+    const char* const headings[] = {"单词", "词性", "释义", "例句", "译文", "复习"};
+    const int order[] = {EColWord, EColPart, EColMeaning, EColExample, EColTranslation, EColReviews};
+    CZuScrollList* scroll = AddEntryList(scene, CZuList::EListTable, headings, order, 6, area);
+    scroll->SetHScrollBar(CZuScrollList::EScrollBarAuto);
+    CZuList* list = scroll->GetList();
+    list->SetShowGridV(true);
+    // The word stays at the left while the other columns scroll.
+    list->SetFirstColFrozen(true);
+    const int widths[] = {110, 50, 120, 220, 150, 60};
+    for (int c = 0; c < 6; ++c)
+        list->SetColWidth(c, widths[c]);
+    list->GetColTitle(EColPart)->SetAlign(EAlignCenter);
+    list->GetColTitle(EColReviews)->SetAlign(EAlignCenter);
+    for (int type = CZuScrollBar::EVertical; type <= CZuScrollBar::EHorizontal; ++type)
+    {
+        CZuScrollBar* bar = scroll->GetScrollBar(static_cast<CZuScrollBar::TZuScrollBarType>(type));
+        bar->SetStype(CZuScrollBar::EStyleRound);
+        bar->SetRoundCornerSize(CZuScrollBar::GetScrollBarSize() / 2);
+        bar->SetScrlBarColor(KGridColour, KStripeColour);
+        bar->SetSliderColor(CZuRgb(120, 140, 172), CZuRgb(150, 170, 200));
+    }
+    scroll->HandleListDataChanged();
+    SelectByKeys(scene, scroll, 5);
+    scene.Shot("top");
+    for (int i = 0; i < 2; ++i)
+        scene.PressKey(EZuKeyRight);
+    for (int i = 0; i < 12; ++i)
+        scene.PressKey(EZuKeyDown);
+    scene.Shot("scrolled");
 }
