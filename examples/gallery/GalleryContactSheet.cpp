@@ -57,6 +57,12 @@ CZuImage* ReadImage(const std::string& path)
     return image;
 }
 
+// The picture's own name: without the page, its "-" and ".png".
+std::string ShotName(const std::string& page, const std::string& file)
+{
+    return file.substr(page.size() + 1, file.size() - page.size() - 5);
+}
+
 // One line of a caption centred in rect, shortened with "…" when it is wider.
 void DrawCaption(CZuGc& gc, CZuFont& font, std::string text, const CZuRect& rect)
 {
@@ -85,7 +91,17 @@ bool WriteContactSheet(const std::string& dir, const std::vector<std::string>& p
     const int thumbHeight = CGalleryScene::KHeight / KScale;
     CZuFont* font = CZuEnv::AcquireFont(EFontUi, 100, false);
     const int lineHeight = font->HeightInPixels() + 1;
-    const int cellWidth = thumbWidth + KGap;
+    // The captions may use the gaps beside the picture; a column is widened for the widest caption, so that
+    // none is cut.
+    int widest = 0;
+    for (const auto& shot : shots)
+    {
+        widest = std::max(widest, font->TextWidthInPixels(CZuString(shot.first.c_str())));
+        widest =
+            std::max(widest, font->TextWidthInPixels(CZuString(ShotName(shot.first, shot.second).c_str())));
+    }
+    const int slotWidth = std::max(thumbWidth, widest + 4 - KGap);
+    const int cellWidth = slotWidth + KGap;
     const int cellHeight = thumbHeight + 2 * lineHeight + KGap;
     const int rows = (static_cast<int>(shots.size()) + KColumns - 1) / KColumns;
     const CZuSize sheetSize(KColumns * cellWidth + KGap, rows * cellHeight + KGap);
@@ -95,7 +111,8 @@ bool WriteContactSheet(const std::string& dir, const std::vector<std::string>& p
     sheet.UseFont(font);
     for (size_t i = 0; i < shots.size(); ++i)
     {
-        const int left = KGap + static_cast<int>(i % KColumns) * cellWidth;
+        const int cellLeft = KGap + static_cast<int>(i % KColumns) * cellWidth;
+        const int left = cellLeft + (slotWidth - thumbWidth) / 2;
         const int top = KGap + static_cast<int>(i / KColumns) * cellHeight;
         const std::string& page = shots[i].first;
         const std::string& name = shots[i].second;
@@ -111,11 +128,10 @@ bool WriteContactSheet(const std::string& dir, const std::vector<std::string>& p
         sheet.SetDrawStyle(IZuGc::EDrawOutline);
         sheet.SetDrawColor(KFrameColour);
         sheet.DrawRect(CZuRect(left - 1, top - 1, left + thumbWidth, top + thumbHeight));
-        // The page on the first line, the picture's own name (without the page and ".png") on the second.
-        const std::string shot = name.substr(page.size() + 1, name.size() - page.size() - 5);
-        // The captions may use the gaps beside the picture.
-        const int captionLeft = left - KGap / 2 + 1;
-        const int captionRight = left + thumbWidth + KGap / 2 - 1;
+        // The page on the first line, the picture's own name on the second.
+        const std::string shot = ShotName(page, name);
+        const int captionLeft = cellLeft - KGap / 2 + 1;
+        const int captionRight = cellLeft + slotWidth + KGap / 2 - 1;
         const int captionTop = top + thumbHeight + 1;
         sheet.SetDrawColor(KPageColour);
         DrawCaption(sheet, *font, page,

@@ -17,6 +17,9 @@ const char* const KTopics[] = {"日常", "旅行", "学校", "工作", "饮食",
 
 ZU_GALLERY_PAGE(scrollpane)
 {
+    // The buttons in the colours the program gives them, as on the buttons page: the first built-in scheme.
+    CZuEnv::UiStyle()->SetColorScheme(CZuUiStyle::EUiColorSchemeFirst);
+    scene.Ui()->UpdateUiStyle();
     scene.Cba()->SetCbaData(0, CZuEnv::GetString(0x5A550003), 0, CZuEnv::GetString(0x5A550005));
     CZuRect area = scene.ClientRect();
     area.Grow(-10, -10);

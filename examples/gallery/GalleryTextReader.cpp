@@ -1,4 +1,5 @@
-// The gallery's text reader: a long text of Chinese and English wrapped into rows, scrolled halfway.
+// The gallery's text reader: a long text of Chinese and English wrapped into rows, scrolled halfway, beside
+// the square bar and beside a round one.
 #include "GalleryScene.h"
 
 #include "ZuUi.h"
@@ -9,6 +10,9 @@ namespace
 const CZuRgb KTextColour(40, 48, 64);
 const CZuRgb KPaperColour(255, 255, 255);
 const CZuRgb KFrameColour(200, 208, 220);
+const CZuRgb KTrackColour(240, 244, 250);
+const CZuRgb KSliderEdge(120, 140, 172);
+const CZuRgb KSliderColour(150, 170, 200);
 
 const char* const KText =
     "ZuLex 是一个帮助你记忆英语单词的小程序。每个课程（word book）按组学习，每组若干个单词，"
@@ -52,6 +56,18 @@ ZU_GALLERY_PAGE(textreader)
     for (int i = 0; i < halfway; ++i)
         scene.PressKey(EZuKeyDown);
     scene.Shot("halfway");
+
+    // The round bar: no arrows, a rounded track in the frame's colour and a rounded slider.
+    if (bar)
+    {
+        bar->SetStype(CZuScrollBar::EStyleRound);
+        bar->SetRoundCornerSize(CZuScrollBar::GetScrollBarSize() / 2);
+        bar->SetScrlBarColor(KFrameColour, KTrackColour);
+        bar->SetSliderColor(KSliderEdge, KSliderColour);
+        for (int i = 0; i < halfway / 2; ++i)
+            scene.PressKey(EZuKeyDown);
+    }
+    scene.Shot("round");
 
     reader->SetAlign(EAlignCenter);
     reader->SetText(CZuString("短文本居中显示。\nA short text, centred."));

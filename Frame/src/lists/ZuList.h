@@ -299,13 +299,16 @@ private:
     void DrawTitle(CZuGc& gc, const CZuRect& rect);
     void DrawRows(CZuGc& gc, const CZuRect& rect);
     void DrawRowBand(CZuGc& gc, int index, const CZuRect& band, int rowSpace);
-    void DrawGrid(CZuGc& gc, const CZuRect& row, bool lineBelow);
+    // The line under the row and the lines between its columns, these down to columnsBottom.
+    void DrawGrid(CZuGc& gc, const CZuRect& row, int columnsBottom);
     void DrawTableCell(CZuGc& gc, const TColumnSlot& slot, const CZuRect& row, CZuListRow* data,
                        bool selected);
     void DrawTitleCells(CZuGc& gc, const CZuRect& rect);
     void DrawMultiLineRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row, bool selected, bool title);
     void DrawSubColRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row, bool selected);
-    void DrawDetailRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row);
+    // The bottom of the part laid out in columns: the first line when the other columns follow below it,
+    // else the row's own bottom.
+    int DrawDetailRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row);
     bool ShowsSelection() const { return IsFocused() || iShowSelBgNoFocus; }
     // A stored colour as drawn now: a little darker when the list is not focused.
     CZuRgb FocusColor(const CZuRgb& color) const;

@@ -121,11 +121,13 @@ void CZuList::DrawRowBand(CZuGc& gc, int index, const CZuRect& rowRect, int rowS
     bool selected = index == iSelRow;
     if (selected && iShowSelRowBg && ShowsSelection())
         Fill(gc, band, FocusColor(iSelRowColor));
+    // The detail view's lines below its first one run across the whole row: no column lines cross them.
+    int columnsBottom = band.iBr.iY;
     switch (iListType)
     {
     case EListDetail:
         if (selected)
-            DrawDetailRow(gc, rowRect, row);
+            columnsBottom = DrawDetailRow(gc, rowRect, row);
         else
             DrawRow(gc, rowRect, row, false, false);
         break;
@@ -139,23 +141,23 @@ void CZuList::DrawRowBand(CZuGc& gc, int index, const CZuRect& rowRect, int rowS
         DrawRow(gc, rowRect, row, selected, false);
         break;
     }
-    DrawGrid(gc, rowRect, true);
+    DrawGrid(gc, rowRect, columnsBottom);
 }
 
-void CZuList::DrawGrid(CZuGc& gc, const CZuRect& row, bool lineBelow)
+void CZuList::DrawGrid(CZuGc& gc, const CZuRect& row, int columnsBottom)
 {
     if (iGridWidth <= 0)
         return;
     int bandTop = row.iTl.iY - iRowSpace;
     int bandBottom = row.iBr.iY + iRowSpace;
-    if (lineBelow && iShowGridH)
+    if (iShowGridH)
         Fill(gc, CZuRect(row.iTl.iX, bandBottom, row.iBr.iX, bandBottom + iGridWidth), iGridColor);
     if (!iShowGridV)
         return;
     for (std::size_t i = 0; i + 1 < iSlots.size(); ++i)
     {
         int x = iSlots[i].iRight + iColSpace;
-        Fill(gc, CZuRect(x, bandTop, x + iGridWidth, bandBottom), iGridColor);
+        Fill(gc, CZuRect(x, bandTop, x + iGridWidth, columnsBottom), iGridColor);
     }
 }
 
@@ -304,7 +306,7 @@ void CZuList::DrawSubColRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row, boo
     }
 }
 
-void CZuList::DrawDetailRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row)
+int CZuList::DrawDetailRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row)
 {
     CZuFont* font = GetSelRowFont();
     int lineHeight = font->HeightInPixels() + 1;
@@ -347,4 +349,5 @@ void CZuList::DrawDetailRow(CZuGc& gc, const CZuRect& rect, CZuListRow* row)
         }
         line = piece;
     }
+    return top > first.iBr.iY ? first.iBr.iY : rect.iBr.iY + iRowSpace;
 }

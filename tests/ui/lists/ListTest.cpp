@@ -796,3 +796,63 @@ TEST_F(ListTest, InCellModeOnlyTheSelectedCellsTextTakesTheSelectedColour)
         EXPECT_GT(ink.iExact, 0) << col;
     }
 }
+
+namespace
+{
+// Pixels of the column x from top to bottom (exclusive) that have exactly the colour.
+int InkInColumn(CZuBitmapGc& screen, int x, int top, int bottom, unsigned colour)
+{
+    int count = 0;
+    for (int y = top; y < bottom; ++y)
+        count += PixelAt(screen, x, y) == colour ? 1 : 0;
+    return count;
+}
+} // namespace
+
+TEST_F(ListTest, TheDetailViewsLinesBelowItsFirstAreNotCrossedByColumnLines)
+{
+    const CZuRgb red(220, 0, 0);
+    CZuList* list = new CZuList(iRoot);
+    list->SetListType(CZuList::EListDetail);
+    for (const char* heading : {"word", "part", "example", "note"})
+        list->AppendCellTitle(CZuString(heading), EZuCellText, 0);
+    for (int i = 0; i < 4; ++i)
+    {
+        int row = list->AppendRow(new CZuVarient(CZuString("word")));
+        list->AppendCellToRowTail(row, new CZuVarient(CZuString("v.")));
+        list->AppendCellToRowTail(row, new CZuVarient(CZuString("a long example that takes the width")));
+        list->AppendCellToRowTail(row, new CZuVarient(CZuString("a note of its own")));
+    }
+    list->SetRect(CZuRect(10, 10, 250, 200));
+    list->SetDispColCount(2);
+    list->SetColWidth(0, 100);
+    list->SetShowGridV(true);
+    list->SetGridColor(red);
+    list->SetForeground(CZuRgb(0, 0, 0));
+    list->SetSelectedForeColor(CZuRgb(0, 0, 0));
+    list->SetShowSelectedRowBG(false);
+    list->SetSelRowDispRows(4);
+    list->SetSelectedRow(1);
+    DrawAlone(list);
+
+    const int x = list->GetColTitle(0)->GetCellRect().iBr.iX + list->GetColSpace();
+    const int lineHeight = list->GetSelRowFont()->HeightInPixels() + 1;
+    CZuRect detail = list->GetRow(1)->GetDispRect();
+    ASSERT_GT(detail.Height(), 3 * lineHeight);
+    const int firstBottom = detail.iTl.iY + 2 + lineHeight;
+    // The first line is laid out in columns, with the line between them.
+    EXPECT_EQ(firstBottom - detail.iTl.iY, InkInColumn(iScreen, x, detail.iTl.iY, firstBottom, Rgb(red)));
+    // The example and the note below it run across: the column line stops above them.
+    EXPECT_EQ(0, InkInColumn(iScreen, x, firstBottom, detail.iBr.iY, Rgb(red)));
+    // A row that is not opened keeps the line over its whole height.
+    CZuRect closed = list->GetRow(2)->GetDispRect();
+    EXPECT_EQ(closed.Height(), InkInColumn(iScreen, x, closed.iTl.iY, closed.iBr.iY, Rgb(red)));
+
+    // With every column on the first line nothing follows below it: the line runs down the whole row.
+    list->SetDispColCount(0);
+    DrawAlone(list);
+    detail = list->GetRow(1)->GetDispRect();
+    EXPECT_EQ(detail.Height(),
+              InkInColumn(iScreen, list->GetColTitle(0)->GetCellRect().iBr.iX + list->GetColSpace(),
+                          detail.iTl.iY, detail.iBr.iY, Rgb(red)));
+}
