@@ -2,6 +2,8 @@
 
 #include "ZuButton.h"
 
+#include <algorithm>
+
 CZuCheckButton::CZuCheckButton(CZuControl* parent) : CZuToggleButton(parent, EZuCtrlCheckButton) {}
 
 CZuCheckButton::~CZuCheckButton() {}
@@ -23,8 +25,11 @@ void CZuCheckButton::DrawIndicator(CZuGc& gc, const CZuRect& square)
     // A frame two pixels wide inside the square (an outline covers its right and bottom edge too).
     gc.SetDrawStyle(IZuGc::EDrawOutline);
     gc.SetDrawColor(InkColour());
+    // A square too small for both lines gets what fits; a line never turns inside out past its square.
+    const int side = std::min(square.Width(), square.Height());
     gc.DrawRect(CZuRect(square.iTl.iX, square.iTl.iY, square.iBr.iX - 1, square.iBr.iY - 1));
-    gc.DrawRect(CZuRect(square.iTl.iX + 1, square.iTl.iY + 1, square.iBr.iX - 2, square.iBr.iY - 2));
+    if (side >= 3)
+        gc.DrawRect(CZuRect(square.iTl.iX + 1, square.iTl.iY + 1, square.iBr.iX - 2, square.iBr.iY - 2));
     // Focused, hovered or pressed, the frame grows one pixel outwards, as a radio button's ring does.
     if (HasEmphasis())
         gc.DrawRect(CZuRect(square.iTl.iX - 1, square.iTl.iY - 1, square.iBr.iX, square.iBr.iY));

@@ -180,6 +180,44 @@ TEST_F(ToggleButtonTest, TheCheckMarkStaysInsideTheBox)
             ASSERT_EQ(PixelAt(gc, x, y), 0xFFFFFFu) << x << "," << y;
 }
 
+TEST_F(ToggleButtonTest, TinyCheckBoxesDrawTheirMarkInsideOrNotAtAll)
+{
+    // The indicator drawn into squares from nothing to a few pixels, as a very small font gives them:
+    // every size ends, and no ink falls outside the square and the focus ring around it.
+    class CExposedCheck : public CZuCheckButton
+    {
+    public:
+        using CZuCheckButton::CZuCheckButton;
+        using CZuCheckButton::DrawIndicator;
+    };
+    auto* check = new CExposedCheck(iScreen.Client());
+    check->SetForeground(CZuRgb(0, 0, 0));
+    check->SetSelected(true);
+    CZuBitmapGc& gc = iScreen.Gc();
+    for (int size = 0; size <= 12; ++size)
+    {
+        gc.SetDrawColor(CZuRgb(0xFFFFFF));
+        gc.Clear();
+        const CZuRect square(20, 20, 20 + size, 20 + size);
+        check->DrawIndicator(gc, square);
+        CZuRect ring = square;
+        ring.Grow(1, 1);
+        for (int y = 10; y < 40; ++y)
+            for (int x = 10; x < 40; ++x)
+                if (!ring.Contains(CZuPoint(x, y)))
+                    ASSERT_EQ(PixelAt(gc, x, y), 0xFFFFFFu) << "size " << size << " at " << x << "," << y;
+    }
+    // From a size with room for it inside the frame, the mark is drawn.
+    gc.SetDrawColor(CZuRgb(0xFFFFFF));
+    gc.Clear();
+    check->DrawIndicator(gc, CZuRect(20, 20, 32, 32));
+    int inside = 0;
+    for (int y = 23; y < 29; ++y)
+        for (int x = 23; x < 29; ++x)
+            inside += PixelAt(gc, x, y) == 0 ? 1 : 0;
+    EXPECT_GT(inside, 0);
+}
+
 TEST_F(ToggleButtonTest, ASelectedRadioButtonShowsADotInTheFocusColour)
 {
     CZuRadioButton* radio = Make<CZuRadioButton>(7, "Slide", 10);
