@@ -148,9 +148,9 @@ bool CZuHttpSource::Start(const std::function<bool()>& cancelled)
         return false;
     }
     iLastBytes = std::chrono::steady_clock::now();
-    // Pump ends the transfer (iDone) whenever it fails.
-    while (iSound.empty() && !iDone)
-        Pump();
+    while (iSound.empty() && !iDone && Pump())
+    {
+    }
     // Sound that came before the transfer failed is played; Read tells of the failure after it.
     return !iSound.empty() || iError == CZuAudioPlayer::ENoError;
 }

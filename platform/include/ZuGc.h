@@ -90,6 +90,8 @@ public:
     // The font of later text; not owned, no reference taken: the caller keeps it alive while it is in use.
     virtual void UseFont(CZuFont* font) = 0;
     virtual void DiscardFont() = 0;
+    // The font UseFont gave, null after DiscardFont or before any.
+    virtual CZuFont* Font() const = 0;
     virtual void DrawTextW(const CZuString16& text, const CZuRect& rect, TZuAlign align, int unused,
                            int margin) = 0;
     virtual void DrawTextW(const CZuString16& text, const CZuPoint& baseline) = 0;
@@ -165,7 +167,7 @@ public:
     TDrawType DrawStyle() const;
     const CZuRgb& DrawColor() const;
     unsigned StrokeWidth() const;
-    CZuFont* Font() const;
+    CZuFont* Font() const override;
     // The clip box in force, right and bottom inclusive; false when it is empty.
     bool ClipBox(int& left, int& top, int& right, int& bottom) const;
     // The number of rectangles on the clip stack.

@@ -92,6 +92,21 @@ protected:
         for (int i = 0; i < 100 && CZuEnv::MsgProcessor()->GetQueueCount() > 0; ++i)
             iClock->Advance(CZuMessageProcessor::KTickMs);
     }
+    // A screen with a one-item menu, and message 1 queued to open it from an anchor control in the lower
+    // right; the anchor is returned.
+    CZuControl* PostMenuWithAnchor()
+    {
+        CRecordingView* view = new CRecordingView(iUi);
+        view->SetViewId(1);
+        CZuMenuData* menu = view->CreateMenu();
+        menu->AddMenuItem(menu->AddMenu(), 8, CZuString("About"));
+        iUi->AddViewL(view);
+        iUi->ActivateViewL(1);
+        CZuControl* anchor = new CZuControl(iWnd->GetWnd(), true, EZuCtrlPane);
+        anchor->SetRect(CZuRect(150, 120, 190, 140));
+        CZuEnv::Static()->PostMessageW(iUi, EZuMsgShowMenu, 1, CZuMessage::MakeParam(anchor));
+        return anchor;
+    }
     CRecordingControl* FocusedRecorder()
     {
         CRecordingControl* control = new CRecordingControl(iWnd->GetWnd());
@@ -239,15 +254,7 @@ TEST_F(UiManagerTest, EnterTypedByItsKeyArrivesAsTheKeyAndCtrlMAsText)
 
 TEST_F(UiManagerTest, ShowMenuMessageTakesItsAnchorControl)
 {
-    CRecordingView* view = new CRecordingView(iUi);
-    view->SetViewId(1);
-    CZuMenuData* menu = view->CreateMenu();
-    menu->AddMenuItem(menu->AddMenu(), 8, CZuString("About"));
-    iUi->AddViewL(view);
-    iUi->ActivateViewL(1);
-    CZuControl* anchor = new CZuControl(iWnd->GetWnd(), true, EZuCtrlPane);
-    anchor->SetRect(CZuRect(150, 120, 190, 140));
-    CZuEnv::Static()->PostMessageW(iUi, EZuMsgShowMenu, 1, CZuMessage::MakeParam(anchor));
+    CZuControl* anchor = PostMenuWithAnchor();
     Pump();
     // The menu opens above the anchor (in the lower right, right edges aligned), not above the command
     // bar's left soft key.
@@ -265,15 +272,7 @@ TEST_F(UiManagerTest, ShowMenuMessageTakesItsAnchorControl)
 
 TEST_F(UiManagerTest, AnAnchorDeletedBeforeItsMenuMessageIsHandledIsNotTouched)
 {
-    CRecordingView* view = new CRecordingView(iUi);
-    view->SetViewId(1);
-    CZuMenuData* menu = view->CreateMenu();
-    menu->AddMenuItem(menu->AddMenu(), 8, CZuString("About"));
-    iUi->AddViewL(view);
-    iUi->ActivateViewL(1);
-    CZuControl* anchor = new CZuControl(iWnd->GetWnd(), true, EZuCtrlPane);
-    anchor->SetRect(CZuRect(150, 120, 190, 140));
-    CZuEnv::Static()->PostMessageW(iUi, EZuMsgShowMenu, 1, CZuMessage::MakeParam(anchor));
+    CZuControl* anchor = PostMenuWithAnchor();
     // The title row is rebuilt before the queue runs: under AddressSanitizer reading the anchor's
     // rectangle now would be a use after free.
     iWnd->GetWnd()->DeleteControl(anchor);

@@ -97,11 +97,10 @@ void CZuListCell::DrawCell(IZuGc& gc, const CZuRect& rect, CZuListCellTitle* tit
         return;
     bool number = title->GetCellType() == EZuCellInteger || title->GetCellType() == EZuCellReal;
     // A text longer than its cell ends in an ellipsis, so that a cut row never reads as a whole one.
-    CZuGc* drawing = dynamic_cast<CZuGc*>(&gc);
-    if (!number && drawing && drawing->Font())
+    CZuFont* font = gc.Font();
+    if (!number && font && font->TextWidthInPixels(text) > rect.Width())
     {
-        gc.DrawTextW(CZuDrawUtil::ElidedText(text, *drawing->Font(), rect.Width()), rect, title->GetAlign(),
-                     0, 0);
+        gc.DrawTextW(CZuDrawUtil::ElidedText(text, *font, rect.Width()), rect, title->GetAlign(), 0, 0);
         return;
     }
     gc.DrawTextW(text, rect, number ? EAlignRight : title->GetAlign(), 0, 0);

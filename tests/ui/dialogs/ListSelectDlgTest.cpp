@@ -51,6 +51,15 @@ protected:
         for (int i = 0; i < units.Length(); ++i)
             Ui().OnChar(units.PtrZ()[i], 1, 0);
     }
+    // Backspace pressed and released count times.
+    void Erase(int count)
+    {
+        for (int i = 0; i < count; ++i)
+        {
+            Screen().KeyDown(EZuKeyBackspace);
+            Screen().KeyUp(EZuKeyBackspace);
+        }
+    }
     int Selected(CZuListSelectDlg* dialog)
     {
         return dialog->GetScrollList()->GetList()->GetSelectedRowIndex();
@@ -239,10 +248,7 @@ TEST_F(ListSelectDlgTest, TheSearchFoldsCaseOnBothSides)
     CZuListSelectDlg* dialog = Open(true);
     Type("CH");
     EXPECT_EQ(2, Selected(dialog));
-    Screen().KeyDown(EZuKeyBackspace);
-    Screen().KeyUp(EZuKeyBackspace);
-    Screen().KeyDown(EZuKeyBackspace);
-    Screen().KeyUp(EZuKeyBackspace);
+    Erase(2);
     Type("éla");
     EXPECT_EQ(4, Selected(dialog));
     delete dialog;
@@ -254,11 +260,7 @@ TEST_F(ListSelectDlgTest, FullWidthLettersFindTheirAsciiWords)
     // "ＣＨ" and "ｆｉ" as a Chinese input method types them in full-width mode.
     Type("\xEF\xBC\xA3\xEF\xBC\xA8");
     EXPECT_EQ(2, Selected(dialog));
-    for (int i = 0; i < 2; ++i)
-    {
-        Screen().KeyDown(EZuKeyBackspace);
-        Screen().KeyUp(EZuKeyBackspace);
-    }
+    Erase(2);
     Type("\xEF\xBD\x86\xEF\xBD\x89");
     EXPECT_EQ(5, Selected(dialog));
     delete dialog;
@@ -269,11 +271,7 @@ TEST_F(ListSelectDlgTest, DeletingTheSearchTextLeavesTheSelection)
     CZuListSelectDlg* dialog = Open(true);
     Type("fi");
     ASSERT_EQ(5, Selected(dialog));
-    for (int i = 0; i < 2; ++i)
-    {
-        Screen().KeyDown(EZuKeyBackspace);
-        Screen().KeyUp(EZuKeyBackspace);
-    }
+    Erase(2);
     EXPECT_TRUE(dialog->GetSearchEdit()->GetText().IsEmpty());
     EXPECT_EQ(5, Selected(dialog));
     // Nothing matches: the selection stays too.
